@@ -1,0 +1,37 @@
+// The procedures every window shares: web links, the update reminder, scrambling,
+// quitting, and the menu set the launcher and the tool windows carry.
+#pragma once
+
+#include "text_scrambling.h"
+#include "update_reminder.h"
+#include "web_pages.h"
+
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace shell {
+
+// Closes every open window in the order it was opened, then ends the process.
+void ExitApplication();
+
+struct HelpMenuNames
+{
+    QString updateCaption = QStringLiteral("Check for Software &Update");
+    QString firstSeparator = QStringLiteral("mnuHelpSep1");
+    QString secondSeparator = QStringLiteral("mnuHelpSep2");
+};
+
+// The shared Help menu; "&About Software" shows the About box over `owner`.
+QMenu *addHelpMenu(QMenuBar *bar, QWidget *owner, const HelpMenuNames &names = {});
+// The "&File" menu, filled by the window that owns it.
+QMenu *addFileMenu(QMenuBar *bar);
+QAction *addMenuEntry(QMenu *menu, const QString &name, const QString &caption, std::function<void()> handler);
+void addMenuSeparator(QMenu *menu, const QString &name);
+
+} // namespace shell

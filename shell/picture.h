@@ -1,0 +1,68 @@
+// Pictures drawn crisp at any scale: SVG art from resources, or bitmaps from files.
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class QSvgRenderer;
+
+namespace shell {
+
+// What a picture box shows: a vector picture, a bitmap, or nothing.
+class Picture
+{
+public:
+    Picture() = default;
+    static Picture fromSvg(const QString &path);
+    static Picture fromFile(const QString &path);  // empty when the file can't be read
+
+    bool isNull() const;
+    QString source() const { return m_source; }
+    QSize naturalSize() const;
+    void paint(QPainter &painter, const QRect &bounds) const;  // keeps the aspect ratio, centred
+
+private:
+    QString m_source;
+    std::shared_ptr<QSvgRenderer> m_svg;
+    QPixmap m_pixmap;
+};
+
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+    void setPicture(const Picture &picture);
+    const Picture &picture() const { return m_picture; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Picture m_picture;
+};
+
+// A picture that acts as a button: hand pointer, keyboard focus, Space or Enter to press.
+class PictureButton : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    explicit PictureButton(QWidget *parent = nullptr);
+    void setPicture(const Picture &picture);
+    const Picture &picture() const { return m_picture; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    Picture m_picture;
+};
+
+} // namespace shell

@@ -1,0 +1,117 @@
+// The real platform services that need no window system.
+#include "platform.h"
+
+#include <QSettings>
+
+#include <chrono>
+#include <random>
+
+namespace shell {
+
+namespace {
+
+class QSettingsStore final : public SettingsStore
+{
+public:
+    QString value(const QString &application, const QString &section, const QString &key,
+                  const QString &defaultValue) override
+    {
+        QSettings store(application, application);
+        store.beginGroup(section);
+        return store.value(key, defaultValue).toString();
+    }
+
+    void setValue(const QString &application, const QString &section, const QString &key,
+                  const QString &value) override
+    {
+        QSettings store(application, application);
+        store.beginGroup(section);
+        store.setValue(key, value);
+        store.endGroup();
+        store.sync();
+    }
+};
+
+class SystemClock final : public Clock
+{
+public:
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+};
+
+class ClockSeededRandom final : public RandomSource
+{
+public:
+    ClockSeededRandom() { reseedFromClock(); }
+
+    double next() override { return unitInterval(m_engine()); }
+
+    void reseedFromClock() override
+    {
+        const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+        std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
+        m_engine.seed(seed);
+    }
+
+private:
+    std::mt19937_64 m_engine;
+};
+
+Platform &current()
+{
+    static Platform services;
+    return services;
+}
+
+} // namespace
+
+Platform &platform()
+{
+    return current();
+}
+
+void installPlatform(const Platform &services)
+{
+    Platform &p = current();
+    if (services.messages)
+        p.messages = services.messages;
+    if (services.fileDialogs)
+        p.fileDialogs = services.fileDialogs;
+    if (services.webPages)
+        p.webPages = services.webPages;
+    if (services.settings)
+        p.settings = services.settings;
+    if (services.clock)
+        p.clock = services.clock;
+    if (services.random)
+        p.random = services.random;
+    if (services.process)
+        p.process = services.process;
+}
+
+double unitInterval(std::uint64_t bits)
+{
+    // Unlike generate_canonical, which may round up to 1.0.
+    return static_cast<double>(bits >> 11) * 0x1.0p-53;
+}
+
+std::unique_ptr<SettingsStore> makeQSettingsStore()
+{
+    return std::make_unique<QSettingsStore>();
+}
+
+std::unique_ptr<Clock> makeSystemClock()
+{
+    return std::make_unique<SystemClock>();
+}
+
+std::unique_ptr<RandomSource> makeClockSeededRandom()
+{
+    return std::make_unique<ClockSeededRandom>();
+}
+
+MessageAnswer showMessage(const QString &text, MessageIcon icon, MessageButtons buttons, const QString &title)
+{
+    return platform().messages->show(MessageRequest{text, icon, buttons, title});
+}
+
+} // namespace shell

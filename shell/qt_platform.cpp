@@ -1,0 +1,162 @@
+// The real message boxes, file dialogs, web pages and process exit, on Qt Widgets.
+#include "qt_platform.h"
+
+#include "instance_lock.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+
+#include <cstdlib>
+
+namespace shell {
+
+QString messageTextForDisplay(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QChar(13), QChar(10));
+    return shown;
+}
+
+namespace {
+
+const char *iconName(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::None:
+        return "none";
+    case MessageIcon::Information:
+        return "information";
+    case MessageIcon::Critical:
+        return "critical";
+    }
+    return "";
+}
+
+// With TAVRENNE_MESSAGE_LOG set, every box is written to that file and answered at once
+// with its default, so a whole-program test can watch a copy it cannot click.
+void logAndAnswerSoon(QMessageBox &box, const MessageRequest &request)
+{
+    const QString path = qEnvironmentVariable("TAVRENNE_MESSAGE_LOG");
+    if (path.isEmpty())
+        return;
+    QFile log(path);
+    if (log.open(QIODevice::Append | QIODevice::Text)) {
+        const QString line = request.title + QLatin1Char('\t') + QLatin1String(iconName(request.icon))
+                             + QLatin1Char('\t')
+                             + (request.buttons == MessageButtons::YesNo ? QStringLiteral("yes-no") : QStringLiteral("ok"))
+                             + QLatin1Char('\t') + QString(request.text).replace(QChar(13), QStringLiteral("\\r"))
+                             + QLatin1Char('\n');
+        log.write(line.toUtf8());
+    }
+    const int answer = request.buttons == MessageButtons::YesNo ? QMessageBox::No : QMessageBox::Ok;
+    QTimer::singleShot(0, &box, [&box, answer] { box.done(answer); });
+}
+
+class QtMessageBoxes final : public MessageBoxes
+{
+public:
+    MessageAnswer show(const MessageRequest &request) override
+    {
+        QMessageBox box(QApplication::activeWindow());
+        box.setWindowTitle(request.title);
+        box.setText(messageTextForDisplay(request.text));
+        box.setTextFormat(Qt::PlainText);
+        switch (request.icon) {
+        case MessageIcon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case MessageIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MessageIcon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        }
+        if (request.buttons == MessageButtons::YesNo) {
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+        } else {
+            box.setStandardButtons(QMessageBox::Ok);
+        }
+        logAndAnswerSoon(box, request);
+        const int result = box.exec();
+        if (request.buttons == MessageButtons::YesNo)
+            return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+        return MessageAnswer::Ok;
+    }
+};
+
+class QtFileDialogs final : public FileDialogs
+{
+public:
+    QString ask(const FileDialogRequest &request) override
+    {
+        QFileDialog dialog(QApplication::activeWindow(), request.title,
+                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), request.filter);
+        const bool saving = request.kind == FileDialogRequest::Kind::Save;
+        dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+        dialog.setOption(QFileDialog::ReadOnly, false);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
+    }
+};
+
+class QtWebPages final : public WebPages
+{
+public:
+    void open(const QUrl &address) override { QDesktopServices::openUrl(address); }
+};
+
+class QtProcessControl final : public ProcessControl
+{
+public:
+    explicit QtProcessControl(InstanceLock *lock)
+        : m_lock(lock)
+    {
+    }
+
+    void endProcess() override
+    {
+        if (m_lock)
+            m_lock->release();
+        if (QCoreApplication::instance() && QThread::currentThread()->loopLevel() > 0) {
+            QCoreApplication::exit(0);
+            // Nothing more may run once the program has decided to end.
+            if (auto *dispatcher = QAbstractEventDispatcher::instance())
+                dispatcher->interrupt();
+            return;
+        }
+        std::exit(0);
+    }
+
+private:
+    InstanceLock *m_lock;
+};
+
+} // namespace
+
+void installQtPlatform(InstanceLock *lock)
+{
+    static QtMessageBoxes messages;
+    static QtFileDialogs fileDialogs;
+    static QtWebPages webPages;
+    static const auto settings = makeQSettingsStore();
+    static const auto clock = makeSystemClock();
+    static const auto random = makeClockSeededRandom();
+    static QtProcessControl process(lock);
+    installPlatform(Platform{&messages, &fileDialogs, &webPages, settings.get(), clock.get(), random.get(), &process});
+}
+
+} // namespace shell

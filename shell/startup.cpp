@@ -1,0 +1,28 @@
+// The program's start: one copy only, a seeded random source, the reminder, the launcher.
+#include "startup.h"
+
+#include "frmMDI.h"
+#include "instance_lock.h"
+#include "modHelp.h"
+#include "platform.h"
+
+namespace shell {
+
+std::unique_ptr<frmMDI> StartApplication(InstanceLock &lock, const ToolRegistration &registerTools)
+{
+    if (!lock.acquire()) {
+        showMessage(QStringLiteral("Application is already running"), MessageIcon::Information);
+        ExitApplication();
+        return nullptr;
+    }
+    platform().random->reseedFromClock();
+    CheckUpdateReminder();
+
+    auto mdi = std::make_unique<frmMDI>();
+    if (registerTools)
+        registerTools(*mdi);
+    mdi->showMaximized();
+    return mdi;
+}
+
+} // namespace shell

@@ -1,0 +1,59 @@
+// The shared base of every tool window: a child window of the launcher that places
+// itself, carries an optional menu bar, and gives the launcher its panel back on closing.
+#pragma once
+
+#include "window_registry.h"
+
+#include <QMdiSubWindow>
+
+class QMenuBar;
+class frmMDI;
+
+namespace shell {
+
+class ToolWindow : public QMdiSubWindow
+{
+    Q_OBJECT
+public:
+    ToolWindow(frmMDI &mdi, WindowId id);
+
+    WindowId id() const { return m_id; }
+    frmMDI &mdi() const { return m_mdi; }
+    WindowRegistry &windows() const;
+
+    // Left = (client width - window width) / 2, Top = 0.
+    void place();
+    // Closes without giving the launcher its panel back: the sibling window takes over.
+    void closeHandingOver();
+    bool isClosing() const { return m_closing; }
+
+    // What the launcher does around showing a tool's first window.
+    virtual void prepareForLauncher() {}
+    virtual void placedByLauncher() {}
+
+protected:
+    // The area under the menu bar where the controls stand.
+    QWidget *form() const { return m_form; }
+    QMenuBar *menuBar();
+    // Sizes the window so that its client area is this many twips.
+    void setClientSizeTwips(int width, int height);
+
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    bool isHandingOver() const { return m_handingOver; }
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    friend class WindowRegistry;
+    void load();
+
+    frmMDI &m_mdi;
+    WindowId m_id;
+    QWidget *m_form;
+    QMenuBar *m_menuBar = nullptr;
+    bool m_handingOver = false;
+    bool m_closing = false;
+};
+
+} // namespace shell

@@ -1,0 +1,35 @@
+// The program's web pages, one fixed address per kind.
+#include "web_pages.h"
+
+namespace shell {
+
+QUrl webPageAddress(WebPage page)
+{
+    switch (page) {
+    case WebPage::OnlineHelp:
+        return QUrl(QStringLiteral("https://www.tavrenne.com/help/"));
+    case WebPage::HomePage:
+        return QUrl(QStringLiteral("https://www.tavrenne.com/"));
+    case WebPage::Download:
+        return QUrl(QStringLiteral("https://www.tavrenne.com/download/"));
+    case WebPage::BrandingOffer:
+        return QUrl(QStringLiteral("https://www.tavrenne.com/branding/"));
+    case WebPage::CoBranding:
+        return QUrl(QStringLiteral("https://www.tavrenne.com/co-branding/"));
+    }
+    return {};
+}
+
+} // namespace shell
+
+#include "platform.h"
+
+namespace shell {
+
+void OpenWebPage(WebPage page)
+{
+    if (WebPages *web = platform().webPages)
+        web->open(webPageAddress(page));
+}
+
+} // namespace shell

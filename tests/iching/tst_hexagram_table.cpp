@@ -1,0 +1,302 @@
+// Checks the hexagram table: keys, numbers, captions, line counts and the two fixed records.
+#include "iching/hexagrams.h"
+
+#include <QtTest>
+
+#include <set>
+#include <string>
+
+using iching::HexagramCount;
+using iching::HexagramRecord;
+using iching::Hexagrams;
+
+namespace {
+
+constexpr std::array<const char *, 8> kTrigramOrder{"111", "000", "001", "010", "100", "110", "101", "011"};
+
+// Hexagram number by lower trigram (rows) and upper trigram (columns), both in kTrigramOrder.
+constexpr int kGrid[8][8] = {
+    {1, 11, 34, 5, 26, 9, 14, 43},    // 111
+    {12, 2, 16, 8, 23, 20, 35, 45},   // 000
+    {25, 24, 51, 3, 27, 42, 21, 17},  // 001
+    {6, 7, 40, 29, 4, 59, 64, 47},    // 010
+    {33, 15, 62, 39, 52, 53, 56, 31}, // 100
+    {44, 46, 32, 48, 18, 57, 50, 28}, // 110
+    {13, 36, 55, 63, 22, 37, 30, 49}, // 101
+    {10, 19, 54, 60, 41, 61, 38, 58}, // 011
+};
+
+struct ExpectedRow
+{
+    int number;
+    const char *key;
+    const char *caption;
+    int judgementLines;
+    int imageLines;
+};
+
+constexpr ExpectedRow kRows[HexagramCount] = {
+    {1, "111111", "1 Ch'ien The Creative", 2, 2},
+    {2, "000000", "2 K'un The Receptive", 8, 3},
+    {3, "001010", "3 Chun Difficulty at the Beginning", 4, 4},
+    {4, "010100", "4 Mo'^e'ng Youthful Folly", 7, 4},
+    {5, "111010", "5 Hsu Waiting (Nourishment)", 4, 4},
+    {6, "010111", "6 Sung Conflict", 6, 4},
+    {7, "010000", "7 Shih The Army", 3, 4},
+    {8, "000010", "8 Pi Holding Together [Union]", 7, 6},
+    {9, "111110", "9 Hsiao Ch'u The Taming Power of the Small", 3, 4},
+    {10, "011111", "10 Lu Treading [Conduct]", 2, 4},
+    {11, "111000", "11 T'ai Peace", 3, 5},
+    {12, "000111", "12 P'i Standstill [Stagnation]", 3, 5},
+    {13, "101111", "13 T'ung Jo'^e'n Fellowship with Men", 4, 4},
+    {14, "111101", "14 Ta Yu Possession in Great Measure", 2, 4},
+    {15, "100000", "15 Ch'ien Modesty", 2, 5},
+    {16, "000001", "16 Yu Enthusiasm", 2, 7},
+    {17, "001011", "17 Sui Following", 2, 4},
+    {18, "110100", "18 Ku Work on What Has Been Spoiled [Decay]", 5, 4},
+    {19, "011000", "19 Lin Approach", 4, 6},
+    {20, "000110", "20 Kuan Contemplation (View)", 3, 5},
+    {21, "001101", "21 Shih Ho Biting Through", 2, 4},
+    {22, "101100", "22 Pi Grace", 3, 5},
+    {23, "000100", "23 Po Splitting Apart", 2, 4},
+    {24, "001000", "24 Fu Return (The Turning Point)", 6, 7},
+    {25, "001111", "25 Wu Wang Innocence (The Unexpected)", 6, 5},
+    {26, "111100", "26 Ta Ch'u The Taming Power of the Great", 4, 5},
+    {27, "001100", "27 I The Corners of the Mouth (Providing Nourishment)", 5, 4},
+    {28, "110011", "28 Ta Kuo Preponderance of the Great", 4, 6},
+    {29, "010010", "29 K'an The Abysmal (Water)", 3, 4},
+    {30, "101101", "30 Li The Clinging, Fire", 3, 4},
+    {31, "100011", "31 Hsien Influence (Wooing)", 3, 4},
+    {32, "110001", "32 Ho'^e'ng Duration", 3, 3},
+    {33, "100111", "33 Tun Retreat", 2, 3},
+    {34, "111001", "34 Ta Chuang The Power of the Great", 1, 4},
+    {35, "000101", "35 Chin Progress", 3, 4},
+    {36, "101000", "36 Ming I Darkening of the Light", 2, 4},
+    {37, "101110", "37 Chia Jo'^e'n The Family [The Clan]", 1, 4},
+    {38, "011101", "38 K'uei Opposition", 1, 4},
+    {39, "100010", "39 Chien Obstruction", 4, 4},
+    {40, "010001", "40 Hsieh Deliverance", 5, 4},
+    {41, "011100", "41 Sun Decrease", 7, 4},
+    {42, "001110", "42 I Increase", 3, 4},
+    {43, "111011", "43 Kuai Break-through (Resoluteness)", 6, 5},
+    {44, "110111", "44 Kou Coming to Meet", 2, 4},
+    {45, "000011", "45 Ts'ui Gathering Together [Massing]", 6, 4},
+    {46, "110000", "46 Sho'^e'ng Pushing Upward", 5, 5},
+    {47, "010011", "47 K'un Oppression (Exhaustion)", 5, 4},
+    {48, "110010", "48 Ching The Well", 7, 3},
+    {49, "101011", "49 Ko Revolution (Molting)", 5, 4},
+    {50, "110101", "50 Ting The Caldron", 2, 4},
+    {51, "001001", "51 Cho'^e'n The Arousing (Shock, Thunder)", 5, 4},
+    {52, "100100", "52 Ko'^e'n Keeping Still, Mountain", 5, 5},
+    {53, "100110", "53 Chien Development (Gradual Progress)", 4, 4},
+    {54, "011001", "54 Kuei Mei The Marrying Maiden", 3, 5},
+    {55, "101001", "55 Fo'^e'ng Abundance [Fullness]", 4, 4},
+    {56, "100101", "56 Lu The Wanderer", 3, 6},
+    {57, "110110", "57 Sun The Gentle (The Penetrating, Wind)", 3, 5},
+    {58, "011011", "58 Tui The Joyous, Lake", 2, 4},
+    {59, "010110", "59 Huan Dispersion [Dissolution]", 4, 4},
+    {60, "011010", "60 Chieh Limitation", 2, 4},
+    {61, "011110", "61 Chung Fu Inner Truth", 4, 3},
+    {62, "100001", "62 Hsiao Kuo Preponderance of the Small", 7, 5},
+    {63, "101010", "63 Chi Chi After Completion", 4, 5},
+    {64, "010101", "64 Wei Chi Before Completion", 4, 5},
+};
+
+template <std::size_t N> int usedLines(const std::array<const char *, N> &lines)
+{
+    int count = 0;
+    while (count < int(N) && lines[count])
+        ++count;
+    return count;
+}
+
+template <std::size_t N> QStringList textOf(const std::array<const char *, N> &lines)
+{
+    QStringList text;
+    for (int i = 0; i < usedLines(lines); ++i)
+        text << QString::fromUtf8(lines[i]);
+    return text;
+}
+
+const HexagramRecord *findByNumber(int number)
+{
+    for (const HexagramRecord &record : Hexagrams) {
+        if (record.number == number)
+            return &record;
+    }
+    return nullptr;
+}
+
+template <std::size_t N> bool hasTextAfterGap(const std::array<const char *, N> &lines)
+{
+    for (std::size_t i = usedLines(lines); i < N; ++i) {
+        if (lines[i])
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class TestHexagramTable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keysAreDistinctAndCoverEverySixLinePattern();
+    void numbersRunFromOneToSixtyFourEachOnce();
+    void recordsFollowTheLowerThenUpperTrigramGrid_data();
+    void recordsFollowTheLowerThenUpperTrigramGrid();
+    void recordMatchesItsTableRow_data();
+    void recordMatchesItsTableRow();
+    void captionsBeginWithTheirNumberAndASpace();
+    void fixedRecordsReadWordForWord_data();
+    void fixedRecordsReadWordForWord();
+    void everyLineIsOneVerseWithoutBreaks();
+    void noTextFollowsTheFirstUnusedSlot();
+};
+
+void TestHexagramTable::keysAreDistinctAndCoverEverySixLinePattern()
+{
+    // A mistyped or repeated key leaves some cast unreadable and another read twice.
+    std::set<std::string> keys;
+    for (const HexagramRecord &record : Hexagrams) {
+        QVERIFY2(record.key, qPrintable(QString("record %1 has no key").arg(record.number)));
+        const std::string key(record.key);
+        QVERIFY2(key.size() == 6 && key.find_first_not_of("01") == std::string::npos,
+                 qPrintable(QString("record %1 key \"%2\"").arg(record.number).arg(record.key)));
+        QVERIFY2(keys.insert(key).second, qPrintable(QString("key %1 appears twice").arg(record.key)));
+    }
+    QCOMPARE(int(keys.size()), 64);
+}
+
+void TestHexagramTable::numbersRunFromOneToSixtyFourEachOnce()
+{
+    // A number given twice hides another hexagram from every reading.
+    std::set<int> numbers;
+    for (const HexagramRecord &record : Hexagrams) {
+        QVERIFY2(record.number >= 1 && record.number <= 64, qPrintable(QString::number(record.number)));
+        QVERIFY2(numbers.insert(record.number).second, qPrintable(QString("number %1 twice").arg(record.number)));
+    }
+    QCOMPARE(int(numbers.size()), HexagramCount);
+}
+
+void TestHexagramTable::recordsFollowTheLowerThenUpperTrigramGrid_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("number");
+    for (int lower = 0; lower < 8; ++lower) {
+        for (int upper = 0; upper < 8; ++upper) {
+            const QString key = QString::fromLatin1(kTrigramOrder[lower]) + QString::fromLatin1(kTrigramOrder[upper]);
+            QTest::newRow(qPrintable(key)) << lower * 8 + upper << key << kGrid[lower][upper];
+        }
+    }
+}
+
+void TestHexagramTable::recordsFollowTheLowerThenUpperTrigramGrid()
+{
+    // Swapped trigrams (upper read as lower) or a shifted row would name the wrong hexagram.
+    QFETCH(int, index);
+    QFETCH(QString, key);
+    QFETCH(int, number);
+    const HexagramRecord &record = Hexagrams[index];
+    QCOMPARE(QString::fromLatin1(record.key), key);
+    QCOMPARE(record.number, number);
+}
+
+void TestHexagramTable::recordMatchesItsTableRow_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("judgementLines");
+    QTest::addColumn<int>("imageLines");
+    for (const ExpectedRow &row : kRows) {
+        QTest::newRow(qPrintable(QString::number(row.number)))
+            << row.number << QString::fromLatin1(row.key) << QString::fromLatin1(row.caption) << row.judgementLines
+            << row.imageLines;
+    }
+}
+
+void TestHexagramTable::recordMatchesItsTableRow()
+{
+    // Catches a caption typo, a verse split into too many or too few lines, or a key tied to the wrong number.
+    QFETCH(int, number);
+    QFETCH(QString, key);
+    QFETCH(QString, caption);
+    QFETCH(int, judgementLines);
+    QFETCH(int, imageLines);
+    const HexagramRecord *record = findByNumber(number);
+    QVERIFY(record);
+    QCOMPARE(QString::fromLatin1(record->key), key);
+    QCOMPARE(QString::fromUtf8(record->caption), caption);
+    QCOMPARE(usedLines(record->judgement), judgementLines);
+    QCOMPARE(usedLines(record->image), imageLines);
+}
+
+void TestHexagramTable::captionsBeginWithTheirNumberAndASpace()
+{
+    // The caption is the only place the reader sees the number; "1" must not pass for "11".
+    for (const HexagramRecord &record : Hexagrams) {
+        QVERIFY(record.caption);
+        const QString caption = QString::fromUtf8(record.caption);
+        const QString prefix = QString::number(record.number) + QLatin1Char(' ');
+        QVERIFY2(caption.startsWith(prefix) && caption.size() > prefix.size(), qPrintable(caption));
+    }
+}
+
+void TestHexagramTable::fixedRecordsReadWordForWord_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QStringList>("judgement");
+    QTest::addColumn<QStringList>("image");
+    QTest::newRow("1") << 1 << QStringLiteral("111111")
+                       << QStringList{"The Creative works sublime success,", "Furthering through perseverance."}
+                       << QStringList{"The movement of heaven is full of power.",
+                                      "Thus the superior man makes himself strong and untiring."};
+    QTest::newRow("58") << 58 << QStringLiteral("011011")
+                        << QStringList{"The Joyous. Success.", "Perseverance is favorable."}
+                        << QStringList{"Lakes resting one on the other:", "The image of the Joyous.",
+                                       "Thus the superior man joins with his friends", "For discussion and practice."};
+}
+
+void TestHexagramTable::fixedRecordsReadWordForWord()
+{
+    // These two texts are fixed to the letter; an edit or re-split would change what the reader sees.
+    QFETCH(int, number);
+    QFETCH(QString, key);
+    QFETCH(QStringList, judgement);
+    QFETCH(QStringList, image);
+    const HexagramRecord *record = findByNumber(number);
+    QVERIFY(record);
+    QCOMPARE(QString::fromLatin1(record->key), key);
+    QCOMPARE(textOf(record->judgement), judgement);
+    QCOMPARE(textOf(record->image), image);
+}
+
+void TestHexagramTable::everyLineIsOneVerseWithoutBreaks()
+{
+    // A break inside a line, or an empty or padded line, doubles the spacing once lines are joined for display.
+    for (const HexagramRecord &record : Hexagrams) {
+        const QStringList lines = textOf(record.judgement) + textOf(record.image);
+        for (const QString &line : lines) {
+            const QString where = QString("%1: \"%2\"").arg(record.number).arg(line);
+            QVERIFY2(!line.contains(QLatin1Char('\r')) && !line.contains(QLatin1Char('\n')), qPrintable(where));
+            QVERIFY2(!line.isEmpty() && line.trimmed() == line, qPrintable(where));
+        }
+    }
+}
+
+void TestHexagramTable::noTextFollowsTheFirstUnusedSlot()
+{
+    // Text after a gap would be silently dropped, since a record's lines end at the first empty slot.
+    for (const HexagramRecord &record : Hexagrams) {
+        QVERIFY2(!hasTextAfterGap(record.judgement), qPrintable(QString("judgement of %1").arg(record.number)));
+        QVERIFY2(!hasTextAfterGap(record.image), qPrintable(QString("image of %1").arg(record.number)));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestHexagramTable)
+#include "tst_hexagram_table.moc"

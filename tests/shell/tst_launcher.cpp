@@ -1,0 +1,381 @@
+// The launcher: opening tools, the thirteen closes, captions, hover, menus, About and Exit.
+#include "shell/click_widgets.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMDI.h"
+#include "shell/tool_window.h"
+#include "shell/web_pages.h"
+#include "support/fake_platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMdiArea>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace shell;
+
+namespace {
+
+QStringList g_log;
+
+// A stand-in tool window that writes what happens to it into the log.
+class RecordingWindow : public ToolWindow
+{
+public:
+    RecordingWindow(frmMDI &mdi, WindowId id)
+        : ToolWindow(mdi, id)
+    {
+        setWindowTitle(QString::fromLatin1(windowName(id)));
+        setClientSizeTwips(4000, 2000);
+    }
+    std::function<void()> onUnload;
+    void prepareForLauncher() override { g_log << QStringLiteral("prepare"); }
+    void placedByLauncher() override { g_log << QStringLiteral("placed %1").arg(x()); }
+
+protected:
+    void Form_Load() override { g_log << QStringLiteral("load %1").arg(QLatin1String(windowName(id()))); }
+    void Form_Unload() override
+    {
+        g_log << QStringLiteral("unload %1").arg(QLatin1String(windowName(id())));
+        if (onUnload)
+            onUnload();
+    }
+};
+
+const std::vector<WindowId> kAll{
+    WindowId::ChineseZodiacMain,   WindowId::ChineseZodiacDisplay, WindowId::ChineseZodiacSave,
+    WindowId::FortuneCookieMain,   WindowId::FortuneCookieDisplay, WindowId::IChingSoftwareStart,
+    WindowId::IChingSoftwareMain,  WindowId::MahjongOracleMain,    WindowId::MahjongOracleDisplay,
+};
+
+void registerAll(frmMDI &mdi)
+{
+    for (const WindowId id : kAll)
+        mdi.windows().registerFactory(id, [&mdi, id] { return new RecordingWindow(mdi, id); });
+}
+
+template<class T>
+T *child(QObject *parent, const QString &name)
+{
+    T *found = parent->findChild<T *>(name);
+    if (!found)
+        qWarning("no control named %s", qPrintable(name));
+    return found;
+}
+
+void click(QWidget *widget)
+{
+    const QPoint centre = widget->rect().center();
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+void moveOver(QWidget *widget)
+{
+    QMouseEvent move(QEvent::MouseMove, widget->rect().center(), widget->mapToGlobal(widget->rect().center()),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(shell::WindowId)
+
+class TestLauncher : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::FakePlatform> m_fakes;
+    std::unique_ptr<frmMDI> m_mdi;
+
+private slots:
+    void init()
+    {
+        g_log.clear();
+        m_fakes = std::make_unique<testsupport::FakePlatform>();
+        m_mdi = std::make_unique<frmMDI>();
+        registerAll(*m_mdi);
+        m_mdi->resize(1000, 700);
+        m_mdi->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
+    }
+
+    void cleanup()
+    {
+        m_mdi.reset();
+        m_fakes.reset();
+    }
+
+    void showsTitleStripsAndEveryControl()
+    {
+        // A missing or misnamed control breaks every journey that starts here.
+        QCOMPARE(m_mdi->windowTitle(), QStringLiteral("Tavrenne v1.25"));
+        const QStringList captions{QStringLiteral("Chinese Zodiac Software"), QStringLiteral("Fortune Cookie"),
+                                   QStringLiteral("IChing Software"), QStringLiteral("Mahjong Oracle")};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(child<QPushButton>(m_mdi.get(), QStringLiteral("cmdSelectOption(%1)").arg(i))->text(), captions[i]);
+        // Seen left to right: Zodiac, I Ching, Fortune Cookie, Mahjong.
+        QVERIFY(m_mdi->cmdSelectOption[0]->x() < m_mdi->cmdSelectOption[2]->x());
+        QVERIFY(m_mdi->cmdSelectOption[2]->x() < m_mdi->cmdSelectOption[1]->x());
+        QVERIFY(m_mdi->cmdSelectOption[1]->x() < m_mdi->cmdSelectOption[3]->x());
+        for (int i = 0; i < 7; ++i)
+            QVERIFY(child<QLabel>(m_mdi.get(), QStringLiteral("lblCaption(%1)").arg(i))->isVisible());
+        // Read top to bottom the links are Zodiac, I Ching, Fortune Cookie, Mahjong.
+        QVERIFY(m_mdi->lblCaption[3]->y() < m_mdi->lblCaption[5]->y());
+        QVERIFY(m_mdi->lblCaption[5]->y() < m_mdi->lblCaption[4]->y());
+        QVERIFY(m_mdi->lblCaption[4]->y() < m_mdi->lblCaption[6]->y());
+        for (const char *name : {"Picture6", "lblOrrindelBanner", "Picture1", "picButtonContainer", "Picture2",
+                                 "Picture3", "Picture4", "Picture5", "picMain", "PicCoBrand", "cmdMdiExit", "Label7"})
+            QVERIFY2(child<QWidget>(m_mdi.get(), QString::fromLatin1(name))->isVisible(), name);
+        QCOMPARE(m_mdi->cmdMdiExit->text(), QStringLiteral("&Exit"));
+        QCOMPARE(child<QAction>(m_mdi.get(), QStringLiteral("mnuExit"))->text(), QStringLiteral("E&xit"));
+    }
+
+    void controlsStayCentredWhenTheLauncherIsResized()
+    {
+        // Items laid out once at load end up off-centre, or the Exit button off-screen.
+        for (const int width : {1000, 1400, 900}) {
+            m_mdi->resize(width, 700);
+            QTRY_COMPARE(m_mdi->picMain->width(), m_mdi->centralWidget()->width());
+            const int panel = m_mdi->picMain->width();
+            for (const auto *label : m_mdi->lblCaption)
+                QCOMPARE(label->x(), (panel - label->width()) / 2);
+            QCOMPARE(m_mdi->picButtonContainer->x(), (panel - m_mdi->picButtonContainer->width()) / 2);
+            QVERIFY(m_mdi->cmdMdiExit->geometry().right() < m_mdi->PicCoBrand->width());
+            QVERIFY(m_mdi->cmdMdiExit->x() > panel / 2);
+        }
+    }
+
+    void openingAToolClosesEveryToolWindowInOrder()
+    {
+        // Leftover windows of another tool would pile up behind the new one.
+        for (const WindowId id : kAll)
+            m_mdi->windows().window(id)->show();
+        QSignalSpy closed(&m_mdi->windows(), &WindowRegistry::windowClosed);
+        click(m_mdi->cmdSelectOption[1]);
+        QList<WindowId> order;
+        for (const auto &args : closed)
+            order << args.at(0).value<WindowId>();
+        const QList<WindowId> expected{WindowId::ChineseZodiacDisplay, WindowId::ChineseZodiacMain,
+                                       WindowId::ChineseZodiacSave,    WindowId::FortuneCookieDisplay,
+                                       WindowId::FortuneCookieMain,    WindowId::IChingSoftwareMain,
+                                       WindowId::IChingSoftwareStart,  WindowId::MahjongOracleDisplay,
+                                       WindowId::MahjongOracleMain};
+        QCOMPARE(order, expected);
+        QVERIFY(!m_mdi->isPanelVisible());
+        ToolWindow *opened = m_mdi->windows().find(WindowId::FortuneCookieMain);
+        QVERIFY(opened && opened->isVisible());
+        QCOMPARE(m_mdi->windows().openWindows().size(), size_t(1));
+    }
+
+    void secondPassClosesWindowsThatACloseHandlerReopened()
+    {
+        // A close handler that shows its sibling again must not leave it behind.
+        auto *entry = static_cast<RecordingWindow *>(m_mdi->windows().window(WindowId::ChineseZodiacMain));
+        m_mdi->windows().window(WindowId::FortuneCookieDisplay);
+        entry->onUnload = [this] { m_mdi->windows().window(WindowId::ChineseZodiacDisplay)->show(); };
+        auto *cookies = static_cast<RecordingWindow *>(m_mdi->windows().window(WindowId::FortuneCookieMain));
+        cookies->onUnload = [this] { m_mdi->windows().window(WindowId::FortuneCookieDisplay)->show(); };
+        click(m_mdi->cmdSelectOption[3]);
+        QVERIFY(!m_mdi->windows().isOpen(WindowId::ChineseZodiacDisplay));
+        QVERIFY(!m_mdi->windows().isOpen(WindowId::FortuneCookieDisplay));
+        QVERIFY(m_mdi->windows().isOpen(WindowId::MahjongOracleMain));
+    }
+
+    void eachChoiceOpensItsTool_data()
+    {
+        QTest::addColumn<bool>("caption");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<WindowId>("window");
+        QTest::newRow("button 0") << false << 0 << WindowId::ChineseZodiacMain;
+        QTest::newRow("button 1") << false << 1 << WindowId::FortuneCookieMain;
+        QTest::newRow("button 2") << false << 2 << WindowId::IChingSoftwareMain;
+        QTest::newRow("button 3") << false << 3 << WindowId::MahjongOracleMain;
+        QTest::newRow("caption 3") << true << 3 << WindowId::ChineseZodiacMain;
+        QTest::newRow("caption 4") << true << 4 << WindowId::FortuneCookieMain;
+        QTest::newRow("caption 5") << true << 5 << WindowId::IChingSoftwareMain;
+        QTest::newRow("caption 6") << true << 6 << WindowId::MahjongOracleMain;
+    }
+
+    void eachChoiceOpensItsTool()
+    {
+        // The index, not the order on screen, picks the tool; a mix-up opens the wrong one.
+        QFETCH(bool, caption);
+        QFETCH(int, index);
+        QFETCH(WindowId, window);
+        click(caption ? static_cast<QWidget *>(m_mdi->lblCaption[index]) : m_mdi->cmdSelectOption[index]);
+        ToolWindow *opened = m_mdi->windows().find(window);
+        QVERIFY(opened);
+        QVERIFY(opened->isVisible());
+        QVERIFY(!m_mdi->isPanelVisible());
+        // Placed centred at the top of the client area, after it was shown, and only then pressed on.
+        QCOMPARE(opened->y(), 0);
+        QCOMPARE(opened->x(), (m_mdi->mdiArea()->viewport()->width() - opened->width()) / 2);
+        QCOMPARE(g_log.mid(g_log.size() - 2),
+                 (QStringList{QStringLiteral("prepare"), QStringLiteral("placed %1").arg(opened->x())}));
+    }
+
+    void nonLinkCaptionsOnlyCloseLeftoverWindows_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("title") << 0;
+        QTest::newRow("description") << 1;
+        QTest::newRow("tagline") << 2;
+    }
+
+    void nonLinkCaptionsOnlyCloseLeftoverWindows()
+    {
+        // A click on the title must tidy up hidden windows but never leave the panel.
+        QFETCH(int, index);
+        m_mdi->windows().window(WindowId::FortuneCookieMain);  // loaded, hidden
+        click(m_mdi->lblCaption[index]);
+        QVERIFY(m_mdi->windows().openWindows().empty());
+        QVERIFY(m_mdi->isPanelVisible());
+    }
+
+    void choiceWithoutAToolStillClosesAndHidesThePanel()
+    {
+        // An unknown index does the closes and hides the panel, and opens nothing.
+        m_mdi->windows().window(WindowId::MahjongOracleMain)->show();
+        m_mdi->cmdSelectOption_Click(7);
+        QVERIFY(m_mdi->windows().openWindows().empty());
+        QVERIFY(!m_mdi->isPanelVisible());
+    }
+
+    void closingAToolWindowBringsThePanelBack()
+    {
+        // The user must always land either in a tool or on the panel.
+        click(m_mdi->cmdSelectOption[0]);
+        QVERIFY(!m_mdi->isPanelVisible());
+        m_mdi->windows().find(WindowId::ChineseZodiacMain)->close();
+        QVERIFY(m_mdi->isPanelVisible());
+        QVERIFY(!m_mdi->windows().isOpen(WindowId::ChineseZodiacMain));
+    }
+
+    void handingOverKeepsThePanelHidden()
+    {
+        // A window handing over to its sibling must not flash the panel back.
+        click(m_mdi->cmdSelectOption[2]);
+        m_mdi->windows().find(WindowId::IChingSoftwareMain)->closeHandingOver();
+        QVERIFY(!m_mdi->isPanelVisible());
+        QVERIFY(!m_mdi->windows().isOpen(WindowId::IChingSoftwareMain));
+    }
+
+    void registryCreatesOnceAndClosingAClosedWindowIsHarmless()
+    {
+        // Two copies of one window, or a crash on a double close, would break the tools.
+        ToolWindow *first = m_mdi->windows().window(WindowId::FortuneCookieMain);
+        QCOMPARE(m_mdi->windows().window(WindowId::FortuneCookieMain), first);
+        QCOMPARE(g_log.count(QStringLiteral("load frmFortuneCookieMain")), 1);
+        m_mdi->windows().close(WindowId::FortuneCookieMain);
+        m_mdi->windows().close(WindowId::FortuneCookieMain);
+        QCOMPARE(g_log.count(QStringLiteral("unload frmFortuneCookieMain")), 1);
+        QVERIFY(m_mdi->windows().find(WindowId::FortuneCookieMain) == nullptr);
+        QVERIFY(m_mdi->windows().window(WindowId::FortuneCookieMain) != nullptr);
+        QCOMPARE(g_log.count(QStringLiteral("load frmFortuneCookieMain")), 2);
+    }
+
+    void hoverUnderlinesOnlyLinkCaptions()
+    {
+        // Links show they can be clicked; titles never do; the panel clears them all.
+        moveOver(m_mdi->lblCaption[4]);
+        QVERIFY(m_mdi->lblCaption[4]->font().underline());
+        moveOver(m_mdi->lblCaption[6]);
+        QVERIFY(m_mdi->lblCaption[6]->font().underline());
+        QVERIFY(m_mdi->lblCaption[4]->font().underline());
+        moveOver(m_mdi->lblCaption[0]);
+        QVERIFY(!m_mdi->lblCaption[0]->font().underline());
+        moveOver(m_mdi->picMain);
+        for (const auto *label : m_mdi->lblCaption)
+            QVERIFY(!label->font().underline());
+    }
+
+    void helpEntriesAndBannersOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("page");
+        QTest::newRow("mnuOnline") << QStringLiteral("mnuOnline") << int(WebPage::OnlineHelp);
+        QTest::newRow("mnuVisit") << QStringLiteral("mnuVisit") << int(WebPage::HomePage);
+        QTest::newRow("mnuUpdate") << QStringLiteral("mnuUpdate") << int(WebPage::Download);
+        QTest::newRow("Picture6") << QStringLiteral("Picture6") << int(WebPage::HomePage);
+        QTest::newRow("lblOrrindelBanner") << QStringLiteral("lblOrrindelBanner") << int(WebPage::HomePage);
+        QTest::newRow("Label7") << QStringLiteral("Label7") << int(WebPage::BrandingOffer);
+    }
+
+    void helpEntriesAndBannersOpenTheirPages()
+    {
+        // Each link must lead to its own page, and never to a real browser in a test.
+        QFETCH(QString, control);
+        QFETCH(int, page);
+        if (auto *action = m_mdi->findChild<QAction *>(control))
+            action->trigger();
+        else
+            QTest::mouseClick(child<QWidget>(m_mdi.get(), control), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QCOMPARE(m_fakes->webPages.opened.size(), size_t(1));
+        QCOMPARE(m_fakes->webPages.opened.front(), webPageAddress(WebPage(page)));
+    }
+
+    void helpMenuHoldsTheSharedEntriesInOrder()
+    {
+        // Every window builds its Help menu from one place; its order is part of the program.
+        QStringList names;
+        for (QAction *action : m_mdi->mnuHelp->actions())
+            names << (action->isSeparator() ? QStringLiteral("-") : action->objectName() + QLatin1Char(' ') + action->text());
+        QCOMPARE(names, (QStringList{QStringLiteral("mnuOnline &Online Help"), QStringLiteral("mnuVisit &Visit Us Online"),
+                                     QStringLiteral("-"), QStringLiteral("mnuUpdate Check for Software &Update"),
+                                     QStringLiteral("-"), QStringLiteral("mnuAbout &About Software")}));
+    }
+
+    void aboutBoxIsModalAndOkClosesIt()
+    {
+        // The About box must block its window until OK, then leave it as it was.
+        bool seen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen = true;
+            QCOMPARE(box->windowTitle(), QStringLiteral("Tavrenne v1.25"));
+            QVERIFY(box->isModal());
+            QVERIFY(box->Label1->text().startsWith(QStringLiteral("Tavrenne is an excellent and thought provoking program.")));
+            QTest::mouseClick(box->lblHomePage, Qt::LeftButton, Qt::NoModifier, QPoint(box->lblHomePage->width() - 3, 3));
+            QTest::mouseClick(box->lblCoBrand, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+            QCOMPARE(box->cmdOK->text(), QStringLiteral("&OK"));
+            box->cmdOK->click();
+        });
+        child<QAction>(m_mdi.get(), QStringLiteral("mnuAbout"))->trigger();
+        QVERIFY(seen);
+        QTRY_VERIFY(m_mdi->findChild<frmAbout *>() == nullptr);
+        QCOMPARE(m_fakes->webPages.opened.size(), size_t(2));
+        QCOMPARE(m_fakes->webPages.opened[0], webPageAddress(WebPage::HomePage));
+        QCOMPARE(m_fakes->webPages.opened[1], webPageAddress(WebPage::BrandingOffer));
+        QVERIFY(m_mdi->isPanelVisible());
+    }
+
+    void exitClosesToolWindowsThenEndsTheProgram_data()
+    {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("button") << false;
+        QTest::newRow("menu") << true;
+    }
+
+    void exitClosesToolWindowsThenEndsTheProgram()
+    {
+        // Quitting with a tool open must still run the tool's own close handling, then end once.
+        QFETCH(bool, byMenu);
+        click(m_mdi->cmdSelectOption[1]);
+        if (byMenu)
+            child<QAction>(m_mdi.get(), QStringLiteral("mnuExit"))->trigger();
+        else
+            m_mdi->cmdMdiExit->click();
+        QVERIFY(g_log.contains(QStringLiteral("unload frmFortuneCookieMain")));
+        QVERIFY(m_mdi->windows().openWindows().empty());
+        QCOMPARE(m_fakes->process.ends, 1);
+        QVERIFY(!m_mdi->isVisible());
+    }
+};
+
+QTEST_MAIN(TestLauncher)
+#include "tst_launcher.moc"

@@ -1,0 +1,152 @@
+// The update reminder: when it asks, what it stores, and how it survives a damaged store.
+#include "shell/text_scrambling.h"
+#include "shell/update_reminder.h"
+#include "shell/web_pages.h"
+#include "support/fake_platform.h"
+
+#include <QLocale>
+#include <QTest>
+
+using namespace shell;
+using testsupport::FakePlatform;
+
+class TestUpdateReminder : public QObject
+{
+    Q_OBJECT
+
+    QString storedText(FakePlatform &fakes)
+    {
+        return fakes.settings.value(applicationName(), ReminderSection, reminderKey(), QString());
+    }
+    void store(FakePlatform &fakes, const QDateTime &moment)
+    {
+        fakes.settings.setValue(applicationName(), ReminderSection, reminderKey(),
+                                EncodeText(generalDateText(moment)));
+    }
+
+private slots:
+    void firstRunStoresNowAndAsksNothing()
+    {
+        // A new user must not be greeted by an update question.
+        FakePlatform fakes;
+        CheckUpdateReminder();
+        QVERIFY(fakes.messages.shown.empty());
+        QCOMPARE(fakes.settings.values.size(), size_t(1));
+        QCOMPARE(DecodeText(storedText(fakes)), generalDateText(fakes.clock.current));
+    }
+
+    void keyAndValueAreStoredScrambled()
+    {
+        // The store holds the scrambled key "Duration" under "Settings", and a scrambled date.
+        FakePlatform fakes;
+        CheckUpdateReminder();
+        const QString path = testsupport::MemorySettings::path(applicationName(), QStringLiteral("Settings"),
+                                                               EncodeText(QStringLiteral("Duration")));
+        QVERIFY(fakes.settings.values.count(path) == 1);
+        const QString raw = fakes.settings.values[path];
+        QVERIFY(raw != generalDateText(fakes.clock.current));
+        QCOMPARE(raw, EncodeText(generalDateText(fakes.clock.current)));
+    }
+
+    void asksOnlyOutsideFourteenDays_data()
+    {
+        QTest::addColumn<int>("storedDaysFromNow");
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("yesterday") << -1 << false;
+        QTest::newRow("14 days ago") << -14 << false;
+        QTest::newRow("15 days ago") << -15 << true;
+        QTest::newRow("a year ago") << -365 << true;
+        QTest::newRow("14 days ahead") << 14 << false;
+        QTest::newRow("15 days ahead") << 15 << true;
+        QTest::newRow("20 days ahead, clock set back") << 20 << true;
+    }
+
+    void asksOnlyOutsideFourteenDays()
+    {
+        // Off by one here would nag every day or never at all.
+        QFETCH(int, storedDaysFromNow);
+        QFETCH(bool, asks);
+        FakePlatform fakes;
+        const QDateTime stored = fakes.clock.current.addDays(storedDaysFromNow).addSecs(-3600);
+        store(fakes, stored);
+        CheckUpdateReminder();
+        QCOMPARE(fakes.messages.shown.size(), size_t(asks ? 1 : 0));
+        if (!asks) {
+            QCOMPARE(DecodeText(storedText(fakes)), generalDateText(stored));
+            return;
+        }
+        const MessageRequest &box = fakes.messages.shown.front();
+        QCOMPARE(box.text, QStringLiteral("There maybe an update to this software available\r"
+                                          "Do you want to check for an update?"));
+        QCOMPARE(box.icon, MessageIcon::Information);
+        QCOMPARE(box.buttons, MessageButtons::YesNo);
+        QCOMPARE(box.title, QStringLiteral("Tavrenne"));
+    }
+
+    void eitherAnswerStoresTodaySoTheNextStartAsksNothing_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+
+    void eitherAnswerStoresTodaySoTheNextStartAsksNothing()
+    {
+        // Forgetting to store after "No" would ask at every start.
+        QFETCH(bool, yes);
+        FakePlatform fakes;
+        store(fakes, fakes.clock.current.addDays(-15));
+        fakes.messages.answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No);
+        CheckUpdateReminder();
+        QCOMPARE(DecodeText(storedText(fakes)), generalDateText(fakes.clock.current));
+        QCOMPARE(fakes.webPages.opened.size(), size_t(yes ? 1 : 0));
+        if (yes)
+            QCOMPARE(fakes.webPages.opened.front(), webPageAddress(WebPage::Download));
+
+        fakes.clock.current = fakes.clock.current.addDays(1);
+        CheckUpdateReminder();
+        QCOMPARE(fakes.messages.shown.size(), size_t(1));
+    }
+
+    void unreadableStoredDateIsReplacedSilently_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("garbage") << QStringLiteral("not a date at all");
+        QTest::newRow("impossible date") << QStringLiteral("2026-13-45 99:99:99");
+        QTest::newRow("half a date") << QStringLiteral("2026-03");
+    }
+
+    void unreadableStoredDateIsReplacedSilently()
+    {
+        // A damaged store must not make the reminder fail at every start for ever.
+        QFETCH(QString, stored);
+        FakePlatform fakes;
+        fakes.settings.setValue(applicationName(), ReminderSection, reminderKey(), EncodeText(stored));
+        CheckUpdateReminder();
+        QVERIFY(fakes.messages.shown.empty());
+        QCOMPARE(DecodeText(storedText(fakes)), generalDateText(fakes.clock.current));
+        CheckUpdateReminder();
+        QVERIFY(fakes.messages.shown.empty());
+    }
+
+    void storedDateKeepsItsCenturyAndReadsBack()
+    {
+        // A two-digit year would read back a century off and ask at every start.
+        const QDateTime moment(QDate(2031, 7, 4), QTime(23, 59, 58));
+        QVERIFY(generalDateText(moment).contains(QStringLiteral("2031")));
+        QCOMPARE(readGeneralDate(generalDateText(moment)), std::optional<QDateTime>(moment));
+    }
+
+    void dateInTheLocalesShortFormatIsStillRead()
+    {
+        // Values written by the locale's own format are read, not thrown away.
+        const QDateTime moment(QDate(2026, 3, 1), QTime(8, 15, 0));
+        const QString text = QLocale::system().toString(moment, QLocale::LongFormat);
+        const auto read = readGeneralDate(text);
+        QVERIFY(read.has_value());
+        QCOMPARE(read->date(), moment.date());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUpdateReminder)
+#include "tst_update_reminder.moc"
