@@ -66,3 +66,54 @@ QMenu *addHelpMenu(QMenuBar *bar, QWidget *owner, const HelpMenuNames &names)
 }
 
 } // namespace shell
+
+#include "click_widgets.h"
+#include "ui.h"
+
+#include <QHBoxLayout>
+
+namespace shell {
+
+QString bannerText(WebPage page)
+{
+    switch (page) {
+    case WebPage::HomePage:
+        return QStringLiteral("Visit the Tavrenne home page");
+    case WebPage::BrandingOffer:
+        return QStringLiteral("Your brand on Tavrenne");
+    case WebPage::CoBranding:
+        return QStringLiteral("Co-brand with us");
+    case WebPage::OnlineHelp:
+        return QStringLiteral("Online help");
+    case WebPage::Download:
+        return QStringLiteral("Get the latest version");
+    }
+    return QString();
+}
+
+Panel *addBannerStrip(QWidget *form, const QRect &geometry, std::initializer_list<BannerLink> links,
+                      const QString &stripName)
+{
+    auto *strip = new Panel(form);
+    strip->setObjectName(stripName.isEmpty() ? QStringLiteral("bannerStrip") : stripName);
+    strip->setBackground(QColor(192, 192, 255));
+    strip->setGeometry(geometry);
+    auto *layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(8, 0, 8, 0);
+    layout->setSpacing(24);
+    layout->addStretch(1);
+    for (const BannerLink &link : links) {
+        auto *label = new ClickLabel(bannerText(link.page), strip);
+        label->setObjectName(link.name);
+        label->setFont(verdana(8.25, true, true));
+        setTextColour(label, QColor(0, 0, 128));
+        label->makeLink();
+        const WebPage page = link.page;
+        QObject::connect(label, &ClickLabel::clicked, label, [page] { OpenWebPage(page); });
+        layout->addWidget(label);
+    }
+    layout->addStretch(1);
+    return strip;
+}
+
+} // namespace shell

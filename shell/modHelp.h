@@ -35,3 +35,27 @@ QAction *addMenuEntry(QMenu *menu, const QString &name, const QString &caption, 
 void addMenuSeparator(QMenu *menu, const QString &name);
 
 } // namespace shell
+
+#include <QRect>
+
+#include <initializer_list>
+
+namespace shell {
+
+class ClickLabel;
+class Panel;
+
+// The banner text for each of the maker's pages.
+QString bannerText(WebPage page);
+
+struct BannerLink
+{
+    QString name;
+    WebPage page;
+};
+
+// A strip of the maker's banner links along a tool window, each opening its page.
+Panel *addBannerStrip(QWidget *form, const QRect &geometry, std::initializer_list<BannerLink> links,
+                      const QString &stripName = QString());
+
+} // namespace shell

@@ -66,6 +66,9 @@ void ToolWindow::closeHandingOver()
 
 void ToolWindow::load()
 {
+    // The frame's size is only known once the window is inside the launcher.
+    widget()->adjustSize();
+    adjustSize();
     Form_Load();
 }
 
