@@ -1,12 +1,17 @@
-// Hands the launcher the factories of this tool's windows.
+// Hands the launcher the factories of the I Ching windows.
 #include "iching_windows.h"
+
+#include "FrmIChingSoftwareMain.h"
+#include "frmIChingSoftwareStart.h"
 
 #include "shell/frmMDI.h"
 
 namespace iching {
 
-void registerWindows(frmMDI &)
+void registerWindows(frmMDI &mdi)
 {
+    mdi.windows().registerFactory(frmIChingSoftwareStart::Id, [&mdi] { return new frmIChingSoftwareStart(mdi); });
+    mdi.windows().registerFactory(FrmIChingSoftwareMain::Id, [&mdi] { return new FrmIChingSoftwareMain(mdi); });
 }
 
 } // namespace iching

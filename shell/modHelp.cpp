@@ -72,6 +72,8 @@ QMenu *addHelpMenu(QMenuBar *bar, QWidget *owner, const HelpMenuNames &names)
 
 #include <QHBoxLayout>
 
+#include <vector>
+
 namespace shell {
 
 QString bannerText(WebPage page)
@@ -100,19 +102,32 @@ Panel *addBannerStrip(QWidget *form, const QRect &geometry, std::initializer_lis
     strip->setGeometry(geometry);
     auto *layout = new QHBoxLayout(strip);
     layout->setContentsMargins(8, 0, 8, 0);
-    layout->setSpacing(24);
     layout->addStretch(1);
+    std::vector<ClickLabel *> labels;
     for (const BannerLink &link : links) {
         auto *label = new ClickLabel(bannerText(link.page), strip);
         label->setObjectName(link.name);
-        label->setFont(verdana(8.25, true, true));
         setTextColour(label, QColor(0, 0, 128));
         label->makeLink();
         const WebPage page = link.page;
         QObject::connect(label, &ClickLabel::clicked, label, [page] { OpenWebPage(page); });
         layout->addWidget(label);
+        labels.push_back(label);
     }
     layout->addStretch(1);
+    // A narrow strip gets a smaller type rather than cut-off links.
+    for (qreal points = 8.25; points >= 6.0; points -= 0.75) {
+        int needed = 16;
+        for (ClickLabel *label : labels) {
+            label->setFont(verdana(points, true, true));
+            needed += label->sizeHint().width();
+        }
+        const int spacing = points >= 8.25 ? 24 : 12;
+        layout->setSpacing(spacing);
+        needed += spacing * int(labels.size());
+        if (needed <= geometry.width())
+            break;
+    }
     return strip;
 }
 

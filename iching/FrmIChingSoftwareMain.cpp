@@ -1,0 +1,283 @@
+// The casting window: the coins, the two figures growing line by line, and the reading.
+#include "FrmIChingSoftwareMain.h"
+
+#include "coin_pictures.h"
+#include "figure_line.h"
+#include "frmIChingSoftwareStart.h"
+
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+#include "shell/picture.h"
+#include "shell/platform.h"
+#include "shell/text_box.h"
+#include "shell/twips.h"
+#include "shell/ui.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPushButton>
+
+using namespace shell;
+using namespace iching;
+
+namespace {
+
+const QString Title = QStringLiteral("Qelvo I Ching Software");
+constexpr std::array<int, 6> kLineTops{150, 420, 690, 960, 1230, 1500};  // lines 6 down to 1
+
+QFrame *makeFrame(QWidget *form, const char *name, const QRect &geometry)
+{
+    auto *frame = named<QFrame>(form, QString::fromLatin1(name));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+QLabel *heading(QWidget *form, const char *name, const QString &text, const QRect &geometry, bool underline)
+{
+    auto *label = named<QLabel>(form, QString::fromLatin1(name), text);
+    label->setGeometry(geometry);
+    label->setFont(verdana(9.75, true, underline));
+    return label;
+}
+
+TextBox *readingBox(QWidget *form, const char *name, const QRect &geometry)
+{
+    auto *box = named<TextBox>(form, QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    box->setReadOnly(true);
+    return box;
+}
+
+QString kindName(qint16 value)
+{
+    switch (lineKind(value)) {
+    case LineKind::OldYin:
+        return QStringLiteral("old yin, changing");
+    case LineKind::YoungYang:
+        return QStringLiteral("yang");
+    case LineKind::YoungYin:
+        return QStringLiteral("yin");
+    case LineKind::OldYang:
+        return QStringLiteral("old yang, changing");
+    case LineKind::None:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
+FrmIChingSoftwareMain::FrmIChingSoftwareMain(frmMDI &mdi)
+    : ToolWindow(mdi, Id)
+{
+    setWindowTitle(Title);
+    form()->setFont(verdana(9.75));
+
+    QMenu *file = addFileMenu(menuBar());
+    mnuStart = addMenuEntry(file, QStringLiteral("mnuStart"), QStringLiteral("&Start Again"),
+                            [this] { mnuStart_Click(); });
+    addMenuSeparator(file, QStringLiteral("mnuFileSep1"));
+    mnuExit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("&Exit"), [this] { mnuExit_Click(); });
+    addHelpMenu(menuBar(), this);
+
+    addBannerStrip(form(), twipsRect(60, 60, 7260, 420),
+                   {{QStringLiteral("Label61"), WebPage::HomePage},
+                    {QStringLiteral("lblFullBrand"), WebPage::BrandingOffer},
+                    {QStringLiteral("lblCobrand"), WebPage::CoBranding}});
+
+    txtUserInfo = readingBox(form(), "txtUserInfo", twipsRect(7380, 60, 2835, 2355));
+    txtUserInfo->setAccessibleName(QStringLiteral("Your name and question"));
+    createFigures();
+    createCoins();
+    createReading();
+    setClientSizeTwips(10290, 2535);
+}
+
+void FrmIChingSoftwareMain::createFigures()
+{
+    fraHexagram1 = makeFrame(form(), "fraHexagram1", twipsRect(60, 570, 1920, 1845));
+    fraHaxagram2 = makeFrame(form(), "fraHaxagram2", twipsRect(5340, 570, 1920, 1845));
+    fraHexagram1->setAccessibleName(QStringLiteral("Cast hexagram"));
+    fraHaxagram2->setAccessibleName(QStringLiteral("Changed hexagram"));
+    QFont heavy(QStringLiteral("Arial Black"));
+    heavy.setPointSize(12);
+    heavy.setWeight(QFont::Black);
+    for (int n = 1; n <= 12; ++n) {
+        QFrame *frame = n <= 6 ? fraHexagram1 : fraHaxagram2;
+        const int top = n <= 6 ? kLineTops[n - 1] : kLineTops[12 - n];
+        auto *line = named<FigureLine>(frame, QStringLiteral("Label%1").arg(n));
+        line->setGeometry(twipsRect(60, top, 1800, 285));
+        line->setAlignment(Qt::AlignCenter);
+        line->setFont(heavy);
+        figureLabels[n - 1] = line;
+    }
+}
+
+void FrmIChingSoftwareMain::createCoins()
+{
+    fraCoins = makeFrame(form(), "fraCoins", twipsRect(1995, 780, 3315, 1635));
+    constexpr std::array<int, 3> lefts{90, 1170, 2280};
+    for (int i = 0; i < 3; ++i) {
+        auto *coin = named<PictureBox>(fraCoins, QStringLiteral("picCoin(%1)").arg(i));
+        coin->setGeometry(twipsRect(lefts[i], 60, 900, 900));
+        coin->setPicture(Picture::fromSvg(QStringLiteral(":/iching/pictures/coin.svg")));
+        coin->setAccessibleName(QStringLiteral("Coin %1").arg(i + 1));
+        coin->setAccessibleDescription(QStringLiteral("not tossed yet"));
+        picCoin[i] = coin;
+    }
+    cmdToss = named<QPushButton>(fraCoins, QStringLiteral("cmdToss"), QStringLiteral("&Toss Coins"));
+    cmdToss->setGeometry(twipsRect(720, 1140, 1815, 405));
+    cmdToss->setFont(verdana(9.75, true));
+    connect(cmdToss, &QPushButton::clicked, this, &FrmIChingSoftwareMain::cmdToss_Click);
+}
+
+void FrmIChingSoftwareMain::createReading()
+{
+    Label13 = heading(form(), "Label13", QStringLiteral("The Judgement:"), twipsRect(60, 2640, 1740, 300), true);
+    lblJudgement = heading(form(), "lblJudgement", QString(), twipsRect(1830, 2640, 7815, 300), false);
+    txtJudgement = readingBox(form(), "txtJudgement", twipsRect(60, 2940, 10155, 795));
+    Label13->setBuddy(txtJudgement);
+    Label15 = heading(form(), "Label15", QStringLiteral("The Image"), twipsRect(60, 3750, 2175, 300), true);
+    Label17 = heading(form(), "Label17", QStringLiteral("Changing Lines"), twipsRect(6960, 3750, 2175, 300), true);
+    txtImage = readingBox(form(), "txtImage", twipsRect(60, 4050, 6825, 795));
+    txtChangeLines = readingBox(form(), "txtChangeLines", twipsRect(6930, 4050, 3285, 795));
+    Label15->setBuddy(txtImage);
+    Label17->setBuddy(txtChangeLines);
+
+    cmdExit = named<QPushButton>(form(), QStringLiteral("cmdExit(1)"), QStringLiteral("Exit"));
+    cmdExit->setGeometry(twipsRect(5670, 4950, 1485, 375));
+    cmdStartAgain = named<QPushButton>(form(), QStringLiteral("cmdStartAgain"), QStringLiteral("Start Again"));
+    cmdStartAgain->setGeometry(twipsRect(8730, 4950, 1485, 375));
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(1); });
+    connect(cmdStartAgain, &QPushButton::clicked, this, &FrmIChingSoftwareMain::cmdStartAgain_Click);
+}
+
+void FrmIChingSoftwareMain::Form_Load()
+{
+    place();
+    const QString name = frmIChingSoftwareStart::userName;
+    const QString question = frmIChingSoftwareStart::userQuestion;
+    txtUserInfo->setText(QStringLiteral("Name: ") + name + QStringLiteral("\r\n\r\n") + QStringLiteral("Question: ")
+                         + question);
+}
+
+void FrmIChingSoftwareMain::prepareForLauncher()
+{
+    clearFigures();
+}
+
+void FrmIChingSoftwareMain::placedByLauncher()
+{
+    cmdStartAgain->click();
+}
+
+void FrmIChingSoftwareMain::clearFigures()
+{
+    for (FigureLine *line : figureLabels) {
+        line->clear();
+        line->setAccessibleName(QString());
+    }
+}
+
+void FrmIChingSoftwareMain::showCoin(int index, CoinFace face)
+{
+    // A picture that can't be read leaves the box empty; the toss still counts.
+    picCoin[index]->setPicture(Picture::fromFile(coinPicturePath(face)));
+    picCoin[index]->setAccessibleDescription(face == CoinFace::Heads ? QStringLiteral("heads") : QStringLiteral("tails"));
+}
+
+void FrmIChingSoftwareMain::cmdToss_Click()
+{
+    RandomSource &random = *platform().random;
+    random.reseedFromClock();
+    const Toss toss = tossLine(random);
+    for (int i = 0; i < 3; ++i)
+        showCoin(i, toss.faces[i]);
+    const bool complete = m_cast.record(toss.lineValue);
+    if (complete) {
+        cmdToss->setEnabled(false);
+        const QMdiArea *area = mdiArea();
+        const int clientWidth = area ? area->viewport()->width() : width();
+        move(std::max(0, (clientWidth - width()) / 2), 0);
+        resize(twipsSize(10400, 6800));
+    }
+    DisplayChangedLines(m_cast.marksArray);
+    if (complete)
+        txtJudgement->setFocus();
+}
+
+void FrmIChingSoftwareMain::DisplayChangedLines(const Marks &marksArray)
+{
+    for (int line = 1; line <= LineCount; ++line) {
+        const qint16 value = marksArray[line - 1];
+        if (lineKind(value) == LineKind::None)
+            continue;
+        FigureLine *cast = label(7 - line);
+        FigureLine *changed = label(6 + line);
+        cast->setText(symbolText(castSymbol(value)));
+        changed->setText(symbolText(changedSymbol(value)));
+        cast->setAccessibleName(QStringLiteral("Line %1: %2").arg(line).arg(kindName(value)));
+        changed->setAccessibleName(QStringLiteral("Line %1: %2").arg(line).arg(
+            changedSymbol(value) == LineSymbol::Yang ? QStringLiteral("yang") : QStringLiteral("yin")));
+    }
+    txtChangeLines->setText(changingLinesText(marksArray));
+
+    QString bottom;
+    QString top;
+    for (int line = 3; line >= 1; --line)
+        bottom += lineDigit(marksArray[line - 1]);
+    for (int line = 6; line >= 4; --line)
+        top += lineDigit(marksArray[line - 1]);
+    Find_Hexagrams1(bottom, top);
+}
+
+void FrmIChingSoftwareMain::Find_Hexagrams1(const QString &Bottom_H1, const QString &Top_H1)
+{
+    const QString strVal = Bottom_H1 + Top_H1;
+    Display_Judgement(strVal);
+}
+
+void FrmIChingSoftwareMain::Display_Judgement(const QString &strVal)
+{
+    const HexagramRecord *record = lookupHexagram(strVal);
+    if (!record)
+        return;
+    lblJudgement->setText(QString::fromUtf8(record->caption));
+    txtJudgement->setText(judgementText(*record));
+    txtImage->setText(imageText(*record));
+}
+
+void FrmIChingSoftwareMain::cmdStartAgain_Click()
+{
+    m_cast.intCurrentLine = 0;
+    clearFigures();
+    if (auto *question = windows().window<frmIChingSoftwareStart>()) {
+        question->show();
+        question->txtName->setFocus();
+    }
+    closeHandingOver();
+}
+
+void FrmIChingSoftwareMain::cmdExit_Click(int)
+{
+    close();
+}
+
+void FrmIChingSoftwareMain::mnuStart_Click()
+{
+    cmdStartAgain_Click();
+}
+
+void FrmIChingSoftwareMain::mnuExit_Click()
+{
+    close();
+}
+
+void FrmIChingSoftwareMain::Form_Unload()
+{
+    m_cast.clearLines();
+}

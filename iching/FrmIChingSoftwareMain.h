@@ -1,0 +1,81 @@
+// The casting window: the coins, the two figures growing line by line, and the reading.
+#pragma once
+
+#include "casting.h"
+
+#include "shell/tool_window.h"
+
+#include <array>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace shell {
+class PictureBox;
+class TextBox;
+} // namespace shell
+
+namespace iching {
+class FigureLine;
+}
+
+class FrmIChingSoftwareMain : public shell::ToolWindow
+{
+    Q_OBJECT
+public:
+    static constexpr shell::WindowId Id = shell::WindowId::IChingSoftwareMain;
+    explicit FrmIChingSoftwareMain(frmMDI &mdi);
+
+    void cmdToss_Click();
+    void DisplayChangedLines(const iching::Marks &marksArray);
+    void Find_Hexagrams1(const QString &Bottom_H1, const QString &Top_H1);
+    void Display_Judgement(const QString &strVal);
+    void cmdStartAgain_Click();
+    void cmdExit_Click(int index);
+    void mnuStart_Click();
+    void mnuExit_Click();
+
+    // Clears the twelve figure labels, as the launcher does before showing the window.
+    void clearFigures();
+    const iching::Cast &cast() const { return m_cast; }
+
+    void prepareForLauncher() override;
+    void placedByLauncher() override;
+
+    shell::TextBox *txtUserInfo;
+    QFrame *fraHexagram1;
+    QFrame *fraCoins;
+    QFrame *fraHaxagram2;
+    QPushButton *cmdToss;
+    std::array<shell::PictureBox *, 3> picCoin;
+    // Label1..Label6: cast figure, lines 6 down to 1; Label7..Label12: changed figure, lines 1 up to 6.
+    std::array<iching::FigureLine *, 12> figureLabels;
+    QLabel *Label13;
+    QLabel *lblJudgement;
+    shell::TextBox *txtJudgement;
+    QLabel *Label15;
+    QLabel *Label17;
+    shell::TextBox *txtImage;
+    shell::TextBox *txtChangeLines;
+    QPushButton *cmdExit;
+    QPushButton *cmdStartAgain;
+    QAction *mnuStart;
+    QAction *mnuExit;
+
+    // LabelN by its number, 1 to 12.
+    iching::FigureLine *label(int n) const { return figureLabels[n - 1]; }
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    void createFigures();
+    void createCoins();
+    void createReading();
+    void showCoin(int index, iching::CoinFace face);
+
+    iching::Cast m_cast;
+};
