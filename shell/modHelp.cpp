@@ -105,7 +105,7 @@ Panel *addBannerStrip(QWidget *form, const QRect &geometry, std::initializer_lis
     layout->addStretch(1);
     std::vector<ClickLabel *> labels;
     for (const BannerLink &link : links) {
-        auto *label = new ClickLabel(bannerText(link.page), strip);
+        auto *label = new ClickLabel(link.text.isEmpty() ? bannerText(link.page) : link.text, strip);
         label->setObjectName(link.name);
         setTextColour(label, QColor(0, 0, 128));
         label->makeLink();

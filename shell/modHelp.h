@@ -52,6 +52,7 @@ struct BannerLink
 {
     QString name;
     WebPage page;
+    QString text = QString();  // the page's usual banner text when empty
 };
 
 // A strip of the maker's banner links along a tool window, each opening its page.

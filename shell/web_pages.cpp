@@ -33,3 +33,23 @@ void OpenWebPage(WebPage page)
 }
 
 } // namespace shell
+
+namespace shell {
+
+bool isWebAddress(const QUrl &address)
+{
+    const QString scheme = address.scheme().toLower();
+    return address.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+           && !address.host().isEmpty();
+}
+
+bool openWebAddress(const QUrl &address)
+{
+    if (!isWebAddress(address))
+        return false;
+    if (WebPages *web = platform().webPages)
+        web->open(address);
+    return true;
+}
+
+} // namespace shell

@@ -17,3 +17,13 @@ namespace shell {
 void OpenWebPage(WebPage page);
 
 } // namespace shell
+
+namespace shell {
+
+// Only http and https addresses; anything else (file:, javascript:, a program's path)
+// is never handed to the platform.
+bool isWebAddress(const QUrl &address);
+// Opens an address found in text, e.g. a link in a reading; false when it was refused.
+bool openWebAddress(const QUrl &address);
+
+} // namespace shell
