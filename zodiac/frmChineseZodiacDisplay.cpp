@@ -1,0 +1,360 @@
+// The result form: the reader's sign, element and the sign's attribute sheet.
+#include "frmChineseZodiacDisplay.h"
+
+#include "birth_data.h"
+#include "frmChineseZodiacMain.h"
+#include "zodiac_look.h"
+#include "zodiac_result.h"
+
+#include "shell/click_widgets.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+#include "shell/twips.h"
+#include "shell/ui.h"
+
+#include <QCalendarWidget>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCharFormat>
+#include <QVBoxLayout>
+
+#include <array>
+#include <tuple>
+
+using namespace shell;
+using namespace zodiac;
+
+namespace {
+
+constexpr int FormWidth = 15600;
+constexpr int FormHeight = 9000;
+
+QLineEdit *shortBox(QWidget *parent, const char *name, QLabel *label)
+{
+    auto *box = named<QLineEdit>(parent, QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setFont(verdana(look::TextPoints));
+    setTextColour(box, look::Ink);
+    label->setBuddy(box);
+    return box;
+}
+
+// A long text that wraps at the box's width and scrolls; it asks for room for `lines` lines, not more.
+class ReadingBox : public QPlainTextEdit
+{
+public:
+    ReadingBox(int lines, QWidget *parent)
+        : QPlainTextEdit(parent)
+        , m_lines(lines)
+    {
+    }
+
+    QSize sizeHint() const override { return QSize(QPlainTextEdit::sizeHint().width(), heightForLines()); }
+    QSize minimumSizeHint() const override
+    {
+        return QSize(QPlainTextEdit::minimumSizeHint().width(), heightForLines());
+    }
+
+private:
+    int heightForLines() const
+    {
+        // Half a line spare, so the last line never sits under the frame and calls up a scroll bar.
+        const int margins = 2 * (frameWidth() + int(document()->documentMargin()));
+        const int line = fontMetrics().lineSpacing();
+        return m_lines * line + line / 2 + margins;
+    }
+
+    int m_lines;
+};
+
+// The keyboard can still reach and scroll the text, though it can't change it.
+QPlainTextEdit *longBox(QWidget *parent, const char *name, int lines)
+{
+    auto *box = new ReadingBox(lines, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setTabChangesFocus(true);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    box->setFont(verdana(look::TextPoints));
+    setTextColour(box, look::Ink);
+    return box;
+}
+
+QCalendarWidget *makeCalendar(QWidget *parent)
+{
+    auto *calendar = named<QCalendarWidget>(parent, QStringLiteral("MV"));
+    // Month and day names in the language of the month list.
+    calendar->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    calendar->setFirstDayOfWeek(Qt::Sunday);
+    calendar->setFont(verdana(8.25));
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    calendar->setGridVisible(false);
+    // The navigation bar and the marked day in the accent colour rather than the system blue.
+    calendar->setStyleSheet(QStringLiteral("QWidget#qt_calendar_navigationbar { background-color: %1; }"
+                                           "QAbstractItemView { selection-background-color: %1;"
+                                           " selection-color: white; }")
+                                .arg(look::Accent.name()));
+    QTextCharFormat weekend = calendar->weekdayTextFormat(Qt::Saturday);
+    weekend.setForeground(look::Accent);
+    calendar->setWeekdayTextFormat(Qt::Saturday, weekend);
+    calendar->setWeekdayTextFormat(Qt::Sunday, weekend);
+    return calendar;
+}
+
+} // namespace
+
+frmChineseZodiacDisplay::frmChineseZodiacDisplay(frmMDI &mdi)
+    : ToolWindow(mdi, Id)
+{
+    setWindowTitle(QStringLiteral("Qelvo Chinese Zodiac Software"));
+    setBackgroundColour(form(), look::Paper);
+
+    QMenu *file = addFileMenu(menuBar());
+    mnuPrint = addMenuEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"), [this] { mnuPrint_Click(); });
+    mnuBack = addMenuEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back"), [this] { mnuBack_Click(); });
+    addMenuSeparator(file, QStringLiteral("mnuFileSep1"));
+    mnuExit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
+    addHelpMenu(menuBar(), this);
+
+    auto *outer = new QVBoxLayout(form());
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    auto *layout = new QVBoxLayout;
+    layout->setContentsMargins(twips(180), twipsY(150), twips(180), twipsY(150));
+    layout->setSpacing(twipsY(150));
+    outer->addLayout(layout, 1);
+    auto *groups = new QHBoxLayout;
+    groups->setSpacing(twips(180));
+    layout->addLayout(groups, 1);
+
+    // Who was born when, and what that makes them.
+    fraStarUserDetails = look::frame(form(), "fraStarUserDetails", QStringLiteral("Welcome"));
+    auto *person = new QVBoxLayout(fraStarUserDetails);
+    person->setContentsMargins(twips(150), twipsY(180), twips(150), twipsY(150));
+    person->setSpacing(twipsY(90));
+    lblName = named<QLabel>(fraStarUserDetails, QStringLiteral("lblName"));
+    lblName->setFont(verdana(11, true));
+    lblName->setWordWrap(true);
+    setTextColour(lblName, look::Accent);
+    person->addWidget(lblName);
+    lblDOBDesc = look::caption(fraStarUserDetails, "lblDOBDesc", QStringLiteral("Your Date of Birth"));
+    person->addWidget(lblDOBDesc);
+    MV = makeCalendar(fraStarUserDetails);
+    lblDOBDesc->setBuddy(MV);
+    person->addWidget(MV);
+
+    auto *signs = new QGridLayout;
+    signs->setHorizontalSpacing(twips(150));
+    signs->setVerticalSpacing(twipsY(60));
+    Label1 = look::caption(fraStarUserDetails, "Label1", QStringLiteral("Your Chinese Sign"));
+    lblChineseSign = named<QLabel>(fraStarUserDetails, QStringLiteral("lblChineseSign"),
+                                   QStringLiteral("Chinese Sign"));
+    Label13 = look::caption(fraStarUserDetails, "Label13", QStringLiteral("Your Chinese Element"));
+    lblChineseElement = named<QLabel>(fraStarUserDetails, QStringLiteral("lblChineseElement"),
+                                      QStringLiteral("Chinese Element"));
+    for (QLabel *value : {lblChineseSign, lblChineseElement}) {
+        value->setFont(verdana(12, true));
+        setTextColour(value, look::Accent);
+    }
+    Label1->setBuddy(lblChineseSign);
+    Label13->setBuddy(lblChineseElement);
+    signs->addWidget(Label1, 0, 0);
+    signs->addWidget(lblChineseSign, 0, 1);
+    signs->addWidget(Label13, 1, 0);
+    signs->addWidget(lblChineseElement, 1, 1);
+    signs->setColumnStretch(1, 1);
+    person->addLayout(signs);
+    txtChineseElement = longBox(fraStarUserDetails, "txtChineseElement", 8);
+    txtChineseElement->setAccessibleName(QStringLiteral("About your Chinese element"));
+    person->addWidget(txtChineseElement, 1);
+    groups->addWidget(fraStarUserDetails, 0);
+
+    // The sign's sheet: short values two by two, the long texts across the whole frame.
+    fraStarUserSignDetails = look::frame(form(), "fraStarUserSignDetails", QStringLiteral("Your Star Sign "));
+    auto *sheet = new QGridLayout(fraStarUserSignDetails);
+    sheet->setContentsMargins(twips(150), twipsY(180), twips(150), twipsY(150));
+    sheet->setHorizontalSpacing(twips(120));
+    sheet->setVerticalSpacing(twipsY(75));
+    QWidget *box = fraStarUserSignDetails;
+    Label4 = look::caption(box, "Label4", QStringLiteral("Ruling Planet"));
+    txtRulingPlanet = shortBox(box, "txtRulingPlanet", Label4);
+    Label11 = look::caption(box, "Label11", QStringLiteral("GemStone"));
+    txtGemStone = shortBox(box, "txtGemStone", Label11);
+    Label3 = look::caption(box, "Label3", QStringLiteral("Most Compatible Sign"));
+    txtMostCompSign = shortBox(box, "txtMostCompSign", Label3);
+    Label9 = look::caption(box, "Label9", QStringLiteral("Least Compatible Sign"));
+    txtLeastCompSign = shortBox(box, "txtLeastCompSign", Label9);
+    Label7 = look::caption(box, "Label7", QStringLiteral("Lucky Color"));
+    txtLuckyColor = shortBox(box, "txtLuckyColor", Label7);
+    Label12 = look::caption(box, "Label12", QStringLiteral("Energy"));
+    txtEnergy = shortBox(box, "txtEnergy", Label12);
+    Label5 = look::caption(box, "Label5", QStringLiteral("Lucky Seasons"));
+    txtLuckySeason = shortBox(box, "txtLuckySeason", Label5);
+    Label8 = look::caption(box, "Label8", QStringLiteral("Lucky Month"));
+    txtLuckyMonth = shortBox(box, "txtLuckyMonth", Label8);
+    const std::array<std::array<QWidget *, 4>, 4> pairs{{
+        {Label4, txtRulingPlanet, Label11, txtGemStone},
+        {Label3, txtMostCompSign, Label9, txtLeastCompSign},
+        {Label7, txtLuckyColor, Label12, txtEnergy},
+        {Label5, txtLuckySeason, Label8, txtLuckyMonth},
+    }};
+    for (int row = 0; row < int(pairs.size()); ++row) {
+        for (int column = 0; column < 4; ++column)
+            sheet->addWidget(pairs[row][column], row, column);
+    }
+    sheet->setColumnStretch(1, 1);
+    sheet->setColumnStretch(3, 1);
+    sheet->setColumnMinimumWidth(2, twips(2100));
+
+    Label2 = look::caption(box, "Label2", QStringLiteral("Positive Traits"));
+    txtPositiveTraits = longBox(box, "txtPositiveTraits", 11);
+    Label2->setBuddy(txtPositiveTraits);
+    Label6 = look::caption(box, "Label6", QStringLiteral("Negative Traits"));
+    txtNegativeTraits = longBox(box, "txtNegativeTraits", 8);
+    Label6->setBuddy(txtNegativeTraits);
+    Label10 = look::caption(box, "Label10", QStringLiteral("Famous Personalities Born Under this Sign"));
+    txtFamousPersons = longBox(box, "txtFamousPersons", 2);
+    Label10->setBuddy(txtFamousPersons);
+    int row = int(pairs.size());
+    for (auto [label, text, stretch] : {std::tuple<QLabel *, QPlainTextEdit *, int>{Label2, txtPositiveTraits, 4},
+                                        {Label6, txtNegativeTraits, 3},
+                                        {Label10, txtFamousPersons, 0}}) {
+        label->setContentsMargins(0, twipsY(60), 0, 0);
+        sheet->addWidget(label, row++, 0, 1, 4);
+        sheet->addWidget(text, row, 0, 1, 4);
+        sheet->setRowStretch(row++, stretch);
+    }
+    groups->addWidget(fraStarUserSignDetails, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(twips(180));
+    buttons->addStretch(1);
+    cmdBack = look::button(form(), "cmdBack", QStringLiteral("&Back"));
+    cmdPrint = look::button(form(), "cmdPrint", QStringLiteral("&Print"));
+    cmdExit = look::button(form(), "cmdExit", QStringLiteral("E&xit"));
+    connect(cmdBack, &QPushButton::clicked, this, &frmChineseZodiacDisplay::cmdBack_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmChineseZodiacDisplay::cmdPrint_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmChineseZodiacDisplay::cmdExit_Click);
+    for (QPushButton *button : {cmdBack, cmdPrint, cmdExit})
+        buttons->addWidget(button);
+    layout->addLayout(buttons);
+
+    auto *banner = named<Panel>(form(), QStringLiteral("bannerRow"));
+    banner->setBackground(QColor(192, 192, 255));
+    auto *links = new QHBoxLayout(banner);
+    links->setContentsMargins(twips(120), twipsY(60), twips(120), twipsY(60));
+    Label14 = look::homePageLink(banner, "Label14", bannerText(WebPage::HomePage));
+    fraFullBrand = look::brandStrip(banner, 5000);
+    lblFullBrand = fraFullBrand->findChild<ClickLabel *>(QStringLiteral("lblFullBrand"));
+    lblCobrand = fraFullBrand->findChild<ClickLabel *>(QStringLiteral("lblCobrand"));
+    links->addWidget(Label14);
+    links->addStretch(1);
+    links->addWidget(fraFullBrand);
+    outer->addWidget(banner);
+
+    setClientSizeTwips(FormWidth, FormHeight);
+}
+
+void frmChineseZodiacDisplay::Form_Load()
+{
+    place();
+    fillReading();
+}
+
+void frmChineseZodiacDisplay::Form_Unload()
+{
+    mdi().setPanelVisible(true);
+}
+
+void frmChineseZodiacDisplay::fillReading()
+{
+    const ZodiacReading &reading = ZodiacResult;
+    fraStarUserSignDetails->setTitle(reading.sign);
+    lblChineseSign->setText(reading.sign);
+    lblName->setText(salutedName(reading));
+
+    const QDate shown = calendarDateFor(MV->selectedDate(), reading.yearText, reading.monthText, reading.dayText);
+    MV->setSelectedDate(shown);
+    MV->setCurrentPage(shown.year(), shown.month());
+
+    lblChineseElement->setText(reading.element);
+    txtChineseElement->setPlainText(reading.elementText);
+
+    txtRulingPlanet->setText(reading.rulingPlanet);
+    txtPositiveTraits->setPlainText(reading.positiveTraits);
+    txtNegativeTraits->setPlainText(reading.negativeTraits);
+    txtLuckyColor->setText(reading.luckyColour);
+    txtGemStone->setText(reading.gemstone);
+    txtEnergy->setText(reading.energy);
+    txtLuckySeason->setText(reading.favourableSeason);
+    txtLuckyMonth->setText(reading.favourableMonth);
+    txtMostCompSign->setText(reading.mostCompatible);
+    txtLeastCompSign->setText(reading.leastCompatible);
+    txtFamousPersons->setPlainText(reading.famousPersons);
+    // Short values read from their start, however narrow the box.
+    for (QLineEdit *value : {txtRulingPlanet, txtLuckyColor, txtGemStone, txtEnergy, txtLuckySeason, txtLuckyMonth,
+                             txtMostCompSign, txtLeastCompSign})
+        value->setCursorPosition(0);
+}
+
+void frmChineseZodiacDisplay::showReading()
+{
+    fillReading();
+    show();
+    raise();
+    if (QMdiArea *area = mdiArea())
+        area->setActiveSubWindow(this);
+    cmdBack->setFocus();
+}
+
+void frmChineseZodiacDisplay::cmdBack_Click()
+{
+    if (auto *entry = windows().window<frmChineseZodiacMain>()) {
+        entry->show();
+        entry->raise();
+    }
+    hide();
+}
+
+void frmChineseZodiacDisplay::cmdExit_Click()
+{
+    close();
+}
+
+void frmChineseZodiacDisplay::cmdPrint_Click()
+{
+    // The sheet window joins later; until it is registered there is nothing to open.
+    if (ToolWindow *sheet = windows().window(WindowId::ChineseZodiacSave)) {
+        sheet->show();
+        sheet->raise();
+        if (QMdiArea *area = mdiArea())
+            area->setActiveSubWindow(sheet);
+    }
+}
+
+void frmChineseZodiacDisplay::mnuBack_Click()
+{
+    cmdBack_Click();
+}
+
+void frmChineseZodiacDisplay::mnuExit_Click()
+{
+    cmdExit_Click();
+}
+
+void frmChineseZodiacDisplay::mnuPrint_Click()
+{
+    cmdPrint_Click();
+}

@@ -1,0 +1,192 @@
+// The entry form: the reader's name, sex and date of birth.
+#include "frmChineseZodiacMain.h"
+
+#include "frmChineseZodiacDisplay.h"
+#include "zodiac_look.h"
+#include "zodiac_result.h"
+
+#include "shell/click_widgets.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+#include "shell/picture.h"
+#include "shell/platform.h"
+#include "shell/twips.h"
+#include "shell/ui.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace shell;
+using namespace zodiac;
+
+namespace {
+
+constexpr int FormWidth = 10200;
+constexpr int FormHeight = 3600;
+
+QComboBox *makeList(QWidget *parent, const char *name, int widestEntry)
+{
+    auto *list = named<QComboBox>(parent, QString::fromLatin1(name));
+    // Selection only; sized now for the entries the load step puts in.
+    list->setEditable(false);
+    list->setFont(verdana(look::TextPoints));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(widestEntry);
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
+QRadioButton *makeOption(QWidget *parent, int index, const QString &caption)
+{
+    auto *option = named<QRadioButton>(parent, QStringLiteral("optSex(%1)").arg(index), caption);
+    option->setFont(verdana(look::TextPoints));
+    setTextColour(option, look::Ink);
+    return option;
+}
+
+} // namespace
+
+frmChineseZodiacMain::frmChineseZodiacMain(frmMDI &mdi)
+    : ToolWindow(mdi, Id)
+{
+    setWindowTitle(QStringLiteral("Qelvo Chinese Zodiac Software"));
+    setBackgroundColour(form(), look::Paper);
+
+    auto *outer = new QVBoxLayout(form());
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    auto *layout = new QVBoxLayout;
+    layout->setContentsMargins(twips(240), twipsY(240), twips(240), twipsY(240));
+    layout->setSpacing(twipsY(200));
+    outer->addLayout(layout, 1);
+
+    auto *body = new QHBoxLayout;
+    body->setSpacing(twips(240));
+    auto *emblem = named<PictureBox>(form(), QStringLiteral("picEmblem"));
+    emblem->setPicture(Picture::fromSvg(QStringLiteral(":/shell/pictures/zodiac.svg")));
+    emblem->setFixedSize(twipsSize(1200, 1200));
+    body->addWidget(emblem, 0, Qt::AlignTop);
+
+    fraDetails = look::frame(form(), "fraDetails", QStringLiteral("Your Details Please"));
+    auto *grid = new QGridLayout(fraDetails);
+    grid->setContentsMargins(twips(200), twipsY(200), twips(200), twipsY(200));
+    grid->setHorizontalSpacing(twips(160));
+    grid->setVerticalSpacing(twipsY(140));
+
+    Label1 = look::caption(fraDetails, "Label1", QStringLiteral("Name"));
+    txtName = named<QLineEdit>(fraDetails, QStringLiteral("txtName"));
+    txtName->setFont(verdana(look::TextPoints));
+    Label1->setBuddy(txtName);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(txtName, 0, 1, 1, 4);
+
+    Label5 = look::caption(fraDetails, "Label5", QStringLiteral("Sex"));
+    optSex[0] = makeOption(fraDetails, 0, QStringLiteral("Male"));
+    optSex[1] = makeOption(fraDetails, 1, QStringLiteral("Female"));
+    Label5->setBuddy(optSex[0]);
+    grid->addWidget(Label5, 1, 0);
+    grid->addWidget(optSex[0], 1, 1);
+    grid->addWidget(optSex[1], 1, 2);
+
+    Label2 = look::caption(fraDetails, "Label2", QStringLiteral("Birth Day"));
+    cboDate = makeList(fraDetails, "cboDate", 3);
+    cboMonth = makeList(fraDetails, "cboMonth", 10);
+    cboYear = makeList(fraDetails, "cboYear", 5);
+    Label2->setBuddy(cboDate);
+    cboMonth->setAccessibleName(QStringLiteral("Birth Month"));
+    cboYear->setAccessibleName(QStringLiteral("Birth Year"));
+    grid->addWidget(Label2, 2, 0);
+    grid->addWidget(cboDate, 2, 1);
+    grid->addWidget(cboMonth, 2, 2);
+    grid->addWidget(cboYear, 2, 3);
+    grid->setColumnStretch(4, 1);
+    body->addWidget(fraDetails, 1);
+    layout->addLayout(body);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    cmdProceed = look::button(form(), "cmdProceed", QStringLiteral("&Proceed"));
+    cmdOpen = look::button(form(), "cmdOpen", QStringLiteral("&Open Previously Saved Record"));
+    connect(cmdProceed, &QPushButton::clicked, this, &frmChineseZodiacMain::cmdProceed_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmChineseZodiacMain::cmdOpen_Click);
+    buttons->addWidget(cmdProceed);
+    buttons->addWidget(cmdOpen);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+
+    auto *banner = named<Panel>(form(), QStringLiteral("bannerRow"));
+    banner->setBackground(QColor(192, 192, 255));
+    auto *links = new QHBoxLayout(banner);
+    links->setContentsMargins(twips(120), twipsY(60), twips(120), twipsY(60));
+    links->setSpacing(twips(240));
+    Label14 = look::homePageLink(banner, "Label14", bannerText(WebPage::HomePage));
+    Label3 = look::homePageLink(banner, "Label3", webPageAddress(WebPage::HomePage).host());
+    fraFullBrand = look::brandStrip(banner, 5000);
+    lblFullBrand = fraFullBrand->findChild<ClickLabel *>(QStringLiteral("lblFullBrand"));
+    lblCobrand = fraFullBrand->findChild<ClickLabel *>(QStringLiteral("lblCobrand"));
+    links->addWidget(Label14);
+    links->addWidget(Label3);
+    links->addStretch(1);
+    links->addWidget(fraFullBrand);
+    outer->addWidget(banner);
+
+    setClientSizeTwips(FormWidth, FormHeight);
+}
+
+void frmChineseZodiacMain::Form_Load()
+{
+    place();
+    cboDate->addItems(dayListItems());
+    cboMonth->addItems(monthListItems());
+    cboYear->addItems(yearListItems());
+    m_yearTable = BuildChineseYearTable();
+    cboDate->setCurrentIndex(0);
+    cboMonth->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
+    txtName->setFocus();
+}
+
+BirthEntries frmChineseZodiacMain::entries() const
+{
+    BirthEntries entries;
+    entries.name = txtName->text();
+    if (optSex[0]->isChecked())
+        entries.sex = SexChoice::Male;
+    else if (optSex[1]->isChecked())
+        entries.sex = SexChoice::Female;
+    entries.dayPosition = cboDate->currentIndex();
+    entries.monthPosition = cboMonth->currentIndex();
+    entries.dayText = cboDate->currentText();
+    entries.monthText = cboMonth->currentText();
+    entries.yearText = cboYear->currentText();
+    return entries;
+}
+
+void frmChineseZodiacMain::cmdProceed_Click()
+{
+    const BirthEntries typed = entries();
+    const BirthCheck check = ValidateBirthData(typed);
+    if (!check.passed) {
+        showMessage(check.message, MessageIcon::Information, MessageButtons::Ok);
+        if (check.focus == FocusTarget::NameBox)
+            txtName->setFocus();
+        else if (check.focus == FocusTarget::ProceedButton)
+            cmdProceed->setFocus();
+        return;
+    }
+    ComputeReading(ZodiacResult, typed, m_yearTable);
+    if (auto *display = windows().window<frmChineseZodiacDisplay>())
+        display->showReading();
+    hide();
+}
+
+void frmChineseZodiacMain::cmdOpen_Click()
+{
+}

@@ -1,0 +1,66 @@
+// The look the Zodiac windows share: paper and ink, framed groups, captions, buttons, banner links.
+#include "zodiac_look.h"
+
+#include "shell/click_widgets.h"
+#include "shell/modHelp.h"
+#include "shell/twips.h"
+#include "shell/ui.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace shell;
+
+namespace zodiac::look {
+
+QGroupBox *frame(QWidget *parent, const char *name, const QString &title)
+{
+    auto *box = named<QGroupBox>(parent, QString::fromLatin1(name), title);
+    box->setFont(verdana(10, true));
+    // Only the frame and its title: the children keep their own palette and fonts.
+    box->setStyleSheet(QStringLiteral("QGroupBox { background-color: %1; border: 1px solid #cdbb9f; border-radius: 6px;"
+                                      " margin-top: %3px; }"
+                                      "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px;"
+                                      " color: %2; }")
+                           .arg(Sheet.name(), Accent.name())
+                           .arg(box->fontMetrics().height() / 2 + 2));
+    return box;
+}
+
+QLabel *caption(QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = named<QLabel>(parent, QString::fromLatin1(name), text);
+    label->setFont(verdana(TextPoints, true));
+    setTextColour(label, Ink);
+    return label;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text)
+{
+    auto *button = named<QPushButton>(parent, QString::fromLatin1(name), text);
+    button->setFont(verdana(8.25, true));
+    setButtonFace(button);
+    button->setMinimumSize(twipsSize(1500, 420));
+    return button;
+}
+
+ClickLabel *homePageLink(QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = named<ClickLabel>(parent, QString::fromLatin1(name), text);
+    label->setFont(verdana(8.25, true, true));
+    setTextColour(label, QColor(0, 0, 128));
+    label->makeLink();
+    QObject::connect(label, &ClickLabel::clicked, label, [] { OpenWebPage(WebPage::HomePage); });
+    return label;
+}
+
+Panel *brandStrip(QWidget *form, int widthTwips)
+{
+    return addBannerStrip(form, twipsRect(0, 0, widthTwips, 480),
+                          {{QStringLiteral("lblFullBrand"), WebPage::BrandingOffer},
+                           {QStringLiteral("lblCobrand"), WebPage::CoBranding}},
+                          QStringLiteral("fraFullBrand"));
+}
+
+} // namespace zodiac::look
