@@ -2,6 +2,7 @@
 #include "frmChineseZodiacMain.h"
 
 #include "frmChineseZodiacDisplay.h"
+#include "result_file.h"
 #include "zodiac_look.h"
 #include "zodiac_result.h"
 
@@ -189,4 +190,32 @@ void frmChineseZodiacMain::cmdProceed_Click()
 
 void frmChineseZodiacMain::cmdOpen_Click()
 {
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::Open;
+    request.filter = QStringLiteral("Qelvo Chinese Astrology (*.str)");
+    request.defaultSuffix = QStringLiteral("str");
+    request.title = QStringLiteral("Select the source file");
+    request.fileMustExist = true;
+    request.hideReadOnly = true;
+    request.noReadOnlyReturn = true;
+    const QString path = platform().fileDialogs->ask(request);
+    if (path.isEmpty())
+        return;
+    if (!hasResultFileExtension(path)) {
+        showMessage(QStringLiteral("Please Check The File."), MessageIcon::Critical);
+        return;
+    }
+    const ResultLines lines = readResultFile(path);
+    txtName->setText(lines[0]);
+    optSex[lines[1] == QLatin1String("Male") ? 0 : 1]->setChecked(true);
+    // An entry that is no item of its list keeps the list's selection.
+    const auto select = [](QComboBox *list, const QString &text) {
+        const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0)
+            list->setCurrentIndex(index);
+    };
+    select(cboDate, lines[2]);
+    select(cboMonth, lines[3]);
+    select(cboYear, lines[4]);
+    cmdProceed_Click();
 }

@@ -3,6 +3,7 @@
 
 #include "frmChineseZodiacDisplay.h"
 #include "frmChineseZodiacMain.h"
+#include "frmChineseZodiacSave.h"
 
 #include "shell/frmMDI.h"
 
@@ -12,6 +13,7 @@ void registerWindows(frmMDI &mdi)
 {
     mdi.windows().registerFactory(frmChineseZodiacMain::Id, [&mdi] { return new frmChineseZodiacMain(mdi); });
     mdi.windows().registerFactory(frmChineseZodiacDisplay::Id, [&mdi] { return new frmChineseZodiacDisplay(mdi); });
+    mdi.windows().registerFactory(frmChineseZodiacSave::Id, [&mdi] { return new frmChineseZodiacSave(mdi); });
 }
 
 } // namespace zodiac

@@ -1,0 +1,252 @@
+// Result files and sheet text: the bytes written, reading back, failed saves, huge files, links.
+#include "shell/text_scrambling.h"
+#include "shell/web_pages.h"
+#include "zodiac/result_file.h"
+#include "zodiac/result_sheet.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace zodiac;
+using shell::ScrambleOffset;
+
+namespace {
+
+ZodiacReading entries(const QString &name, const QString &sex, const QString &day, const QString &month,
+                      const QString &year)
+{
+    ZodiacReading reading;
+    reading.name = name;
+    reading.sex = sex;
+    reading.dayText = day;
+    reading.monthText = month;
+    reading.yearText = year;
+    return reading;
+}
+
+QByteArray raised(const QByteArray &plain)
+{
+    QByteArray out;
+    for (const char c : plain)
+        out += char(static_cast<unsigned char>(c) + ScrambleOffset);
+    return out;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Limits how large a file this process may write, as a full disk would.
+struct FileSizeLimit
+{
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+    rlimit saved{};
+};
+
+} // namespace
+
+class TestResultFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fileHoldsFiveScrambledLinesEachEndedByCrLf()
+    {
+        // Older files are read byte by byte: one extra or missing byte shifts every entry.
+        const QByteArray bytes = encodeResultFile(entries("Ann", "Female", "12", "March", "1975"));
+        QCOMPARE(bytes, raised("Ann") + "\r\n" + raised("Female") + "\r\n" + raised("12") + "\r\n" + raised("March")
+                            + "\r\n" + raised("1975") + "\r\n");
+        QCOMPARE(bytes.count("\r\n"), 5);
+    }
+
+    void characterAbove255MinusKIsLeftOut()
+    {
+        // It has no scrambled code; writing it anyway would corrupt the line.
+        const QString name = QStringLiteral("Zo") + QChar(256 - ScrambleOffset) + QStringLiteral("e");
+        const QByteArray bytes = encodeResultFile(entries(name, "Female", "1", "May", "1980"));
+        QVERIFY(bytes.startsWith(raised("Zoe") + "\r\n"));
+        QCOMPARE(decodeResultFile(bytes)[0], QStringLiteral("Zoe"));
+    }
+
+    void savedReadingReadsBackExactly()
+    {
+        // Save then open must give the same entries, or the reopened reading differs.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ann.str"));
+        QVERIFY(saveResultFile(path, entries("Ann Lee", "Female", "12", "March", "1975")));
+        const ResultLines lines = readResultFile(path);
+        QCOMPARE(lines, (ResultLines{"Ann Lee", "Female", "12", "March", "1975"}));
+    }
+
+    void shortOrOddFilesGiveEmptyLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<ResultLines>("lines");
+        QTest::newRow("empty") << QByteArray() << ResultLines{};
+        QTest::newRow("three lines") << raised("Cy") + "\r\n" + raised("Male") + "\r\n" + raised("1") + "\r\n"
+                                     << ResultLines{"Cy", "Male", "1", "", ""};
+        QTest::newRow("no final line end") << raised("Ed") + "\r\n" + raised("Male") << ResultLines{"Ed", "Male", "", "", ""};
+        QTest::newRow("bare CR ends a line") << raised("Di") + "\r" + raised("Female") + "\r\n"
+                                             << ResultLines{"Di", "Female", "", "", ""};
+        QTest::newRow("lone LF stays in the line and unscrambles to nothing")
+            << raised("Di") + "\n" + raised("x") + "\r\n" << ResultLines{"Dix", "", "", "", ""};
+        QTest::newRow("extra lines ignored") << QByteArray("\r\n\r\n\r\n\r\n\r\n") + raised("extra") + "\r\n"
+                                             << ResultLines{};
+    }
+
+    void shortOrOddFilesGiveEmptyLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(ResultLines, lines);
+        QCOMPARE(decodeResultFile(bytes), lines);
+    }
+
+    void missingFileGivesEmptyLines()
+    {
+        QCOMPARE(readResultFile(QStringLiteral("/nonexistent/folder/x.str")), ResultLines{});
+    }
+
+    void hugeFileIsReadOnlyAsFarAsFiveLinesNeed()
+    {
+        // A 100 MB file picked by mistake must neither hang the program nor fill its memory.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("huge.str"));
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        huge.write(raised("Big") + "\r\n");
+        QVERIFY(huge.resize(100LL * 1024 * 1024));
+        huge.close();
+        QElapsedTimer timer;
+        timer.start();
+        const ResultLines lines = readResultFile(path);
+        QVERIFY(timer.elapsed() < 2000);
+        QCOMPARE(lines[0], QStringLiteral("Big"));
+        QVERIFY(lines[1].isEmpty());
+    }
+
+    void failedSaveLeavesTheExistingFileUntouched()
+    {
+        // A disk that fills up mid-save must not leave half a file where a good one stood.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kept.str"));
+        QVERIFY(saveResultFile(path, entries("Old", "Male", "1", "May", "1980")));
+        const QByteArray before = readAll(path);
+        QString error;
+        {
+            FileSizeLimit full(8);
+            QVERIFY(!saveResultFile(path, entries("A much longer new name", "Female", "2", "June", "1990"), &error));
+        }
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(readAll(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.str")});
+    }
+
+    void saveIntoAReadOnlyFolderFails()
+    {
+        if (::geteuid() == 0)
+            QSKIP("permissions do not bind root; the full-disk case covers a refused write");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kept.str"));
+        QVERIFY(saveResultFile(path, entries("Old", "Male", "1", "May", "1980")));
+        const QByteArray before = readAll(path);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(!saveResultFile(path, entries("New", "Male", "1", "May", "1980")));
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(readAll(path), before);
+    }
+
+    void onlyLowerCaseStrIsAResultFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("lower case") << QStringLiteral("/home/ann/reading.str") << true;
+        QTest::newRow("upper case") << QStringLiteral("/home/ann/reading.STR") << false;
+        QTest::newRow("mixed case") << QStringLiteral("reading.Str") << false;
+        QTest::newRow("longer extension") << QStringLiteral("reading.strx") << false;
+        QTest::newRow("other extension") << QStringLiteral("reading.txt") << false;
+    }
+
+    void onlyLowerCaseStrIsAResultFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        QCOMPARE(hasResultFileExtension(name), accepted);
+    }
+
+    void sheetHasFifteenRunsInOrder()
+    {
+        // Labels out of order or a missing run would print a sheet that misleads.
+        ZodiacReading reading = entries("Ann", "Female", "12", "March", "1975");
+        reading.birthDate = QDate(1975, 3, 12);
+        reading.sign = QStringLiteral("Rabbit");
+        reading.element = QStringLiteral("Wood");
+        reading.elementText = QStringLiteral("wood text");
+        const QList<SheetRun> runs = sheetRuns(reading, QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QStringList labels;
+        for (const SheetRun &run : runs)
+            labels << run.label;
+        QCOMPARE(labels, (QStringList{"Name: ", "Date of Birth: ", "Sign: ", "Element: Wood: ", "Ruling Planet: ",
+                                      "Positive Traits: ", "Negative Traits: ", "Most Compatible Sign: ",
+                                      "Least Compatible Sign: ", "Lucky Color: ", "GemStone: ", "Energy: ",
+                                      "Favourable Season: ", "Favourable Month: ",
+                                      "Famous Persons of this Star Sign are: "}));
+        QCOMPARE(runs[1].value, QStringLiteral("12/03/1975"));
+        QCOMPARE(runs[3].value, QStringLiteral("wood text"));
+    }
+
+    void onlyWebAddressesBecomeLinks_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("addresses");
+        QTest::newRow("https") << QStringLiteral("see https://example.com/a?b=1 now") << QStringList{"https://example.com/a?b=1"};
+        QTest::newRow("http, sentence dot") << QStringLiteral("Go to http://example.org.") << QStringList{"http://example.org"};
+        QTest::newRow("www") << QStringLiteral("Ann www.example.com") << QStringList{"http://www.example.com"};
+        QTest::newRow("file") << QStringLiteral("file:///usr/bin/xterm") << QStringList{};
+        QTest::newRow("javascript") << QStringLiteral("javascript:alert(1)") << QStringList{};
+        QTest::newRow("ftp") << QStringLiteral("ftp://example.com") << QStringList{};
+        QTest::newRow("path") << QStringLiteral("/usr/bin/gnome-terminal") << QStringList{};
+        QTest::newRow("no host") << QStringLiteral("http:// and www.") << QStringList{};
+        QTest::newRow("glued to a word") << QStringLiteral("xhttp://evil.example") << QStringList{};
+    }
+
+    void onlyWebAddressesBecomeLinks()
+    {
+        // A saved name is input from outside: anything but a web address must never be opened.
+        QFETCH(QString, text);
+        QFETCH(QStringList, addresses);
+        QStringList found;
+        for (const WebLink &link : findWebLinks(text)) {
+            found << link.address;
+            QVERIFY(shell::isWebAddress(QUrl(link.address)));
+        }
+        QCOMPARE(found, addresses);
+    }
+
+    void theWebLayerRefusesAnythingButWebAddresses()
+    {
+        QVERIFY(!shell::isWebAddress(QUrl(QStringLiteral("file:///etc/passwd"))));
+        QVERIFY(!shell::isWebAddress(QUrl(QStringLiteral("mailto:a@b.c"))));
+        QVERIFY(!shell::isWebAddress(QUrl(QStringLiteral("/usr/bin/xterm"))));
+        QVERIFY(shell::isWebAddress(QUrl(QStringLiteral("https://www.example.com/"))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResultFile)
+#include "tst_result_file.moc"

@@ -1,0 +1,116 @@
+// Printing for real: the sheet goes to the default printer, and what comes out is checked.
+// Needs a print server whose default queue writes a PDF to $TAVRENNE_PRINT_OUTPUT
+// (scripts/print-server.sh); without one the test skips, except in CI, where it fails.
+#include "shell/frmMDI.h"
+#include "support/fake_platform.h"
+#include "zodiac/frmChineseZodiacDisplay.h"
+#include "zodiac/frmChineseZodiacMain.h"
+#include "zodiac/frmChineseZodiacSave.h"
+#include "zodiac/zodiac_result.h"
+#include "zodiac/zodiac_windows.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSheetPrinting : public QObject
+{
+    Q_OBJECT
+
+    static QString run(const QString &program, const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        if (!process.waitForFinished(60000) || process.exitCode() != 0)
+            return QString();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+private slots:
+    void printsTheWholeSheetOnTheDefaultPrinter()
+    {
+        // The sheet must reach paper as it looks on screen: every label, every value, labels in dark red.
+        const QString output = qEnvironmentVariable("TAVRENNE_PRINT_OUTPUT");
+        if (QPrinterInfo::defaultPrinter().isNull() || output.isEmpty()) {
+            if (qEnvironmentVariable("CI") == QLatin1String("true"))
+                QFAIL("CI must provide a default printer writing to $TAVRENNE_PRINT_OUTPUT");
+            QSKIP("no default printer here; run scripts/print-server.sh start FILE and set TAVRENNE_PRINT_OUTPUT=FILE");
+        }
+        QFile::remove(output);
+
+        testsupport::FakePlatform fakes;
+        frmMDI mdi;
+        zodiac::registerWindows(mdi);
+        mdi.resize(1280, 900);
+        mdi.show();
+        mdi.cmdSelectOption_Click(0);
+        auto *entry = mdi.windows().find<frmChineseZodiacMain>();
+        entry->txtName->setText(QStringLiteral("Ann"));
+        entry->optSex[1]->setChecked(true);
+        entry->cboDate->setCurrentText(QStringLiteral("12"));
+        entry->cboMonth->setCurrentText(QStringLiteral("March"));
+        entry->cboYear->setCurrentText(QStringLiteral("1975"));
+        entry->cmdProceed->click();
+        mdi.windows().find<frmChineseZodiacDisplay>()->cmdPrint->click();
+        auto *sheet = mdi.windows().find<frmChineseZodiacSave>();
+        QVERIFY(sheet);
+        sheet->cmdPrint->click();
+        QVERIFY(fakes.messages.shown.empty());
+
+        // The queue writes the file when the job is done; wait until it stops growing.
+        QElapsedTimer waited;
+        waited.start();
+        qint64 lastSize = -1;
+        while (waited.elapsed() < 60000) {
+            const qint64 size = QFileInfo(output).size();
+            if (size > 0 && size == lastSize)
+                break;
+            lastSize = size;
+            QTest::qWait(500);
+        }
+        QVERIFY2(QFileInfo(output).size() > 0, "nothing was printed");
+
+        const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), output, QStringLiteral("-")})
+                                 .simplified();
+        const QStringList labels{"Name:", "Date of Birth:", "Sign:", "Element: Wood:", "Ruling Planet:",
+                                 "Positive Traits:", "Negative Traits:", "Most Compatible Sign:",
+                                 "Least Compatible Sign:", "Lucky Color:", "GemStone:", "Energy:",
+                                 "Favourable Season:", "Favourable Month:", "Famous Persons of this Star Sign are:"};
+        qsizetype at = 0;
+        for (const QString &label : labels) {
+            const qsizetype found = text.indexOf(label, at);
+            QVERIFY2(found >= 0, qPrintable(QStringLiteral("label missing or out of order: ") + label));
+            at = found + label.size();
+        }
+        for (const char *value : {"Ann", "Rabbit", "Jupiter", "Chrysolite", "Goat, Pig", "Rooster", "Mid Spring"})
+            QVERIFY2(text.contains(QLatin1String(value)), value);
+
+        QTemporaryDir pages;
+        run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-f"),
+                                         QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                                         QStringLiteral("-png"), output, pages.filePath(QStringLiteral("page"))});
+        const QStringList rendered = QDir(pages.path()).entryList({QStringLiteral("*.png")});
+        QVERIFY(!rendered.isEmpty());
+        const QImage page(pages.filePath(rendered.front()));
+        int darkRed = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                if (qAbs(c.red() - 128) < 40 && c.green() < 40 && c.blue() < 40)
+                    ++darkRed;
+            }
+        }
+        QVERIFY2(darkRed > 50, "the labels are not dark red on paper");
+    }
+};
+
+QTEST_MAIN(TestSheetPrinting)
+#include "tst_sheet_printing.moc"

@@ -1,0 +1,337 @@
+// The result sheet: its fifteen runs and their styles, Save and Open round trips, refused
+// files, failed saves, safe links, and printing without a printer.
+#include "shell/frmMDI.h"
+#include "shell/text_scrambling.h"
+#include "support/fake_platform.h"
+#include "zodiac/frmChineseZodiacDisplay.h"
+#include "zodiac/frmChineseZodiacMain.h"
+#include "zodiac/frmChineseZodiacSave.h"
+#include "zodiac/result_file.h"
+#include "zodiac/zodiac_result.h"
+#include "zodiac/zodiac_windows.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+using namespace shell;
+
+namespace {
+
+constexpr int Male = 0;
+constexpr int Female = 1;
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray scrambledLines(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += EncodeText(line).toLatin1() + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class TestZodiacSheet : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::FakePlatform> m_fakes;
+    std::unique_ptr<frmMDI> m_mdi;
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    frmChineseZodiacMain *entry() { return m_mdi->windows().find<frmChineseZodiacMain>(); }
+    frmChineseZodiacDisplay *result() { return m_mdi->windows().find<frmChineseZodiacDisplay>(); }
+    frmChineseZodiacSave *sheet() { return m_mdi->windows().find<frmChineseZodiacSave>(); }
+
+    void read(const QString &name, int sex, int day, const QString &month, int year)
+    {
+        m_mdi->cmdSelectOption_Click(0);
+        entry()->txtName->setText(name);
+        entry()->optSex[sex]->setChecked(true);
+        entry()->cboDate->setCurrentText(QString::number(day));
+        entry()->cboMonth->setCurrentText(month);
+        entry()->cboYear->setCurrentText(QString::number(year));
+        entry()->cmdProceed->click();
+        QVERIFY(result() && result()->isVisible());
+    }
+
+    void openSheet()
+    {
+        result()->cmdPrint->click();
+        QVERIFY(sheet() && sheet()->isVisible());
+    }
+
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+
+private slots:
+    void init()
+    {
+        m_fakes = std::make_unique<testsupport::FakePlatform>();
+        m_dir = std::make_unique<QTemporaryDir>();
+        zodiac::ZodiacResult = zodiac::ZodiacReading();
+        frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo(); };
+        m_mdi = std::make_unique<frmMDI>();
+        zodiac::registerWindows(*m_mdi);
+        m_mdi->resize(1280, 900);
+        m_mdi->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
+    }
+
+    void cleanup()
+    {
+        m_mdi.reset();
+        m_fakes.reset();
+        frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo::defaultPrinter(); };
+    }
+
+    void sheetHoldsFifteenStyledRunsEachFollowedByTwoEmptyLines()
+    {
+        // A run in the wrong style or without its spacing prints a sheet that reads as one blur.
+        read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
+        openSheet();
+        QTextDocument *doc = sheet()->RTB->document();
+        const QStringList lines = doc->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 15 * 3 + 1);
+        QCOMPARE(lines[0], QStringLiteral("Name: Ann"));
+        QCOMPARE(lines[6], QStringLiteral("Sign: Rabbit"));
+        QVERIFY(lines[9].startsWith(QStringLiteral("Element: Wood: ") + zodiac::ZodiacResult.elementText.left(20)));
+        QVERIFY(lines[42].startsWith(QStringLiteral("Famous Persons of this Star Sign are: ")));
+        for (int run = 0; run < 15; ++run) {
+            QVERIFY(lines[run * 3 + 1].isEmpty());
+            QVERIFY(lines[run * 3 + 2].isEmpty());
+        }
+        QVERIFY(lines.back().isEmpty());
+
+        int labels = 0;
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+            if (block.text().isEmpty())
+                continue;
+            auto fragment = block.begin();
+            const QTextCharFormat label = fragment.fragment().charFormat();
+            QVERIFY(label.font().bold());
+            QCOMPARE(label.foreground().color(), QColor(128, 0, 0));
+            QCOMPARE(label.font().family(), QStringLiteral("Verdana"));
+            QCOMPARE(label.font().pointSizeF(), 9.75);
+            ++fragment;
+            QVERIFY(!fragment.atEnd());
+            const QTextCharFormat value = fragment.fragment().charFormat();
+            QVERIFY(!value.font().bold());
+            QCOMPARE(value.foreground().color(), QColor(Qt::black));
+            ++labels;
+        }
+        QCOMPARE(labels, 15);
+        // Run 4: the element's name and ": " are part of the label.
+        QTextBlock element = doc->findBlockByNumber(9);
+        QCOMPARE(element.begin().fragment().text(), QStringLiteral("Element: Wood: "));
+    }
+
+    void sheetIsBuiltOncePerOpening()
+    {
+        // A second Print while the sheet is open keeps it; a new opening shows the reading then held.
+        read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
+        openSheet();
+        const QString first = sheet()->RTB->toPlainText();
+        zodiac::ZodiacResult.name = QStringLiteral("Changed");
+        result()->cmdPrint->click();
+        QCOMPARE(sheet()->RTB->toPlainText(), first);
+        sheet()->close();
+        QVERIFY(!sheet());
+        QVERIFY(result()->isVisible());
+        result()->cmdPrint->click();
+        QVERIFY(sheet()->RTB->toPlainText().startsWith(QStringLiteral("Name: Changed")));
+    }
+
+    void saveWritesTheFiveEntriesThroughTheDialog()
+    {
+        read(QStringLiteral("  Ann  "), Female, 12, QStringLiteral("March"), 1975);
+        openSheet();
+        m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
+        sheet()->cmdSave->click();
+        QCOMPARE(m_fakes->fileDialogs.asked.size(), size_t(1));
+        const FileDialogRequest &asked = m_fakes->fileDialogs.asked.front();
+        QCOMPARE(asked.kind, FileDialogRequest::Kind::Save);
+        QCOMPARE(asked.filter, QStringLiteral("Rich Text Format (*.str)"));
+        QCOMPARE(asked.defaultSuffix, QStringLiteral("str"));
+        QCOMPARE(asked.title, QStringLiteral("Save Your Chinese Zodiac Result ...."));
+        QVERIFY(asked.confirmOverwrite && asked.hideReadOnly && asked.folderMustExist && asked.noReadOnlyReturn);
+        QCOMPARE(readAll(path(QStringLiteral("ann.str"))),
+                 scrambledLines({"Ann", "Female", "12", "March", "1975"}));
+        QVERIFY(m_fakes->messages.shown.empty());
+    }
+
+    void cancelledSaveWritesAndSaysNothing()
+    {
+        read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
+        openSheet();
+        sheet()->cmdSave->click();
+        QCOMPARE(m_fakes->fileDialogs.asked.size(), size_t(1));
+        QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
+        QVERIFY(m_fakes->messages.shown.empty());
+    }
+
+    void failedSaveIsReportedWithTheFileName()
+    {
+        // A save that silently fails loses the reading the user thinks is kept.
+        read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
+        openSheet();
+        const QString target = path(QStringLiteral("no-such-folder/ann.str"));
+        m_fakes->fileDialogs.answers = {target};
+        sheet()->cmdSave->click();
+        QCOMPARE(m_fakes->messages.shown.size(), size_t(1));
+        QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Critical);
+        QVERIFY(m_fakes->messages.shown.front().text.contains(target));
+        QVERIFY(!QFile::exists(target));
+    }
+
+    void savedReadingOpensAgain_data()
+    {
+        QTest::addColumn<int>("sex");
+        QTest::addColumn<QString>("greeting");
+        QTest::newRow("female") << Female << QStringLiteral("Ms. Ann");
+        QTest::newRow("male") << Male << QStringLiteral("Mr. Ann");
+    }
+
+    void savedReadingOpensAgain()
+    {
+        // Save, leave the tool, open the file: the same reading must come back.
+        QFETCH(int, sex);
+        QFETCH(QString, greeting);
+        read(QStringLiteral("Ann"), sex, 12, QStringLiteral("March"), 1975);
+        openSheet();
+        m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
+        sheet()->cmdSave->click();
+        result()->cmdExit->click();
+        zodiac::ZodiacResult = zodiac::ZodiacReading();
+
+        m_mdi->cmdSelectOption_Click(0);
+        m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
+        entry()->cmdOpen->click();
+        const FileDialogRequest &asked = m_fakes->fileDialogs.asked.back();
+        QCOMPARE(asked.kind, FileDialogRequest::Kind::Open);
+        QCOMPARE(asked.filter, QStringLiteral("Qelvo Chinese Astrology (*.str)"));
+        QCOMPARE(asked.title, QStringLiteral("Select the source file"));
+        QVERIFY(asked.fileMustExist && asked.hideReadOnly && asked.noReadOnlyReturn);
+
+        QVERIFY(result() && result()->isVisible());
+        QVERIFY(!entry()->isVisible());
+        QCOMPARE(result()->lblName->text(), greeting);
+        QCOMPARE(result()->lblChineseSign->text(), QStringLiteral("Rabbit"));
+        QCOMPARE(result()->lblChineseElement->text(), QStringLiteral("Wood"));
+        QVERIFY(entry()->optSex[sex]->isChecked());
+        QCOMPARE(entry()->txtName->text(), QStringLiteral("Ann"));
+        QCOMPARE(entry()->cboDate->currentText(), QStringLiteral("12"));
+        QCOMPARE(entry()->cboMonth->currentText(), QStringLiteral("March"));
+        QCOMPARE(entry()->cboYear->currentText(), QStringLiteral("1975"));
+    }
+
+    void onlyLowerCaseStrFilesAreOpened()
+    {
+        // A file that is not a result file must be refused before a byte of it is read.
+        writeAll(path(QStringLiteral("ann.STR")), scrambledLines({"Ann", "Female", "12", "March", "1975"}));
+        m_mdi->cmdSelectOption_Click(0);
+        m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.STR"))};
+        entry()->cmdOpen->click();
+        QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("Please Check The File.")});
+        QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Critical);
+        QVERIFY(entry()->isVisible());
+        QVERIFY(entry()->txtName->text().isEmpty());
+        QVERIFY(!result());
+    }
+
+    void cancelledOpenDoesNothing()
+    {
+        m_mdi->cmdSelectOption_Click(0);
+        entry()->cmdOpen->click();
+        QVERIFY(m_fakes->messages.shown.empty());
+        QVERIFY(entry()->isVisible());
+    }
+
+    void shortFileFillsWhatItHas()
+    {
+        // Missing lines are empty: an empty sex is Female, an unknown date keeps the lists as they were.
+        writeAll(path(QStringLiteral("short.str")), scrambledLines({"Bo", "", "32"}));
+        m_mdi->cmdSelectOption_Click(0);
+        entry()->cboMonth->setCurrentText(QStringLiteral("June"));
+        m_fakes->fileDialogs.answers = {path(QStringLiteral("short.str"))};
+        entry()->cmdOpen->click();
+        QVERIFY(entry()->optSex[Female]->isChecked());
+        QCOMPARE(entry()->cboDate->currentText(), QStringLiteral("1"));
+        QCOMPARE(entry()->cboMonth->currentText(), QStringLiteral("June"));
+        QCOMPARE(entry()->cboYear->currentText(), QStringLiteral("1936"));
+        QCOMPARE(result()->lblName->text(), QStringLiteral("Ms. Bo"));
+    }
+
+    void fileWithoutANameStopsAtTheNameCheck()
+    {
+        writeAll(path(QStringLiteral("noname.str")), QByteArray());
+        m_mdi->cmdSelectOption_Click(0);
+        m_fakes->fileDialogs.answers = {path(QStringLiteral("noname.str"))};
+        entry()->cmdOpen->click();
+        QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
+        QVERIFY(entry()->isVisible());
+        QVERIFY(!result());
+    }
+
+    void onlyWebAddressesInTheSheetAreLinks()
+    {
+        // A name from a file is outside input: "file:" must never reach the shell.
+        read(QStringLiteral("Ann www.example.com"), Female, 12, QStringLiteral("March"), 1975);
+        openSheet();
+        QTextBrowser *rtb = sheet()->RTB;
+        QStringList anchors;
+        for (QTextBlock block = rtb->document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                if (it.fragment().charFormat().isAnchor())
+                    anchors << it.fragment().charFormat().anchorHref();
+            }
+        }
+        QCOMPARE(anchors, QStringList{QStringLiteral("http://www.example.com")});
+        emit rtb->anchorClicked(QUrl(QStringLiteral("http://www.example.com")));
+        emit rtb->anchorClicked(QUrl(QStringLiteral("file:///usr/bin/xterm")));
+        QCOMPARE(m_fakes->webPages.opened.size(), size_t(1));
+        QCOMPARE(m_fakes->webPages.opened.front(), QUrl(QStringLiteral("http://www.example.com")));
+
+        sheet()->close();
+        zodiac::ZodiacResult.name = QStringLiteral("file:///usr/bin/xterm");
+        result()->cmdPrint->click();
+        for (QTextBlock block = sheet()->RTB->document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                QVERIFY(!it.fragment().charFormat().isAnchor());
+        }
+    }
+
+    void printWithoutAPrinterFailsQuietly()
+    {
+        // No printer: nothing to say, and the sheet stays as it was.
+        read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
+        openSheet();
+        const QString before = sheet()->RTB->toHtml();
+        sheet()->cmdPrint->click();
+        QVERIFY(m_fakes->messages.shown.empty());
+        QCOMPARE(sheet()->RTB->toHtml(), before);
+        QVERIFY(sheet()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestZodiacSheet)
+#include "tst_zodiac_sheet.moc"

@@ -1,0 +1,117 @@
+// The result sheet: the whole reading as formatted text, to print or to save.
+#include "frmChineseZodiacSave.h"
+
+#include "modRTB.h"
+#include "result_file.h"
+#include "result_sheet.h"
+#include "zodiac_result.h"
+
+#include "shell/click_widgets.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+#include "shell/platform.h"
+#include "shell/twips.h"
+#include "shell/ui.h"
+
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextCursor>
+
+using namespace shell;
+
+std::function<QPrinterInfo()> frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo::defaultPrinter(); };
+
+frmChineseZodiacSave::frmChineseZodiacSave(frmMDI &mdi)
+    : ToolWindow(mdi, Id)
+{
+    setWindowTitle(QStringLiteral("Qelvo Chinese Zodiac Software"));
+
+    addBannerStrip(form(), twipsRect(0, 0, 9600, 420), {{QStringLiteral("Label14"), WebPage::HomePage}},
+                   QStringLiteral("bannerTop"));
+
+    RTB = named<QTextBrowser>(form(), QStringLiteral("RTB"));
+    RTB->setGeometry(twipsRect(120, 540, 9360, 5400));
+    RTB->setAccessibleName(QStringLiteral("Your Chinese Zodiac reading"));
+
+    cmdSave = named<QPushButton>(form(), QStringLiteral("cmdSave"), QStringLiteral("&Save"));
+    cmdPrint = named<QPushButton>(form(), QStringLiteral("cmdPrint"), QStringLiteral("&Print"));
+    cmdSave->setGeometry(twipsRect(6240, 6060, 1560, 420));
+    cmdPrint->setGeometry(twipsRect(7920, 6060, 1560, 420));
+    for (QPushButton *button : {cmdSave, cmdPrint}) {
+        button->setFont(verdana(8.25, true));
+        setButtonFace(button);
+    }
+    connect(cmdSave, &QPushButton::clicked, this, &frmChineseZodiacSave::cmdSave_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmChineseZodiacSave::cmdPrint_Click);
+
+    fraFullBrand = addBannerStrip(form(), twipsRect(0, 6600, 9600, 420),
+                                  {{QStringLiteral("Label1"), WebPage::HomePage,
+                                    QStringLiteral("Share your reading on the Tavrenne pages")},
+                                   {QStringLiteral("lblCobrand"), WebPage::CoBranding},
+                                   {QStringLiteral("lblFullBrand"), WebPage::BrandingOffer}},
+                                  QStringLiteral("fraFullBrand"));
+    setClientSizeTwips(9600, 7020);
+}
+
+void frmChineseZodiacSave::Form_Load()
+{
+    EnableRichTextLinks(RTB, this);
+    place();
+    buildSheet();
+}
+
+void frmChineseZodiacSave::buildSheet()
+{
+    QTextCharFormat label;
+    label.setFont(verdana(9.75, true));
+    label.setForeground(QColor(128, 0, 0));
+    QTextCharFormat value;
+    value.setFont(verdana(9.75, false));
+    value.setForeground(Qt::black);
+
+    RTB->clear();
+    QTextCursor cursor(RTB->document());
+    cursor.movePosition(QTextCursor::End);
+    for (const zodiac::SheetRun &run : zodiac::sheetRuns(zodiac::ZodiacResult)) {
+        cursor.insertText(run.label, label);
+        insertWithLinks(cursor, run.value, value);
+        cursor.insertText(QStringLiteral("\n\n\n"), value);
+    }
+    RTB->moveCursor(QTextCursor::Start);
+}
+
+void frmChineseZodiacSave::cmdSave_Click()
+{
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::Save;
+    request.filter = QStringLiteral("Rich Text Format (*.str)");
+    request.defaultSuffix = QStringLiteral("str");
+    request.title = QStringLiteral("Save Your Chinese Zodiac Result ....");
+    request.confirmOverwrite = true;
+    request.hideReadOnly = true;
+    request.folderMustExist = true;
+    request.noReadOnlyReturn = true;
+    const QString path = platform().fileDialogs->ask(request);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!zodiac::saveResultFile(path, zodiac::ZodiacResult, &error)) {
+        showMessage(QStringLiteral("Your result could not be saved to %1.").arg(path) + QChar(13) + error,
+                    MessageIcon::Critical);
+    }
+}
+
+void frmChineseZodiacSave::cmdPrint_Click()
+{
+    QTextCursor cursor = RTB->textCursor();
+    cursor.clearSelection();
+    RTB->setTextCursor(cursor);
+    const QPrinterInfo printer = defaultPrinter();
+    // With no printer there is nothing to print on, and nothing to say.
+    if (printer.isNull())
+        return;
+    QPrinter device(printer, QPrinter::HighResolution);
+    device.setDocName(QStringLiteral("Chinese Zodiac reading"));
+    RTB->document()->print(&device);
+}
