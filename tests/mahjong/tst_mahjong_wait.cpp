@@ -1,0 +1,236 @@
+// The wait of a draw: its length, the events it keeps handling, its idle processor, and windows closed during it.
+#include "mahjong/frmMahjongOracleDisplay.h"
+#include "mahjong/frmMahjongOracleMain.h"
+#include "mahjong/mahjong_windows.h"
+#include "mahjong/modMajongOracle.h"
+#include "mahjong/oracle_widgets.h"
+#include "shell/click_widgets.h"
+#include "shell/frmMDI.h"
+#include "shell/picture.h"
+#include "support/fake_platform.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <functional>
+
+namespace {
+
+constexpr qint64 Second = 1000;
+// Generous above, exact below: a wait may be late under load but must never be short.
+constexpr qint64 Late = 500;
+
+double processorSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Runs `during` once, this long into the wait that follows.
+void during(int ms, std::function<void()> what)
+{
+    QTimer::singleShot(ms, std::move(what));
+}
+
+} // namespace
+
+class TestMahjongWait : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::FakePlatform> m_fakes;
+    std::unique_ptr<frmMDI> m_mdi;
+
+    frmMahjongOracleMain *drawForm() { return m_mdi->windows().find<frmMahjongOracleMain>(); }
+    frmMahjongOracleDisplay *result() { return m_mdi->windows().find<frmMahjongOracleDisplay>(); }
+
+    qint16 m_programPause = 0;
+
+private slots:
+    void initTestCase() { m_programPause = frmMahjongOracleMain::drawPause(); }
+
+    void init()
+    {
+        m_fakes = std::make_unique<testsupport::FakePlatform>();
+        m_mdi = std::make_unique<frmMDI>();
+        mahjong::registerWindows(*m_mdi);
+        m_mdi->resize(1100, 860);
+        m_mdi->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
+        m_mdi->cmdSelectOption_Click(3);
+        QVERIFY(drawForm());
+        frmMahjongOracleMain::setDrawPause(1);
+    }
+
+    void cleanup()
+    {
+        m_mdi.reset();
+        m_fakes.reset();
+    }
+
+    void theProgramWaitsThreeSeconds()
+    {
+        // Tests shorten the wait; the program itself must keep its three seconds.
+        QCOMPARE(m_programPause, qint16(3));
+    }
+
+    void pauseLastsItsSecondsWhateverTheTimeOfDay_data()
+    {
+        QTest::addColumn<QTime>("now");
+        QTest::newRow("mid-morning") << QTime(10, 30, 0);
+        QTest::newRow("a moment before midnight") << QTime(23, 59, 59, 800);
+    }
+
+    void pauseLastsItsSecondsWhateverTheTimeOfDay()
+    {
+        // Timing by the time of day would end a wait begun before midnight at once, or never.
+        QFETCH(QTime, now);
+        m_fakes->clock.current = QDateTime(QDate(2026, 3, 15), now);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        frmMahjongOracleMain::Pause(1);
+        QVERIFY2(elapsed.elapsed() >= Second, qPrintable(QString::number(elapsed.elapsed())));
+        QVERIFY2(elapsed.elapsed() < Second + Late, qPrintable(QString::number(elapsed.elapsed())));
+    }
+
+    void pauseOfNoTimeReturnsAtOnce_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("0") << 0;
+        QTest::newRow("negative") << -5;
+    }
+
+    void pauseOfNoTimeReturnsAtOnce()
+    {
+        // A negative length read as unsigned would freeze the draw for hours.
+        QFETCH(int, seconds);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        frmMahjongOracleMain::Pause(qint16(seconds));
+        QVERIFY(elapsed.elapsed() < 200);
+    }
+
+    void pauseKeepsHandlingEvents()
+    {
+        // A wait that blocks the event queue freezes repaints, menus and banners for its whole length.
+        bool zeroTimerFired = false;
+        qint64 lateTimerAt = -1;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        during(0, [&] { zeroTimerFired = true; });
+        during(400, [&] { lateTimerAt = elapsed.elapsed(); });
+        frmMahjongOracleMain::Pause(1);
+        QVERIFY(zeroTimerFired);
+        QVERIFY(lateTimerAt >= 400 && lateTimerAt < Second);
+        QVERIFY(elapsed.elapsed() >= Second);
+    }
+
+    void pauseLeavesTheProcessorIdle()
+    {
+        // A busy loop keeps a whole core at work for the length of the wait.
+        const double before = processorSeconds();
+        QElapsedTimer elapsed;
+        elapsed.start();
+        frmMahjongOracleMain::Pause(1);
+        const double wall = double(elapsed.elapsed()) / 1000.0;
+        const double used = processorSeconds() - before;
+        QVERIFY2(used < 0.2 * wall, qPrintable(QStringLiteral("%1 s of processor in %2 s").arg(used).arg(wall)));
+    }
+
+    void theWaitShowsPleaseWaitAndDrawsOnlyAfterIt()
+    {
+        // Drawing before the wait, or offering the tiles during it, would spoil the ceremony and invite a second draw.
+        frmMahjongOracleMain *form = drawForm();
+        bool checked = false;
+        during(300, [&] {
+            checked = true;
+            QVERIFY(form->cmdFindMajong->isHidden());
+            QVERIFY(form->picMessage->isVisible());
+            QVERIFY(form->pi->isVisible());
+            for (auto *shape : form->shp)
+                QVERIFY(shape->isVisible());
+            QCOMPARE(m_fakes->random.draws, 0);
+            QVERIFY(!result());
+        });
+        m_fakes->random.values = {0.0};
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QTest::mouseClick(form->cmdFindMajong, Qt::LeftButton);
+        QVERIFY(elapsed.elapsed() >= Second);
+        QVERIFY(checked);
+        QVERIFY(result() && result()->isVisible());
+        QCOMPARE(result()->lblName->text(), QStringLiteral("4 Bamboo"));
+        QCOMPARE(m_fakes->random.draws, 1);
+    }
+
+    void menusAndBannersAnswerDuringTheWait()
+    {
+        // The draw form's other handlers must run mid-draw, and the draw must still end with its reading.
+        frmMahjongOracleMain *form = drawForm();
+        auto *banner = form->findChild<shell::ClickLabel *>(QStringLiteral("Label61"));
+        QVERIFY(banner);
+        during(200, [&] { QTest::mouseClick(banner, Qt::LeftButton); });
+        during(400, [&] { form->findChild<QAction *>(QStringLiteral("mnuOnline"))->trigger(); });
+        QTest::mouseClick(form->cmdFindMajong, Qt::LeftButton);
+        QCOMPARE(m_fakes->webPages.opened.size(), std::size_t(2));
+        QVERIFY(result() && result()->isVisible());
+        QVERIFY(form->isHidden());
+    }
+
+    void closingDuringTheWaitShowsNoReading_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("draw form's close box") << QStringLiteral("close box");
+        QTest::newRow("draw form's Exit") << QStringLiteral("exit");
+        QTest::newRow("launcher closed") << QStringLiteral("launcher");
+        QTest::newRow("tool opened again from the launcher") << QStringLiteral("reopen");
+    }
+
+    void closingDuringTheWaitShowsNoReading()
+    {
+        // The wait outlives the window it began in: touching it afterwards crashes, and showing a
+        // reading over the launcher (or over a fresh draw form) leaves the user in a half-built tool.
+        QFETCH(QString, how);
+        QPointer<frmMahjongOracleMain> first = drawForm();
+        during(300, [&] {
+            if (how == QStringLiteral("close box")) {
+                first->close();
+            } else if (how == QStringLiteral("exit")) {
+                first->mnuExit->trigger();
+            } else if (how == QStringLiteral("launcher")) {
+                m_mdi->close();
+            } else {
+                first->close();
+                m_mdi->cmdSelectOption_Click(3);
+            }
+        });
+        QTest::mouseClick(first->cmdFindMajong, Qt::LeftButton);
+
+        QVERIFY(!result());
+        QCOMPARE(m_fakes->random.draws, 1);
+        QTRY_VERIFY(!first);
+        if (how == QStringLiteral("launcher")) {
+            QCOMPARE(m_fakes->process.ends, 1);
+            QVERIFY(!drawForm());
+        } else if (how == QStringLiteral("reopen")) {
+            QVERIFY(drawForm() && drawForm()->isVisible());
+            QVERIFY(drawForm()->cmdFindMajong->isVisible());
+            QVERIFY(drawForm()->picMessage->isHidden());
+            QVERIFY(!m_mdi->isPanelVisible());
+        } else {
+            QVERIFY(!drawForm());
+            QVERIFY(m_mdi->isPanelVisible());
+        }
+    }
+};
+
+QTEST_MAIN(TestMahjongWait)
+#include "tst_mahjong_wait.moc"

@@ -1,0 +1,169 @@
+// Tests of the draw without a window: r to row, row to fields, English name to panel, and DrawTile.
+#include "mahjong/modMajongOracle.h"
+#include "mahjong/tile_lookup.h"
+#include "mahjong/tiles.h"
+#include "support/fake_platform.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace mahjong;
+using testsupport::largestBelowOne;
+
+Q_DECLARE_METATYPE(mahjong::TilePanel)
+
+class TestTileLookup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void numberIsTheWholePartOfRTimes42PlusOne_data()
+    {
+        constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+        QTest::addColumn<double>("r");
+        QTest::addColumn<int>("number");
+        QTest::newRow("r = 0") << 0.0 << 1;
+        QTest::newRow("just below 1/42") << std::nextafter(1.0 / 42, 0.0) << 1;
+        QTest::newRow("1/42") << 1.0 / 42 << 2;
+        QTest::newRow("0.5") << 0.5 << 22;
+        QTest::newRow("largest r below 1") << largestBelowOne() << 42;
+        // A source that breaks its promise must still land on a real row.
+        QTest::newRow("1 itself") << 1.0 << 42;
+        QTest::newRow("below 0") << -0.25 << 1;
+        QTest::newRow("NaN") << NaN << 1;
+        QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 42;
+    }
+
+    void numberIsTheWholePartOfRTimes42PlusOne()
+    {
+        // Rounding instead of dropping the fraction would halve the end rows' chances and reach row 43.
+        QFETCH(double, r);
+        QFETCH(int, number);
+        QCOMPARE(int(tileNumberFor(r)), number);
+    }
+
+    void everyRowIsEquallyLikely()
+    {
+        // A scale of 41 or 43 would leave a row unreachable or overfull; equal slices of r give equal chances.
+        std::array<int, TileCount> hits{};
+        constexpr int Steps = 42 * 1000;
+        for (int i = 0; i < Steps; ++i)
+            ++hits[std::size_t(tileNumberFor((i + 0.5) / Steps) - 1)];
+        for (int row = 1; row <= TileCount; ++row)
+            QCOMPARE(hits[std::size_t(row - 1)], 1000);
+    }
+
+    void rowLookupCountsFromOneAndStopsAtTheTable_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("name");  // empty: no row
+        QTest::addColumn<QString>("chineseName");
+        QTest::newRow("1") << 1 << "4 Bamboo" << "Li";
+        QTest::newRow("32, diaeresis") << 32 << "Flowers Chrysanthemum" << QStringLiteral("Ch\u00fc");
+        QTest::newRow("42") << 42 << "Wind West" << "Hsi";
+        QTest::newRow("0") << 0 << "" << "";
+        QTest::newRow("43") << 43 << "" << "";
+    }
+
+    void rowLookupCountsFromOneAndStopsAtTheTable()
+    {
+        // Counting from 0 hands every draw its neighbour's tile; a number off the table must give nothing.
+        QFETCH(int, number);
+        QFETCH(QString, name);
+        QFETCH(QString, chineseName);
+        const std::optional<TileFields> fields = tileRow(number);
+        QCOMPARE(fields.has_value(), !name.isEmpty());
+        QCOMPARE(tilePictureName(number).isEmpty(), name.isEmpty());
+        if (!fields)
+            return;
+        const TileRow &row = Tiles[std::size_t(number - 1)];
+        QCOMPARE(fields->name, name);
+        QCOMPARE(fields->englishName, QString::fromUtf8(row.englishName));
+        QCOMPARE(fields->chineseName, chineseName);
+        QCOMPARE(fields->description, QString::fromUtf8(row.description));
+        QCOMPARE(tilePictureName(number), QString::fromUtf8(row.pictureName));
+    }
+
+    void panelLookupMatchesExactlyAndKeepsTableOrder_data()
+    {
+        QTest::addColumn<QString>("englishName");
+        QTest::addColumn<TilePanel>("panel");
+        QTest::addColumn<QStringList>("values");
+        const auto row = [](const char *name, TilePanel panel, const QStringList &values) {
+            QTest::newRow(*name ? name : "empty") << QString::fromUtf8(name) << panel << values;
+        };
+        // clang-format off
+        row("Wind East", TilePanel::Wind, {"Spring", "Green", "Wood", "Dragon (5 Circles)"});
+        row("Wind South", TilePanel::Wind, {"Summer", "Red", "Fire", "Phoenix (3 Circles)"});
+        row("Wind West", TilePanel::Wind, {"Autumn", "White", "Metal", "Tiger (8 Circles)"});
+        row("Wind North", TilePanel::Wind, {"Winter", "Black", "Water", "Tortoise (7 Bamboo)"});
+        row("Flowers Plum Blossom", TilePanel::Flower, {"East Wind", "Spring"});
+        row("Flowers Orchid", TilePanel::Flower, {"South Wind", "Summer"});
+        row("Flowers Chrysanthemum", TilePanel::Flower, {"West Wind", "Autumn"});
+        row("Flowers Bamboo", TilePanel::Flower, {"North Wind", "Winter"});
+        row("Seasons Spring", TilePanel::Season, {"East Wind", "Fisherman", "Plum Blossom", "Green", "Wood"});
+        row("Seasons Summer", TilePanel::Season, {"South Wind", "Woodcutter", "Orchid", "Red", "Fire"});
+        row("Seasons Autumn", TilePanel::Season, {"West Wind", "Farmer", "Chrysanthemum", "White", "Metal"});
+        row("Seasons Winter", TilePanel::Season, {"North Wind", "Scholar", "Bamboo", "Black", "Water"});
+        // Near misses that a loose match (case, spaces, prefixes) would wrongly accept.
+        row("Green Dragon", TilePanel::None, {});
+        row("Tiger", TilePanel::None, {});
+        row("wind east", TilePanel::None, {});
+        row("Wind East ", TilePanel::None, {});
+        row(" Seasons Spring", TilePanel::None, {});
+        row("Wind", TilePanel::None, {});
+        row("Plum Blossom", TilePanel::None, {});
+        row("", TilePanel::None, {});
+        // clang-format on
+    }
+
+    void panelLookupMatchesExactlyAndKeepsTableOrder()
+    {
+        // A swapped column or row would tell a wind the wrong season; a loose match gives panels to tiles without one.
+        QFETCH(QString, englishName);
+        QFETCH(TilePanel, panel);
+        QFETCH(QStringList, values);
+        const PanelValues found = panelFor(englishName);
+        QCOMPARE(found.panel, panel);
+        QCOMPARE(found.values, values);
+    }
+
+    void everyTileMeetsThePanelOfItsGroup()
+    {
+        // A key spelt differently from its tile's English name would silently lose that tile's panel.
+        for (int number = 1; number <= TileCount; ++number) {
+            TilePanel expected = TilePanel::None;
+            if (number >= 31 && number <= 34)
+                expected = TilePanel::Flower;
+            else if (number >= 35 && number <= 38)
+                expected = TilePanel::Season;
+            else if (number >= 39)
+                expected = TilePanel::Wind;
+            QVERIFY2(panelFor(tileRow(number)->englishName).panel == expected,
+                     qPrintable(QStringLiteral("row %1").arg(number)));
+        }
+    }
+
+    void drawTileTakesOneValueAndOverwritesTheLastTile()
+    {
+        // Reseeding would repeat readings with the clock; fields kept from the last draw would mix two tiles.
+        testsupport::FakePlatform fakes;
+        fakes.random.values = {largestBelowOne(), 0.0};
+        DrawTile();
+        QCOMPARE(int(TileNumber), 42);
+        QCOMPARE(TileEnglishName, QStringLiteral("Wind West"));
+        DrawTile();
+        QCOMPARE(int(TileNumber), 1);
+        QCOMPARE(TileName, QStringLiteral("4 Bamboo"));
+        QCOMPARE(TileEnglishName, QStringLiteral("Carp"));
+        QCOMPARE(TileChineseName, QStringLiteral("Li"));
+        QCOMPARE(TileDescription, QString::fromUtf8(Tiles[0].description));
+        QCOMPARE(fakes.random.draws, 2);
+        QCOMPARE(fakes.random.reseeds, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTileLookup)
+#include "tst_tile_lookup.moc"
