@@ -10,7 +10,10 @@ CXX=clang++ CC=clang cmake -S "$ROOT" -B "$build" -DTAVRENNE_FUZZ=ON -DTAVRENNE_
 cmake --build "$build" -j "$JOBS" --target fuzz_result_file
 
 work="$(mktemp -d)"
-cp "$ROOT"/tests/fuzz/corpus/* "$work"/
+cd "$work"
+mkdir "$work/corpus"
+cp "$ROOT"/tests/fuzz/corpus/* "$work/corpus"/
 echo "== fuzzing the result-file reader for ${seconds}s =="
-"$build/bin/fuzz_result_file" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 "$work"
+"$build/bin/fuzz_result_file" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$ROOT/build-fuzz/" "$work/corpus"
 rm -rf "$work"
