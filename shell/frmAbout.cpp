@@ -28,7 +28,7 @@ frmAbout::frmAbout(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Tavrenne v1.25"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setBackgroundColour(this, Qt::black);
     setFixedSize(twipsSize(6810, 3870));
@@ -90,6 +90,10 @@ frmAbout::frmAbout(QWidget *parent)
     setButtonFace(cmdOK);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    // Enter closes the box: the links come after OK for the keyboard.
+    cmdOK->setFocus();
+    setTabOrder(cmdOK, lblHomePage);
+    setTabOrder(lblHomePage, lblCoBrand);
 }
 
 void frmAbout::showModal(QWidget *owner)

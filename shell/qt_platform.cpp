@@ -6,6 +6,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -99,8 +100,13 @@ class QtFileDialogs final : public FileDialogs
 public:
     QString ask(const FileDialogRequest &request) override
     {
-        QFileDialog dialog(QApplication::activeWindow(), request.title,
-                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), request.filter);
+        QFileDialog dialog(QApplication::activeWindow(), request.title);
+        // Start in the documents folder, with no file name; a missing folder would be taken for one.
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QDir(folder).exists())
+            folder = QDir::homePath();
+        dialog.setDirectory(folder);
+        dialog.setNameFilter(request.filter);
         const bool saving = request.kind == FileDialogRequest::Kind::Save;
         dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
