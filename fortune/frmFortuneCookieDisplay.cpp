@@ -95,17 +95,10 @@ void frmFortuneCookieDisplay::Form_Load()
 
 void frmFortuneCookieDisplay::cmdOK_Click()
 {
-    // Each step runs whatever became of the one before.
-    WindowRegistry &registry = windows();
-    frmMDI &launcher = mdi();
-    if (auto *cookies = registry.find<frmFortuneCookieMain>())
+    if (auto *cookies = windows().find<frmFortuneCookieMain>())
         cookies->showCookies(true);
-    close();
-    if (auto *cookies = registry.window<frmFortuneCookieMain>()) {
-        cookies->show();
+    if (auto *cookies = static_cast<frmFortuneCookieMain *>(closeAndReturnTo(frmFortuneCookieMain::Id)))
         cookies->picTwo->setFocus();
-    }
-    launcher.setPanelVisible(false);
 }
 
 void frmFortuneCookieDisplay::cmdExit_Click()

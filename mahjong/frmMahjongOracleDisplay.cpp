@@ -208,18 +208,11 @@ void frmMahjongOracleDisplay::hidePanels()
 
 void frmMahjongOracleDisplay::cmdOK_Click()
 {
-    // Each step runs whatever became of the one before.
-    WindowRegistry &registry = windows();
-    frmMDI &launcher = mdi();
-    if (auto *draw = registry.find<frmMahjongOracleMain>())
+    if (auto *draw = windows().find<frmMahjongOracleMain>())
         draw->offerTiles();
     hidePanels();
-    close();
-    if (auto *draw = registry.window<frmMahjongOracleMain>()) {
-        draw->show();
+    if (auto *draw = static_cast<frmMahjongOracleMain *>(closeAndReturnTo(frmMahjongOracleMain::Id)))
         draw->cmdFindMajong->setFocus();
-    }
-    launcher.setPanelVisible(false);
 }
 
 void frmMahjongOracleDisplay::cmdExit_Click()

@@ -64,6 +64,18 @@ void ToolWindow::closeHandingOver()
     m_handingOver = false;
 }
 
+ToolWindow *ToolWindow::closeAndReturnTo(WindowId sibling)
+{
+    WindowRegistry &registry = windows();
+    frmMDI &launcher = m_mdi;
+    close();
+    ToolWindow *other = registry.window(sibling);
+    if (other)
+        other->show();
+    launcher.setPanelVisible(false);
+    return other;
+}
+
 void ToolWindow::load()
 {
     // The frame's size is only known once the window is inside the launcher.

@@ -25,6 +25,10 @@ public:
     void place();
     // Closes without giving the launcher its panel back: the sibling window takes over.
     void closeHandingOver();
+    // A result form's Back: closes this window, which gives the panel back as any close does,
+    // then shows the sibling (loading it if need be) and hides the panel again. Each step runs
+    // whatever became of the one before; returns the sibling, or nullptr.
+    ToolWindow *closeAndReturnTo(WindowId sibling);
     bool isClosing() const { return m_closing; }
 
     // What the launcher does around showing a tool's first window.
