@@ -7,7 +7,7 @@ source "$(dirname "$0")/scripts/common.sh"
 quick=0
 [ "${1:-}" = "--quick" ] && quick=1
 
-need_packages "${BUILD_PACKAGES[@]}"
+need_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 configure_and_build "$ROOT/build" -DTAVRENNE_WERROR=ON
 ctest --test-dir "$ROOT/build" --output-on-failure -j "$JOBS"

@@ -9,12 +9,10 @@
 #include "zodiac/zodiac_windows.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/pictures/tavrenne.svg")));
     shell::InstanceLock lock;
     shell::installQtPlatform(&lock);
     const auto launcher = shell::StartApplication(lock, [](frmMDI &mdi) {

@@ -49,6 +49,8 @@ TextBox *readingBox(QWidget *form, const char *name, const QRect &geometry)
     auto *box = named<TextBox>(form, QString::fromLatin1(name));
     box->setGeometry(geometry);
     box->setReadOnly(true);
+    // The keyboard can move through the text, though it can't change it.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return box;
 }
 
@@ -120,6 +122,7 @@ void FrmIChingSoftwareMain::createFigures()
 void FrmIChingSoftwareMain::createCoins()
 {
     fraCoins = makeFrame(form(), "fraCoins", twipsRect(1995, 780, 3315, 1635));
+    fraCoins->setAccessibleName(QStringLiteral("Coins"));
     constexpr std::array<int, 3> lefts{90, 1170, 2280};
     for (int i = 0; i < 3; ++i) {
         auto *coin = named<PictureBox>(fraCoins, QStringLiteral("picCoin(%1)").arg(i));
@@ -187,7 +190,10 @@ void FrmIChingSoftwareMain::showCoin(int index, CoinFace face)
 {
     // A picture that can't be read leaves the box empty; the toss still counts.
     picCoin[index]->setPicture(Picture::fromFile(coinPicturePath(face)));
-    picCoin[index]->setAccessibleDescription(face == CoinFace::Heads ? QStringLiteral("heads") : QStringLiteral("tails"));
+    const QString faceName = face == CoinFace::Heads ? QStringLiteral("heads") : QStringLiteral("tails");
+    // In the name as well: a screen reader reads the name of a picture, not always its description.
+    picCoin[index]->setAccessibleName(QStringLiteral("Coin %1: %2").arg(index + 1).arg(faceName));
+    picCoin[index]->setAccessibleDescription(faceName);
 }
 
 void FrmIChingSoftwareMain::cmdToss_Click()

@@ -157,6 +157,7 @@ void frmMahjongOracleMain::cmdFindMajong_Click()
     auto *display = launcher->windows().window<frmMahjongOracleDisplay>();
     if (display) {
         display->picMajong->setPicture(IMGMajong.picture(TileNumber));
+        display->picMajong->setAccessibleDescription(TileEnglishName);
         display->lblName->setText(TileName);
         display->lblEnglishName->setText(TileEnglishName);
         display->lblChineseCharacter->setText(TileChineseName);

@@ -12,8 +12,9 @@ class ClickLabel : public QLabel
     Q_OBJECT
 public:
     explicit ClickLabel(const QString &text = QString(), QWidget *parent = nullptr);
-    // A link: hand pointer and keyboard focus.
+    // A link: hand pointer and keyboard focus; assistive technology sees a link it can press.
     void makeLink();
+    bool isLink() const { return m_link; }
 
 signals:
     void clicked();
@@ -28,6 +29,7 @@ protected:
 
 private:
     bool m_pressed = false;
+    bool m_link = false;
 };
 
 // A plain panel with a background colour that reports clicks and pointer moves.

@@ -11,8 +11,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QShortcutEvent>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -80,6 +83,93 @@ constexpr std::array<WindowId, 13> kCloseOrder{
     WindowId::IChingSoftwareStart,
 };
 
+// Tab follows the screen, not the order of creation: the banner, the tools left to right,
+// their captions top to bottom, then the foot strip.
+void setKeyboardOrder(frmMDI &mdi)
+{
+    const std::array<QWidget *, 11> order{mdi.lblOrrindelBanner, mdi.cmdSelectOption[0], mdi.cmdSelectOption[2],
+                                          mdi.cmdSelectOption[1],  mdi.cmdSelectOption[3], mdi.lblCaption[3],
+                                          mdi.lblCaption[5],       mdi.lblCaption[4],      mdi.lblCaption[6],
+                                          mdi.cmdMdiExit,          mdi.Label7};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// The tool window in use, if one is on screen.
+QMdiSubWindow *toolInUse(const QMdiArea *area)
+{
+    QMdiSubWindow *window = area->currentSubWindow();
+    return window && window->isVisible() ? window : nullptr;
+}
+
+const QString ToolKeysFirstName = QStringLiteral("toolKeysFirst");
+
+// The launcher shares its window with the tools, so its Alt+E and its Alt+F and Alt+H would mean two controls
+// at once while a tool with the same letters is in use: Qt then only moves the focus between the buttons, and
+// opens the two menus in turn. The tool's keys come first. The launcher deletes this before its controls.
+class ToolKeysFirst : public QObject
+{
+public:
+    explicit ToolKeysFirst(frmMDI &mdi)
+        : QObject(&mdi)
+        , m_menus(mdi.menuBar())
+        , m_area(mdi.mdiArea())
+        , m_exit(mdi.cmdMdiExit)
+    {
+        setObjectName(ToolKeysFirstName);
+        m_menus->installEventFilter(this);
+        // A tool window is activated while it loads, before it shows: its showing and hiding count too.
+        m_area->viewport()->installEventFilter(this);
+        connect(m_area, &QMdiArea::subWindowActivated, this, &ToolKeysFirst::yieldButtonKeys);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_area->viewport()) {
+            if (event->type() == QEvent::ChildAdded) {
+                if (auto *window = qobject_cast<QMdiSubWindow *>(static_cast<QChildEvent *>(event)->child()))
+                    window->installEventFilter(this);
+            }
+            return false;
+        }
+        if (qobject_cast<QMdiSubWindow *>(watched)) {
+            if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+                yieldButtonKeys();
+            return false;
+        }
+        if (watched != m_menus || event->type() != QEvent::Shortcut)
+            return false;
+        QMdiSubWindow *tool = toolInUse(m_area);
+        QMenuBar *menus = tool ? tool->widget()->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+        if (!menus)
+            return false;
+        const QKeySequence key = static_cast<QShortcutEvent *>(event)->key();
+        for (QAction *action : menus->actions()) {
+            if (action->isVisible() && action->isEnabled() && QKeySequence::mnemonic(action->text()) == key) {
+                menus->setActiveAction(action);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    void yieldButtonKeys()
+    {
+        const QKeySequence key = QKeySequence::mnemonic(m_exit->text());
+        bool toolHasIt = false;
+        if (QMdiSubWindow *tool = toolInUse(m_area)) {
+            for (const QAbstractButton *button : tool->findChildren<QAbstractButton *>())
+                toolHasIt = toolHasIt || (button->isVisibleTo(tool) && QKeySequence::mnemonic(button->text()) == key);
+        }
+        m_exit->setShortcut(toolHasIt ? QKeySequence() : key);
+    }
+
+    QMenuBar *m_menus;
+    QMdiArea *m_area;
+    QPushButton *m_exit;
+};
+
 } // namespace
 
 frmMDI::frmMDI(QWidget *parent)
@@ -88,7 +178,6 @@ frmMDI::frmMDI(QWidget *parent)
     g_instance = this;
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Tavrenne v1.25"));
-    setWindowIcon(QIcon(QStringLiteral(":/shell/pictures/tavrenne.svg")));
     resize(twipsSize(11880, 8190));
 
     m_area = new QMdiArea;
@@ -102,6 +191,8 @@ frmMDI::frmMDI(QWidget *parent)
     createButtons();
     createCaptions();
     createMenus();
+    setKeyboardOrder(*this);
+    new ToolKeysFirst(*this);
     MDIForm_Load();
     // Banners are links too, but a tool is what the user came for.
     cmdSelectOption[0]->setFocus();
@@ -109,6 +200,8 @@ frmMDI::frmMDI(QWidget *parent)
 
 frmMDI::~frmMDI()
 {
+    // Its filters watch controls that are about to go.
+    delete findChild<QObject *>(ToolKeysFirstName, Qt::FindDirectChildrenOnly);
     if (g_instance == this)
         g_instance = nullptr;
 }

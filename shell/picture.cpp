@@ -1,6 +1,8 @@
 // Pictures drawn crisp at any scale: SVG art from resources, or bitmaps from files.
 #include "picture.h"
 
+#include <QAccessibleWidget>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -12,10 +14,22 @@ Picture Picture::fromSvg(const QString &path)
 {
     Picture p;
     p.m_source = path;
-    auto renderer = std::make_shared<QSvgRenderer>(path);
-    if (renderer->isValid())
-        p.m_svg = std::move(renderer);
+    p.m_vector = std::make_shared<Vector>();
+    p.m_vector->path = path;
     return p;
+}
+
+QSvgRenderer *Picture::svg() const
+{
+    if (!m_vector)
+        return nullptr;
+    if (!m_vector->read) {
+        m_vector->read = true;
+        auto renderer = std::make_unique<QSvgRenderer>(m_vector->path);
+        if (renderer->isValid())
+            m_vector->renderer = std::move(renderer);
+    }
+    return m_vector->renderer.get();
 }
 
 Picture Picture::fromFile(const QString &path)
@@ -28,13 +42,13 @@ Picture Picture::fromFile(const QString &path)
 
 bool Picture::isNull() const
 {
-    return !m_svg && m_pixmap.isNull();
+    return !svg() && m_pixmap.isNull();
 }
 
 QSize Picture::naturalSize() const
 {
-    if (m_svg)
-        return m_svg->defaultSize();
+    if (const QSvgRenderer *renderer = svg())
+        return renderer->defaultSize();
     return m_pixmap.size();
 }
 
@@ -49,16 +63,90 @@ void Picture::paint(QPainter &painter, const QRect &bounds) const
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_svg)
-        m_svg->render(&painter, target);
+    if (QSvgRenderer *renderer = svg())
+        renderer->render(&painter, target);
     else
         painter.drawPixmap(target, m_pixmap);
     painter.restore();
 }
 
+namespace {
+
+// Draws the picture itself at each size asked for, so an icon stays crisp at any scale and needs no
+// icon plugin to be loaded.
+class PictureIconEngine final : public QIconEngine
+{
+public:
+    explicit PictureIconEngine(const Picture &picture)
+        : m_picture(picture)
+    {
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        m_picture.paint(*painter, rect);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+
+    QIconEngine *clone() const override { return new PictureIconEngine(m_picture); }
+    QString key() const override { return QStringLiteral("tavrenne-picture"); }
+    bool isNull() override { return m_picture.isNull(); }
+
+private:
+    Picture m_picture;
+};
+
+} // namespace
+
+QIcon Picture::icon() const
+{
+    if (isNull())
+        return QIcon();
+    return QIcon(new PictureIconEngine(*this));
+}
+
+namespace {
+
+// A picture with a name is an image a screen reader announces; one without is decoration it passes over.
+class PictureBoxAccessible : public QAccessibleWidget
+{
+public:
+    explicit PictureBoxAccessible(QWidget *box)
+        : QAccessibleWidget(box, QAccessible::Graphic)
+    {
+    }
+
+    QAccessible::Role role() const override
+    {
+        return widget()->accessibleName().isEmpty() ? QAccessible::Client : QAccessible::Graphic;
+    }
+};
+
+QAccessibleInterface *pictureBoxAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(PictureBox::staticMetaObject.className()) && object && object->isWidgetType())
+        return new PictureBoxAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent)
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&pictureBoxAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
 }
 
 void PictureBox::setPicture(const Picture &picture)

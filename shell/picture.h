@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QIcon>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -24,10 +25,22 @@ public:
     QString source() const { return m_source; }
     QSize naturalSize() const;
     void paint(QPainter &painter, const QRect &bounds) const;  // keeps the aspect ratio, centred
+    // The picture as an icon, drawn at whatever size is asked for.
+    QIcon icon() const;
 
 private:
+    // Vector art is read when it is first drawn or measured, not when it is named: a window builds
+    // pictures it may never show. Copies share the one reading.
+    struct Vector
+    {
+        QString path;
+        bool read = false;
+        std::unique_ptr<QSvgRenderer> renderer;  // null when the file is missing or invalid
+    };
+    QSvgRenderer *svg() const;
+
     QString m_source;
-    std::shared_ptr<QSvgRenderer> m_svg;
+    std::shared_ptr<Vector> m_vector;
     QPixmap m_pixmap;
 };
 

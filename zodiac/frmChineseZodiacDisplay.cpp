@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCharFormat>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <array>
@@ -110,6 +111,11 @@ QCalendarWidget *makeCalendar(QWidget *parent)
     weekend.setForeground(look::Accent);
     calendar->setWeekdayTextFormat(Qt::Saturday, weekend);
     calendar->setWeekdayTextFormat(Qt::Sunday, weekend);
+    // The month arrows are pictures only; a screen reader needs their words.
+    if (auto *previous = calendar->findChild<QToolButton *>(QStringLiteral("qt_calendar_prevmonth")))
+        previous->setAccessibleName(QStringLiteral("Previous Month"));
+    if (auto *next = calendar->findChild<QToolButton *>(QStringLiteral("qt_calendar_nextmonth")))
+        next->setAccessibleName(QStringLiteral("Next Month"));
     return calendar;
 }
 

@@ -103,6 +103,10 @@ frmChineseZodiacMain::frmChineseZodiacMain(frmMDI &mdi)
     Label2->setBuddy(cboDate);
     cboMonth->setAccessibleName(QStringLiteral("Birth Month"));
     cboYear->setAccessibleName(QStringLiteral("Birth Year"));
+    // Some screen readers take a list's name from its current entry: the description still says what it holds.
+    cboDate->setAccessibleDescription(QStringLiteral("Birth Day"));
+    cboMonth->setAccessibleDescription(QStringLiteral("Birth Month"));
+    cboYear->setAccessibleDescription(QStringLiteral("Birth Year"));
     grid->addWidget(Label2, 2, 0);
     grid->addWidget(cboDate, 2, 1);
     grid->addWidget(cboMonth, 2, 2);

@@ -1,0 +1,21 @@
+// What the benchmark does inside one copy of the program: start it, open the tools, read.
+#pragma once
+
+#include <QTextStream>
+
+class frmMDI;
+
+namespace bench {
+
+// Every tool's windows, as the program registers them.
+void registerTools(frmMDI &mdi);
+
+// The program's own start, as the executable does it; returns the launcher's exit code.
+// Reports the first painted frame and the peak memory on `out`, then ends the process.
+int runLauncherStart(int argc, char *argv[], QTextStream &out);
+
+// Opens each tool and takes each reading `runs` times, then `waitRuns` Mahjong waits;
+// writes one "<key> <value>" line per sample.
+int runToolScenarios(int argc, char *argv[], int runs, int waitRuns, QTextStream &out);
+
+} // namespace bench

@@ -1,0 +1,361 @@
+"""Drives a running program through the AT-SPI accessibility bus, as a screen reader does.
+
+Controls are found by role and name, never by position; every wait polls with a deadline.
+"""
+
+import os
+import re
+import subprocess
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+import pyatspi  # noqa: E402
+
+# Every wait stretches alike on slow builds (the sanitizer build runs the same journeys).
+SLOWDOWN = float(os.environ.get("TAVRENNE_E2E_SLOWDOWN", "1"))
+WAIT = 15.0
+POLL = 0.05
+
+CALL_TIMEOUT_MS = int(5000 * SLOWDOWN)
+# A call the program answers only once a modal box closes must not hold the journey up.
+BLOCKING_CALL_TIMEOUT_MS = 700
+Atspi.set_timeout(CALL_TIMEOUT_MS, CALL_TIMEOUT_MS)
+
+DIALOG_ROLES = {"dialog", "alert", "file chooser"}
+
+KEY_RETURN = 0xFF0D
+KEY_SPACE = 0x20
+
+
+class StepFailed(Exception):
+    """A journey step that did not happen as a user would see it."""
+
+
+def poll(what, probe, timeout=None):
+    """Calls probe until it gives something true and returns that; fails naming `what` at the deadline."""
+    deadline = time.monotonic() + (WAIT if timeout is None else timeout) * SLOWDOWN
+    last_error = None
+    while True:
+        try:
+            found = probe()
+            if found:
+                return found
+        except GLib.Error as error:  # the object went away under us: look again
+            last_error = error
+        if time.monotonic() >= deadline:
+            detail = f" (last error: {last_error.message})" if last_error else ""
+            raise StepFailed(f"timed out waiting for {what}{detail}")
+        time.sleep(POLL)
+
+
+def role(accessible):
+    return accessible.getRoleName()
+
+
+def name(accessible):
+    return accessible.name or ""
+
+
+def has_state(accessible, state):
+    return accessible.getState().contains(state)
+
+
+def showing(accessible):
+    return has_state(accessible, pyatspi.STATE_SHOWING)
+
+
+def enabled(accessible):
+    return has_state(accessible, pyatspi.STATE_ENABLED) and has_state(accessible, pyatspi.STATE_SENSITIVE)
+
+
+def is_window(accessible, parent_role):
+    """A window of its own: a dialog or box, the launcher, or a tool window in the launcher's area.
+    (A framed group of controls reads as a frame too, but stands inside a window.)"""
+    kind = role(accessible)
+    return kind in DIALOG_ROLES or (kind == "frame" and parent_role in {"application", "layered pane"})
+
+
+def children(accessible):
+    try:
+        return [child for child in accessible if child is not None]
+    except GLib.Error:
+        return []
+
+
+def descendants(root, hidden=False, into_windows=False):
+    """Every descendant of root, depth first; by default only what is on screen, and not inside other windows."""
+    parent_role = role(root)
+    for child in children(root):
+        try:
+            if not hidden and not showing(child):
+                continue
+            yield child
+            if not into_windows and is_window(child, parent_role):
+                continue
+            yield from descendants(child, hidden, into_windows)
+        except GLib.Error:
+            continue
+
+
+def matches(accessible, wanted_role, wanted_name):
+    if wanted_role and role(accessible) != wanted_role:
+        return False
+    if wanted_name is None:
+        return True
+    if isinstance(wanted_name, re.Pattern):
+        return bool(wanted_name.search(name(accessible)))
+    return name(accessible) == wanted_name
+
+
+def find_all(root, wanted_role=None, wanted_name=None, hidden=False, into_windows=False):
+    return [a for a in descendants(root, hidden, into_windows) if matches(a, wanted_role, wanted_name)]
+
+
+def find(root, wanted_role, wanted_name=None, timeout=None, hidden=False, into_windows=False):
+    """The first control of that role and name under root, waiting for it to appear."""
+    shown = wanted_name.pattern if isinstance(wanted_name, re.Pattern) else wanted_name
+
+    def probe():
+        root.clear_cache()
+        found = find_all(root, wanted_role, wanted_name, hidden, into_windows)
+        return found[0] if found else None
+
+    return poll(f"{wanted_role} {shown!r}" if shown is not None else wanted_role, probe, timeout)
+
+
+def find_described(root, wanted_role, wanted_description, timeout=None):
+    """The control of that role whose description is given: for lists, whose name is their current entry."""
+
+    def probe():
+        for found in find_all(root, wanted_role):
+            if (found.description or "") == wanted_description:
+                return found
+        return None
+
+    return poll(f"{wanted_role} described as {wanted_description!r}", probe, timeout)
+
+
+def wait_gone(accessible, what, timeout=None):
+    """Waits until the control is off screen or gone altogether."""
+
+    def probe():
+        try:
+            accessible.clear_cache()
+            return not showing(accessible)
+        except GLib.Error:
+            return True
+
+    poll(f"{what} to go away", probe, timeout)
+
+
+def action_names(accessible):
+    actions = accessible.queryAction()
+    return [actions.getName(i) for i in range(actions.nActions)]
+
+
+def press(accessible, action="Press", blocks=False):
+    """Does the control's action, as a screen reader's "activate" does.
+
+    `blocks`: the program runs a modal box or ends inside this action and may answer only later, or never.
+    """
+    names = action_names(accessible)
+    if action not in names:
+        raise StepFailed(f"{role(accessible)} {name(accessible)!r} offers no {action!r} action, only {names}")
+    index = names.index(action)
+    if not blocks:
+        accessible.queryAction().doAction(index)
+        return
+    # The same short wait for a program that has just started: libatspi would otherwise allow it much longer.
+    Atspi.set_timeout(BLOCKING_CALL_TIMEOUT_MS, BLOCKING_CALL_TIMEOUT_MS)
+    try:
+        accessible.queryAction().doAction(index)
+    except GLib.Error:
+        pass  # no answer yet: the box it opened is what the next step looks for
+    finally:
+        Atspi.set_timeout(CALL_TIMEOUT_MS, CALL_TIMEOUT_MS)
+
+
+def text_of(accessible):
+    """What a screen reader reads of a control: its text when it has some, its name otherwise."""
+    accessible.clear_cache()
+    if "Text" in pyatspi.listInterfaces(accessible):
+        return accessible.queryText().getText(0, -1)
+    return name(accessible)
+
+
+def description(accessible):
+    accessible.clear_cache()
+    return accessible.description or ""
+
+
+def set_text(accessible, text):
+    """Puts text into an editable control through the editable-text interface."""
+    accessible.queryEditableText().setTextContents(text)
+    poll(f"{name(accessible)!r} to read {text!r}", lambda: text_of(accessible) == text)
+
+
+def focus(accessible):
+    """Moves the keyboard focus to the control, as Tab would."""
+    if "SetFocus" in action_names(accessible):
+        press(accessible, "SetFocus")
+    else:
+        accessible.queryComponent().grabFocus()
+    what = f"the focus in {role(accessible)} {name(accessible)!r}"
+    poll(what, lambda: has_state(accessible, pyatspi.STATE_FOCUSED), 5)
+
+
+def key(keysym):
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+
+
+def type_keys(text):
+    """Types text as key presses into whatever holds the keyboard (an open list holds it alone)."""
+    for character in text:
+        key(ord(character))
+
+
+def type_into(accessible, text):
+    """Types text into the control key by key, as a person at the keyboard does."""
+    focus(accessible)
+    before = text_of(accessible)
+    type_keys(text)
+    poll(f"{name(accessible)!r} to read {before + text!r}", lambda: text_of(accessible) == before + text, 5)
+
+
+def pick(combo, item):
+    """Picks an entry of a drop-down list: opens it, types the entry's text and takes it with Enter."""
+    for _ in range(2):
+        press(combo, "Press")
+        poll(f"the list of {name(combo)!r} to open", lambda: any(showing(c) for c in children(combo)), 5)
+        time.sleep(0.1)  # the popup takes the keyboard once it is up
+        type_keys(item)
+        key(KEY_RETURN)
+        try:
+            poll(f"the list to show {item!r}", lambda: name(combo) == item, 3)
+            return
+        except StepFailed:
+            continue
+    raise StepFailed(f"could not pick {item!r} in a list that shows {name(combo)!r}")
+
+
+def relation_targets(accessible, relation):
+    targets = []
+    for found in accessible.getRelationSet():
+        if found.getRelationType() == relation:
+            targets.extend(found.getTarget(i) for i in range(found.getNTargets()))
+    return targets
+
+
+def labelled_by(root, label_text, timeout=None):
+    """The control a label names (its buddy): what a screen reader reads as that label's value."""
+
+    def probe():
+        root.clear_cache()
+        for label in find_all(root, "label", label_text):
+            targets = relation_targets(label, pyatspi.RELATION_LABEL_FOR)
+            if targets:
+                return targets[0]
+        return None
+
+    return poll(f"the control labelled {label_text!r}", probe, timeout)
+
+
+def menu_entry(window, menu, entry):
+    """The entry of one of the window's own menus (menus stay off screen until opened)."""
+    bar = find(window, "menu bar")
+    heading = find(bar, "menu item", menu)
+    for popup in children(heading):
+        for item in children(popup):
+            if role(item) == "menu item" and name(item) == entry:
+                return item
+    raise StepFailed(f"no entry {entry!r} in the {menu!r} menu of {name(window)!r}")
+
+
+def dump(accessible, depth=0, limit=14, out=None):
+    """The tree on screen under a control, as text for a failure report."""
+    lines = [] if out is None else out
+    if depth > limit:
+        return lines
+    try:
+        lines.append(f"{'  ' * depth}[{role(accessible)}] {name(accessible)!r}")
+        for child in children(accessible):
+            if showing(child):
+                dump(child, depth + 1, limit, lines)
+    except GLib.Error as error:
+        lines.append(f"{'  ' * depth}(gone: {error.message})")
+    return lines
+
+
+class Program:
+    """One run of the program under test, with its own settings and runtime folders."""
+
+    def __init__(self, binary, environment, log_path):
+        self.binary = binary
+        self.environment = environment
+        self.log_path = log_path
+        self.process = None
+
+    def start(self):
+        log = open(self.log_path, "ab")
+        self.process = subprocess.Popen([self.binary], env=self.environment, stdout=log, stderr=subprocess.STDOUT)
+        log.close()
+        return self
+
+    @property
+    def pid(self):
+        return self.process.pid
+
+    def running(self):
+        return self.process is not None and self.process.poll() is None
+
+    def app(self, timeout=None):
+        """The program's root on the accessibility bus."""
+
+        def probe():
+            if not self.running():
+                raise StepFailed(f"the program ended with status {self.process.returncode} before it showed up")
+            desktop = pyatspi.Registry.getDesktop(0)
+            for app in children(desktop):
+                try:
+                    if app.get_process_id() == self.pid:
+                        # Read afresh every time: a cached tree can miss a window that just opened.
+                        app.set_cache_mask(Atspi.Cache.NONE)
+                        return app
+                except GLib.Error:
+                    continue
+            return None
+
+        return poll(f"the program (pid {self.pid}) on the accessibility bus", probe, timeout)
+
+    def window(self, role_name, title, containing=None, timeout=None):
+        """A window on screen with that title; `containing` (role, name) tells apart windows of one title."""
+        app = self.app()
+
+        def probe():
+            app.clear_cache()
+            for window in find_all(app, role_name, title, into_windows=True):
+                if containing is None or find_all(window, *containing):
+                    return window
+            return None
+
+        what = f"{role_name} {title!r}" + (f" with {containing[0]} {containing[1]!r}" if containing else "")
+        return poll(what, probe, timeout)
+
+    def wait_exit(self, timeout=None):
+        def probe():
+            return self.process.poll() is not None
+
+        poll(f"the program (pid {self.pid}) to end", probe, timeout)
+        return self.process.returncode
+
+    def stop(self):
+        if self.running():
+            self.process.terminate()
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(5)

@@ -1,0 +1,489 @@
+"""A screen-reader user's journeys through Tavrenne, over the accessibility bus.
+
+usage: journeys.py --binary PATH/TO/tavrenne --work FOLDER
+
+Expects a display, a session bus and the AT-SPI bus to be running (run.sh starts them). Every journey starts
+at the launcher; one that fails is reported with its step, and the program is started afresh for the next.
+"""
+
+import argparse
+import contextlib
+import os
+import re
+import sys
+import time
+import traceback
+
+from gi.repository import GLib
+
+from atspi_driver import (
+    KEY_SPACE,
+    WAIT,
+    Program,
+    action_names,
+    StepFailed,
+    description,
+    dump,
+    enabled,
+    find,
+    find_all,
+    find_described,
+    focus,
+    has_state,
+    key,
+    labelled_by,
+    menu_entry,
+    name,
+    pick,
+    poll,
+    press,
+    pyatspi,
+    set_text,
+    text_of,
+    type_into,
+    wait_gone,
+)
+
+LAUNCHER = "Tavrenne v1.25"
+ICHING = "Qelvo I Ching Software"
+ZODIAC = "Qelvo Chinese Zodiac Software"
+FORTUNE = "Qelvo Fortune Cookie"
+MAHJONG = "Qelvo Mahjong Oracle"
+TOOLS = ["Chinese Zodiac Software", "IChing Software", "Fortune Cookie", "Mahjong Oracle"]
+
+# Three coins, heads counting three and tails two, make a line of 6 to 9.
+LINE_KINDS = {6: "old yin, changing", 7: "yang", 8: "yin", 9: "old yang, changing"}
+CHANGED_KINDS = {6: "yang", 7: "yang", 8: "yin", 9: "yin"}
+
+
+def expect(condition, message):
+    if not condition:
+        raise StepFailed(message)
+
+
+class Session:
+    """The program under test, run with folders of its own so nothing of the user's is read or touched."""
+
+    def __init__(self, binary, work):
+        self.binary = binary
+        self.work = work
+        self.runs = 0
+        home = os.path.join(work, "home")
+        folders = {
+            "HOME": home,
+            "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+            "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
+            "XDG_CACHE_HOME": os.path.join(home, ".cache"),
+            "XDG_RUNTIME_DIR": os.path.join(work, "runtime"),
+        }
+        for folder in folders.values():
+            os.makedirs(folder, exist_ok=True)
+        os.chmod(folders["XDG_RUNTIME_DIR"], 0o700)
+        self.environment = dict(os.environ, **folders)
+        self.environment.update(
+            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+            QT_ACCESSIBILITY="1",
+            QT_QPA_PLATFORM="xcb",
+            LC_ALL="C.UTF-8",
+            LANG="C.UTF-8",
+            # Qt's own file dialogs, whatever desktop the machine has: those are what the journeys read.
+            QT_QPA_PLATFORMTHEME="",
+            # Leaks are the unit tests' business; here a sanitizer only stops the program at a real fault.
+            ASAN_OPTIONS="detect_leaks=0:abort_on_error=1",
+        )
+        for variable in ("TAVRENNE_MESSAGE_LOG", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "SESSION_MANAGER"):
+            self.environment.pop(variable, None)
+        self.program = None
+
+    def launch(self):
+        self.runs += 1
+        return Program(self.binary, self.environment, os.path.join(self.work, f"program-{self.runs}.log")).start()
+
+    def start(self):
+        self.program = self.launch()
+        self.launcher()
+        return self.program
+
+    def restart(self):
+        if self.program:
+            self.program.stop()
+        return self.start()
+
+    def launcher(self):
+        return self.program.window("frame", LAUNCHER, ("push button", TOOLS[0]))
+
+    def window(self, title, containing, role_name="frame", timeout=None):
+        return self.program.window(role_name, title, containing, timeout)
+
+    def at_launcher(self):
+        """The launcher with its panel of tools on screen, starting the program if need be."""
+        if not self.program or not self.program.running():
+            self.start()
+        launcher = self.launcher()
+        find(launcher, "link", TOOLS[0])
+        return launcher
+
+    def box_says(self, text, program=None):
+        """Reads the message box that shows `text` and closes it with OK."""
+        box = (program or self.program).window("alert", re.compile(""), ("label", text))
+        press(find(box, "push button", "OK"))
+        wait_gone(box, f"the box {text!r}")
+
+    def log_tail(self, lines=20):
+        if not self.program:
+            return ""
+        try:
+            with open(self.program.log_path, encoding="utf-8", errors="replace") as log:
+                return "".join(log.readlines()[-lines:])
+        except OSError:
+            return ""
+
+
+class Journey:
+    def __init__(self, title, run):
+        self.title = title
+        self.run = run
+        self.current = "start"
+
+    @contextlib.contextmanager
+    def step(self, what):
+        self.current = what
+        yield
+
+
+# The journeys, in the order they run; each begins and ends at the launcher.
+
+
+def launcher_journey(session, journey):
+    with journey.step("read the launcher"):
+        launcher = session.at_launcher()
+        for tool in TOOLS:
+            expect(enabled(find(launcher, "push button", tool)), f"the {tool!r} button is disabled")
+            expect("Press" in action_names(find(launcher, "link", tool)), f"the link {tool!r} can't be pressed")
+        for picture in ("Chinese Zodiac", "I Ching", "Fortune Cookie", "Mahjong Oracle"):
+            find(launcher, "image", picture)
+        find(launcher, "link", re.compile("home page"))
+        find(launcher, "push button", "Exit")
+    with journey.step("no question at start"):
+        expect(not find_all(session.program.app(), "alert", into_windows=True),
+               "a message box stands over the launcher at start")
+
+
+def about_journey(session, journey):
+    launcher = session.at_launcher()
+    with journey.step("Help, About Software"):
+        press(menu_entry(launcher, "Help", "About Software"), blocks=True)
+        about = session.window(LAUNCHER, ("push button", "OK"), role_name="dialog")
+    with journey.step("read the About box"):
+        find(about, "label", LAUNCHER)
+        find(about, "label", re.compile("thought provoking program"))
+        find(about, "link", "Visit us at www.tavrenne.com")
+        find(about, "link", "Ask about our branding offer")
+        find(about, "image", "Tavrenne")
+    with journey.step("OK"):
+        press(find(about, "push button", "OK"))
+        wait_gone(about, "the About box")
+        session.at_launcher()
+
+
+def iching_journey(session, journey):
+    launcher = session.at_launcher()
+    with journey.step("open I Ching"):
+        press(find(launcher, "push button", "IChing Software"))
+        question = session.window(ICHING, ("text", "Name:"))
+    with journey.step("type the name and the question"):
+        type_into(find(question, "text", "Name:"), "Ada Lovelace")
+        set_text(find(question, "text", "Question:"), "Will the harvest be good this year?")
+    with journey.step("Next"):
+        press(find(question, "push button", "Next"))
+        casting = session.window(ICHING, ("push button", "Toss Coins"))
+        asked = text_of(find(casting, "text", "Your name and question"))
+        expect("Name: Ada Lovelace" in asked and "Question: Will the harvest be good this year?" in asked,
+               f"the casting window shows {asked!r}")
+
+    cast = find(casting, "frame", "Cast hexagram")
+    changed = find(casting, "frame", "Changed hexagram")
+    values = []
+    for line in range(1, 7):
+        with journey.step(f"toss {line}"):
+            press(find(casting, "push button", "Toss Coins"))
+            drawn = find(cast, "label", re.compile(rf"^Line {line}: "))
+            faces = [name(find(casting, "image", re.compile(rf"^Coin {coin}: (heads|tails)$"))).split(": ")[1]
+                     for coin in (1, 2, 3)]
+            value = sum(3 if face == "heads" else 2 for face in faces)
+            values.append(value)
+            expect(name(drawn) == f"Line {line}: {LINE_KINDS[value]}",
+                   f"coins {faces} make a {LINE_KINDS[value]} line, but the figure reads {name(drawn)!r}")
+            after = name(find(changed, "label", re.compile(rf"^Line {line}: ")))
+            expect(after == f"Line {line}: {CHANGED_KINDS[value]}",
+                   f"a {value} line should change to {CHANGED_KINDS[value]}, the second figure reads {after!r}")
+
+    with journey.step("read the reading"):
+        toss = find(casting, "push button", "Toss Coins")
+        poll("the coins to be done with", lambda: not enabled(toss), 5)
+        captions = find_all(casting, "label", re.compile(r"^\d{1,2} \S"))
+        expect(len(captions) == 1, f"expected one hexagram caption, found {[name(c) for c in captions]}")
+        number = int(name(captions[0]).split()[0])
+        expect(1 <= number <= 64, f"hexagram number {number}")
+        expect(text_of(find(casting, "text", "The Judgement:")).strip(), "the judgement is empty")
+        expect(text_of(find(casting, "text", "The Image")).strip(), "the image is empty")
+        changing = [f"Line {n} Changed" for n, value in enumerate(values, 1) if value in (6, 9)]
+        shown = [line for line in text_of(find(casting, "text", "Changing Lines")).splitlines() if line.strip()]
+        expect(shown == changing, f"changing lines read {shown}, the tosses make {changing}")
+    with journey.step("Exit"):
+        press(find(casting, "push button", "Exit"))
+        wait_gone(casting, "the casting window")
+        session.at_launcher()
+
+
+def fill_zodiac_entry(entry, person, female, day, month, year):
+    set_text(find(entry, "text", "Name"), person)
+    option = find(entry, "radio button", "Female" if female else "Male")
+    press(option, "Toggle")
+    poll("the sex to be chosen", lambda: has_state(option, pyatspi.STATE_CHECKED), 5)
+    pick(labelled_by(entry, "Birth Day"), day)
+    pick(find_described(entry, "combo box", "Birth Month"), month)
+    pick(find_described(entry, "combo box", "Birth Year"), year)
+
+
+def read_zodiac_result(result):
+    reading = {
+        "sign": text_of(labelled_by(result, "Your Chinese Sign")),
+        "element": text_of(labelled_by(result, "Your Chinese Element")),
+    }
+    for field in ("Ruling Planet", "GemStone", "Lucky Color", "Most Compatible Sign", "Positive Traits"):
+        reading[field] = text_of(find(result, "text", field))
+        expect(reading[field].strip(), f"{field} is empty")
+    return reading
+
+
+def zodiac_journey(session, journey):
+    launcher = session.at_launcher()
+    with journey.step("open Chinese Zodiac by its caption link"):
+        press(find(launcher, "link", "Chinese Zodiac Software"))
+        entry = session.window(ZODIAC, ("text", "Name"))
+    with journey.step("Proceed without a name"):
+        press(find(entry, "push button", "Proceed"))
+        session.box_says("Please Enter Your Name")
+    with journey.step("name, sex and date of birth"):
+        fill_zodiac_entry(entry, "Ada Lovelace", True, "17", "December", "1990")
+    with journey.step("Proceed"):
+        press(find(entry, "push button", "Proceed"))
+        result = session.window(ZODIAC, ("label", "Your Chinese Sign"))
+    with journey.step("read the sign"):
+        reading = read_zodiac_result(result)
+        # 17 December 1990 falls in the year of the Metal Horse (27 January 1990 to 14 February 1991).
+        expect(reading["sign"] == "Horse", f"the sign reads {reading['sign']!r}")
+        expect(reading["element"] == "Metal", f"the element reads {reading['element']!r}")
+        find(result, "label", re.compile("Ada Lovelace"))
+        calendar = find(result, "table", "Your Date of Birth")
+        find(calendar, "push button", "December")
+        find(calendar, "push button", "1990")
+    with journey.step("Exit"):
+        press(find(result, "push button", "Exit"))
+        wait_gone(result, "the result window")
+        session.at_launcher()
+
+
+def fortune_journey(session, journey):
+    launcher = session.at_launcher()
+    with journey.step("open Fortune Cookie"):
+        press(find(launcher, "push button", "Fortune Cookie"))
+        cookies = session.window(FORTUNE, ("push button", "Middle fortune cookie"))
+        for cookie in ("Left", "Right"):
+            find(cookies, "push button", f"{cookie} fortune cookie")
+    fortunes = []
+    for cookie, by_keyboard in (("Middle", False), ("Right", True)):
+        with journey.step(f"open the {cookie.lower()} cookie" + (" with the keyboard" if by_keyboard else "")):
+            button = find(cookies, "push button", f"{cookie} fortune cookie")
+            if by_keyboard:
+                focus(button)
+                key(KEY_SPACE)
+            else:
+                press(button)
+            result = session.window(FORTUNE, ("label", "Your Fortune For Today"))
+            find(result, "image", "Opened fortune cookie")
+            fortune = text_of(labelled_by(result, "Your Fortune For Today")).strip()
+            expect(fortune, "the fortune is empty")
+            fortunes.append(fortune)
+        if cookie == "Middle":
+            with journey.step("Back"):
+                press(find(result, "push button", "Back"))
+                wait_gone(result, "the fortune")
+                cookies = session.window(FORTUNE, ("push button", "Right fortune cookie"))
+    with journey.step("Exit"):
+        press(find(result, "push button", "Exit"))
+        wait_gone(result, "the fortune")
+        session.at_launcher()
+
+
+def mahjong_journey(session, journey):
+    launcher = session.at_launcher()
+    with journey.step("open Mahjong Oracle"):
+        press(find(launcher, "push button", "Mahjong Oracle"))
+        draw = session.window(MAHJONG, ("push button", "Mahjong tiles"))
+    with journey.step("click the tiles and wait"):
+        tiles = find(draw, "push button", "Mahjong tiles")
+        started = time.monotonic()
+        press(tiles)
+        find(draw, "label", "Please Wait", timeout=3)
+        result = session.window(MAHJONG, ("push button", "Back"), timeout=WAIT + 3)
+        waited = time.monotonic() - started
+        expect(waited >= 2.5, f"the tile came after {waited:.1f} s, not after the three-second wait")
+    with journey.step("read the tile"):
+        english = text_of(labelled_by(result, "English Name")).strip()
+        expect(english, "the English name is empty")
+        for heading in ("Name", "Chinese Character", "About Your Mahjong"):
+            expect(text_of(labelled_by(result, heading)).strip(), f"{heading} is empty")
+        picture = find(result, "image", "The drawn tile")
+        expect(description(picture) == english,
+               f"the tile's picture says {description(picture)!r}, its name is {english!r}")
+    with journey.step("Back"):
+        press(find(result, "push button", "Back"))
+        wait_gone(result, "the tile")
+        draw = session.window(MAHJONG, ("push button", "Mahjong tiles"))
+    with journey.step("File, Exit"):
+        press(menu_entry(draw, "File", "Exit"))
+        wait_gone(draw, "the tiles")
+        session.at_launcher()
+
+
+def second_copy_journey(session, journey):
+    session.at_launcher()
+    with journey.step("start a second copy"):
+        second = session.launch()
+    try:
+        with journey.step("read the second copy's message"):
+            session.box_says("Application is already running", program=second)
+        with journey.step("the second copy ends"):
+            status = second.wait_exit()
+            expect(status == 0, f"the second copy ended with status {status}")
+    finally:
+        second.stop()
+    with journey.step("the first copy runs on"):
+        expect(session.program.running(), "the first copy ended too")
+        session.at_launcher()
+
+
+def round_trip_journey(session, journey):
+    launcher = session.at_launcher()
+    saved = os.path.join(session.work, "saved", "lin-mei.str")
+    os.makedirs(os.path.dirname(saved), exist_ok=True)
+    with journey.step("a reading to keep"):
+        press(find(launcher, "push button", "Chinese Zodiac Software"))
+        entry = session.window(ZODIAC, ("text", "Name"))
+        fill_zodiac_entry(entry, "Lin Mei", True, "5", "March", "1976")
+        press(find(entry, "push button", "Proceed"))
+        result = session.window(ZODIAC, ("label", "Your Chinese Sign"))
+        kept = read_zodiac_result(result)
+        # 5 March 1976 falls in the year of the Fire Dragon (31 January 1976 to 17 February 1977).
+        expect((kept["sign"], kept["element"]) == ("Dragon", "Fire"), f"the reading is {kept}")
+    with journey.step("Print"):
+        press(find(result, "push button", "Print"))
+        sheet = session.window(ZODIAC, ("push button", "Save"))
+        text = text_of(find(sheet, None, "Your Chinese Zodiac reading"))
+        expect("Lin Mei" in text and "Dragon" in text, "the result sheet lacks the name or the sign")
+    with journey.step("Save through the file dialog"):
+        press(find(sheet, "push button", "Save"))
+        dialog = session.window(re.compile("^Save Your Chinese Zodiac Result"), ("text", "File name:"), "dialog")
+        set_text(find(dialog, "text", "File name:"), saved)
+        press(find(dialog, "push button", "Save"))
+        wait_gone(dialog, "the save dialog")
+        poll(f"{saved} to be written", lambda: os.path.isfile(saved) and os.path.getsize(saved) > 0)
+    with journey.step("quit with File, Exit"):
+        press(menu_entry(session.launcher(), "File", "Exit"), blocks=True)
+        status = session.program.wait_exit()
+        expect(status == 0, f"the program ended with status {status}")
+    with journey.step("start again"):
+        session.start()
+        launcher = session.at_launcher()
+        expect(not find_all(session.program.app(), "alert", into_windows=True),
+               "a message box stands over the launcher at the second start")
+    with journey.step("Open Previously Saved Record through the file dialog"):
+        press(find(launcher, "push button", "Chinese Zodiac Software"))
+        entry = session.window(ZODIAC, ("text", "Name"))
+        press(find(entry, "push button", "Open Previously Saved Record"))
+        dialog = session.window("Select the source file", ("text", "File name:"), "dialog")
+        set_text(find(dialog, "text", "File name:"), saved)
+        press(find(dialog, "push button", "Open"))
+        wait_gone(dialog, "the open dialog")
+        result = session.window(ZODIAC, ("label", "Your Chinese Sign"))
+    with journey.step("read the same reading"):
+        find(result, "label", re.compile("Lin Mei"))
+        again = read_zodiac_result(result)
+        expect(again == kept, f"the reopened reading differs: {again} instead of {kept}")
+    with journey.step("Exit, and the launcher's Exit"):
+        press(find(result, "push button", "Exit"))
+        wait_gone(result, "the result window")
+        press(find(session.at_launcher(), "push button", "Exit"), blocks=True)
+        status = session.program.wait_exit()
+        expect(status == 0, f"the program ended with status {status}")
+
+
+JOURNEYS = [
+    Journey("the launcher", launcher_journey),
+    Journey("About box", about_journey),
+    Journey("I Ching", iching_journey),
+    Journey("Chinese Zodiac", zodiac_journey),
+    Journey("Fortune Cookie", fortune_journey),
+    Journey("Mahjong Oracle", mahjong_journey),
+    Journey("second copy", second_copy_journey),
+    Journey("Chinese Zodiac save, quit, start, open", round_trip_journey),
+]
+
+
+def report_failure(session, journey, error):
+    print(f"e2e: FAILED journey {journey.title!r} at step {journey.current!r}: {error}", flush=True)
+    try:
+        if session.program and session.program.running():
+            print("  what the program shows:", flush=True)
+            for line in dump(session.program.app(timeout=2), limit=16):
+                print(f"    {line}")
+    except (StepFailed, GLib.Error):
+        pass
+    tail = session.log_tail()
+    if tail:
+        print("  the program's last output:\n" + "".join(f"    {line}\n" for line in tail.splitlines()))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--binary", required=True)
+    parser.add_argument("--work", required=True)
+    parser.add_argument("--only", help="run only the journeys whose title contains this")
+    arguments = parser.parse_args()
+
+    session = Session(os.path.abspath(arguments.binary), arguments.work)
+    failed = []
+    began = time.monotonic()
+    try:
+        for journey in JOURNEYS:
+            if arguments.only and arguments.only.lower() not in journey.title.lower():
+                continue
+            started = time.monotonic()
+            try:
+                journey.run(session, journey)
+                print(f"e2e: ok    {journey.title} ({time.monotonic() - started:.1f} s)", flush=True)
+            except (StepFailed, GLib.Error, AssertionError) as error:
+                failed.append(journey.title)
+                report_failure(session, journey, error)
+                if not isinstance(error, StepFailed):
+                    traceback.print_exc()
+                # The next journey starts from a fresh program, whatever this one left behind.
+                try:
+                    session.restart()
+                except StepFailed as restart_error:
+                    print(f"e2e: the program does not start again: {restart_error}", flush=True)
+    finally:
+        if session.program:
+            session.program.stop()
+    total = time.monotonic() - began
+    if failed:
+        print(f"e2e: {len(failed)} journey(s) failed in {total:.1f} s: {', '.join(failed)}", flush=True)
+        return 1
+    print(f"e2e: every journey passed in {total:.1f} s", flush=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Runs the accessibility journeys against the built program on a display, session bus and AT-SPI bus of
+# their own, and always takes them down again.
+# usage: run.sh PATH/TO/tavrenne [--only WORDS]
+set -euo pipefail
+
+here="$(cd "$(dirname "$0")" && pwd)"
+binary="$(readlink -f "${1:?usage: run.sh PATH/TO/tavrenne [--only WORDS]}")"
+shift
+
+missing=()
+for tool in Xvfb openbox dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+    command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
+done
+# Debian's own interpreter: the bindings live in its dist-packages, not in another Python's.
+python=/usr/bin/python3
+"$python" -c 'import pyatspi' >/dev/null 2>&1 || missing+=("pyatspi for $python")
+if [ "${#missing[@]}" -gt 0 ]; then
+    echo "e2e: missing ${missing[*]}; install xvfb openbox dbus-x11 at-spi2-core python3-pyatspi" \
+        "(./build-and-test.sh does)" >&2
+    exit 1
+fi
+
+# Everything below runs inside a session bus of its own, which ends with it.
+if [ -z "${TAVRENNE_E2E_SESSION:-}" ]; then
+    exec env TAVRENNE_E2E_SESSION=1 dbus-run-session -- bash "$0" "$binary" "$@"
+fi
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/tavrenne-e2e.XXXXXX")"
+pids=()
+cleanup() {
+    local status=$?
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[$i]}" 2>/dev/null || true
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    if [ "$status" -ne 0 ] && [ -n "${TAVRENNE_E2E_KEEP:-}" ]; then
+        echo "e2e: kept $work" >&2
+    else
+        rm -rf "$work"
+    fi
+    exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# Waits up to $2 tenths of a second for the command $1 to succeed.
+wait_for() {
+    local tries=0
+    until eval "$1"; do
+        tries=$((tries + 1))
+        if [ "$tries" -ge "$2" ]; then
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
+# Xvfb picks a free display itself and writes its number once it takes connections.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+if ! wait_for '[ -s "$work/display" ]' 100; then
+    echo "e2e: the X server did not start:" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+
+# A window manager, as on a desktop: windows get the keyboard, and the launcher opens maximized.
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+# The AT-SPI bus, announced on this session bus; the registry starts on it when first asked for.
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
+pids+=($!)
+# Asked whether the name has its owner, not through the name, which would start a second launcher.
+if ! wait_for 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"' 100; then
+    echo "e2e: the AT-SPI bus did not start:" >&2
+    cat "$work/atspi.log" >&2
+    exit 1
+fi
+
+cd "$here"
+status=0
+timeout --kill-after=10 "${TAVRENNE_E2E_TIMEOUT:-200}" "$python" "$here/journeys.py" --binary "$binary" \
+    --work "$work" "$@" || status=$?
+if [ "$status" -eq 124 ]; then
+    echo "e2e: the journeys ran out of time" >&2
+fi
+exit "$status"

@@ -1,0 +1,603 @@
+// Every window as a screen-reader or keyboard user meets it: names, links, pictures, mnemonics and Tab.
+#include "fortune/fortune_windows.h"
+#include "fortune/frmFortuneCookieDisplay.h"
+#include "fortune/frmFortuneCookieMain.h"
+#include "iching/FrmIChingSoftwareMain.h"
+#include "iching/frmIChingSoftwareStart.h"
+#include "iching/iching_windows.h"
+#include "mahjong/frmMahjongOracleDisplay.h"
+#include "mahjong/frmMahjongOracleMain.h"
+#include "mahjong/mahjong_windows.h"
+#include "shell/click_widgets.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMDI.h"
+#include "shell/picture.h"
+#include "shell/text_box.h"
+#include "support/fake_platform.h"
+#include "zodiac/frmChineseZodiacDisplay.h"
+#include "zodiac/frmChineseZodiacMain.h"
+#include "zodiac/frmChineseZodiacSave.h"
+#include "zodiac/zodiac_windows.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace shell;
+
+namespace {
+
+QString withoutMnemonics(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    return text;
+}
+
+// The label whose buddy the control is, if any: what a screen reader announces it by.
+QLabel *buddyLabelOf(const QWidget *control)
+{
+    for (QLabel *label : control->window()->findChildren<QLabel *>()) {
+        if (label->buddy() == control && !label->text().trimmed().isEmpty())
+            return label;
+    }
+    return nullptr;
+}
+
+QString nameOf(const QWidget *control)
+{
+    if (!control->accessibleName().trimmed().isEmpty())
+        return control->accessibleName();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
+        const QString caption = withoutMnemonics(button->text()).trimmed();
+        if (!caption.isEmpty())
+            return caption;
+    }
+    if (const auto *link = qobject_cast<const ClickLabel *>(control))
+        return link->text().trimmed();
+    if (const QLabel *label = buddyLabelOf(control))
+        return withoutMnemonics(label->text());
+    return QString();
+}
+
+QString describe(const QWidget *control)
+{
+    return QStringLiteral("%1 \"%2\"").arg(QLatin1String(control->metaObject()->className()), control->objectName());
+}
+
+bool isOperated(const QWidget *control)
+{
+    if (const auto *label = qobject_cast<const ClickLabel *>(control))
+        return label->isLink();
+    return qobject_cast<const QAbstractButton *>(control) || qobject_cast<const QLineEdit *>(control)
+           || qobject_cast<const QComboBox *>(control) || qobject_cast<const QPlainTextEdit *>(control)
+           || qobject_cast<const QTextEdit *>(control) || qobject_cast<const QCalendarWidget *>(control);
+}
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    QAccessibleInterface *found = QAccessible::queryAccessibleInterface(object);
+    if (!found)
+        qWarning("no accessible interface for %s", qPrintable(object->objectName()));
+    return found;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::FakePlatform> m_fakes;
+    std::unique_ptr<frmMDI> m_mdi;
+    QPointer<frmAbout> m_about;
+
+    template<class T>
+    T *tool()
+    {
+        return m_mdi->windows().find<T>();
+    }
+
+    // Brings up a window the way a user reaches it and returns it; the launcher stands for itself.
+    QWidget *open(const QString &window)
+    {
+        if (window == QLatin1String("frmMDI"))
+            return m_mdi.get();
+        if (window == QLatin1String("frmAbout")) {
+            // Shown modeless here: the modal box would hold the test inside its own loop.
+            m_about = new frmAbout(m_mdi.get());
+            m_about->show();
+            m_about->activateWindow();
+            if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == m_about; }))
+                qWarning("the About box did not become active");
+            return m_about;
+        }
+        if (window.startsWith(QLatin1String("frmIChing")) || window.startsWith(QLatin1String("FrmIChing"))) {
+            m_mdi->cmdSelectOption_Click(2);
+            if (window == QLatin1String("frmIChingSoftwareStart"))
+                return tool<frmIChingSoftwareStart>();
+            tool<frmIChingSoftwareStart>()->txtName->setText(QStringLiteral("Ada"));
+            tool<frmIChingSoftwareStart>()->txtQuestion->setText(QStringLiteral("Will it rain?"));
+            tool<frmIChingSoftwareStart>()->cmdProceed_Click();
+            for (int toss = 0; toss < 6; ++toss)
+                tool<FrmIChingSoftwareMain>()->cmdToss_Click();
+            return tool<FrmIChingSoftwareMain>();
+        }
+        if (window.startsWith(QLatin1String("frmChineseZodiac"))) {
+            m_mdi->cmdSelectOption_Click(0);
+            if (window == QLatin1String("frmChineseZodiacMain"))
+                return tool<frmChineseZodiacMain>();
+            tool<frmChineseZodiacMain>()->txtName->setText(QStringLiteral("Ada"));
+            tool<frmChineseZodiacMain>()->optSex[1]->setChecked(true);
+            tool<frmChineseZodiacMain>()->cmdProceed_Click();
+            if (window == QLatin1String("frmChineseZodiacDisplay"))
+                return tool<frmChineseZodiacDisplay>();
+            tool<frmChineseZodiacDisplay>()->cmdPrint_Click();
+            return tool<frmChineseZodiacSave>();
+        }
+        if (window.startsWith(QLatin1String("frmFortuneCookie"))) {
+            m_mdi->cmdSelectOption_Click(1);
+            if (window == QLatin1String("frmFortuneCookieMain"))
+                return tool<frmFortuneCookieMain>();
+            tool<frmFortuneCookieMain>()->picOne_Click();
+            return tool<frmFortuneCookieDisplay>();
+        }
+        if (window.startsWith(QLatin1String("frmMahjongOracle"))) {
+            m_mdi->cmdSelectOption_Click(3);
+            if (window == QLatin1String("frmMahjongOracleMain"))
+                return tool<frmMahjongOracleMain>();
+            // The first wind tile, so that the panel of associations shows too.
+            m_fakes->random.values = {27.5 / 42};
+            tool<frmMahjongOracleMain>()->cmdFindMajong_Click();
+            return tool<frmMahjongOracleDisplay>();
+        }
+        qWarning("no way to open %s", qPrintable(window));
+        return nullptr;
+    }
+
+    // The controls that belong to this window; the launcher's leave out the tool windows inside it.
+    static QList<QWidget *> controlsOf(QWidget *window)
+    {
+        QList<QWidget *> controls;
+        const bool topLevel = window->isWindow();
+        for (QWidget *widget : window->findChildren<QWidget *>()) {
+            if (!widget->isVisible() || !isOperated(widget))
+                continue;
+            if (topLevel) {
+                bool insideTool = widget->window() != window;
+                for (QWidget *up = widget->parentWidget(); up && up != window; up = up->parentWidget())
+                    insideTool = insideTool || qobject_cast<QMdiSubWindow *>(up);
+                if (insideTool)
+                    continue;
+            }
+            controls << widget;
+        }
+        return controls;
+    }
+
+    static void addWindowRows(bool withLauncherAndAbout = true)
+    {
+        QTest::addColumn<QString>("window");
+        QStringList windows{QStringLiteral("frmIChingSoftwareStart"), QStringLiteral("FrmIChingSoftwareMain"),
+                            QStringLiteral("frmChineseZodiacMain"),   QStringLiteral("frmChineseZodiacDisplay"),
+                            QStringLiteral("frmChineseZodiacSave"),   QStringLiteral("frmFortuneCookieMain"),
+                            QStringLiteral("frmFortuneCookieDisplay"), QStringLiteral("frmMahjongOracleMain"),
+                            QStringLiteral("frmMahjongOracleDisplay")};
+        if (withLauncherAndAbout)
+            windows << QStringLiteral("frmMDI") << QStringLiteral("frmAbout");
+        for (const QString &window : windows)
+            QTest::newRow(qPrintable(window)) << window;
+    }
+
+    // Presses Tab from the current focus until it comes round again, naming every stop.
+    static QStringList tabStops(int limit = 60)
+    {
+        QStringList stops;
+        QWidget *first = QApplication::focusWidget();
+        if (!first)
+            return stops;
+        stops << first->objectName();
+        for (int i = 0; i < limit; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *now = QApplication::focusWidget();
+            if (!now || now == first)
+                break;
+            stops << now->objectName();
+        }
+        return stops;
+    }
+
+private slots:
+    void initTestCase() { frmMahjongOracleMain::setDrawPause(0); }
+
+    void init()
+    {
+        m_fakes = std::make_unique<testsupport::FakePlatform>();
+        m_mdi = std::make_unique<frmMDI>();
+        fortune::registerWindows(*m_mdi);
+        iching::registerWindows(*m_mdi);
+        zodiac::registerWindows(*m_mdi);
+        mahjong::registerWindows(*m_mdi);
+        m_mdi->resize(1280, 1000);
+        m_mdi->show();
+        m_mdi->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_mdi.get()));
+    }
+
+    void cleanup()
+    {
+        delete m_about;
+        m_mdi.reset();
+        m_fakes.reset();
+    }
+
+    void everyControlAPersonUsesHasAName_data() { addWindowRows(); }
+
+    void everyControlAPersonUsesHasAName()
+    {
+        // A control without a name is read out as "button" or "edit", and the user can't tell what it does.
+        QFETCH(QString, window);
+        QWidget *form = open(window);
+        QVERIFY(form);
+        QStringList unnamed;
+        const QList<QWidget *> controls = controlsOf(form);
+        QVERIFY(!controls.isEmpty());
+        for (QWidget *control : controls) {
+            QAccessibleInterface *face = accessible(control);
+            // A list's own name is its entry on some platforms, so it has to be labelled besides.
+            const bool labelled = !nameOf(control).isEmpty();
+            const bool spoken = face && !face->text(QAccessible::Name).trimmed().isEmpty();
+            if (!labelled || !spoken)
+                unnamed << describe(control);
+        }
+        QVERIFY2(unnamed.isEmpty(),
+                 qPrintable(QStringLiteral("without a name: ") + unnamed.join(QStringLiteral(", "))));
+    }
+
+    void linksAreLinksThatAPressFollows_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("launcher banner") << "frmMDI" << "lblOrrindelBanner";
+        QTest::newRow("launcher Zodiac caption") << "frmMDI" << "lblCaption(3)";
+        QTest::newRow("launcher Fortune caption") << "frmMDI" << "lblCaption(4)";
+        QTest::newRow("launcher I Ching caption") << "frmMDI" << "lblCaption(5)";
+        QTest::newRow("launcher Mahjong caption") << "frmMDI" << "lblCaption(6)";
+        QTest::newRow("launcher foot") << "frmMDI" << "Label7";
+        QTest::newRow("About home page") << "frmAbout" << "lblHomePage";
+        QTest::newRow("About branding") << "frmAbout" << "lblCoBrand";
+        QTest::newRow("tool banner") << "frmFortuneCookieMain" << "Label61";
+        QTest::newRow("Zodiac address") << "frmChineseZodiacMain" << "Label3";
+        QTest::newRow("sheet banner") << "frmChineseZodiacSave" << "Label1";
+    }
+
+    void linksAreLinksThatAPressFollows()
+    {
+        // A link that reads as plain text, or that a screen reader can't press, is a dead end for its user.
+        QFETCH(QString, window);
+        QFETCH(QString, label);
+        QWidget *form = open(window);
+        QVERIFY(form);
+        auto *link = form->findChild<ClickLabel *>(label);
+        QVERIFY2(link, qPrintable(label));
+        QAccessibleInterface *face = accessible(link);
+        QVERIFY(face);
+        QCOMPARE(face->role(), QAccessible::Link);
+        QVERIFY(face->state().linked);
+        QCOMPARE(face->text(QAccessible::Name), link->text());
+        QAccessibleActionInterface *actions = face->actionInterface();
+        QVERIFY(actions);
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+
+        QSignalSpy clicks(link, &ClickLabel::clicked);
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(clicks.count(), 1);
+
+        // The keyboard reaches it and presses it too, for those who use no screen reader.
+        if (link->isVisible()) {
+            QVERIFY(link->focusPolicy() & Qt::TabFocus);
+            link->setFocus();
+            QTest::keyClick(link, Qt::Key_Return);
+            QTest::keyClick(link, Qt::Key_Space);
+            QCOMPARE(clicks.count(), 3);
+        }
+    }
+
+    void plainCaptionsAreTextWithNothingToPress_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("welcome") << 0;
+        QTest::newRow("description") << 1;
+        QTest::newRow("invitation") << 2;
+    }
+
+    void plainCaptionsAreTextWithNothingToPress()
+    {
+        // Offering a press on text that leads nowhere sends the user round in circles.
+        QFETCH(int, index);
+        QAccessibleInterface *face = accessible(m_mdi->lblCaption[index]);
+        QVERIFY(face);
+        QCOMPARE(face->role(), QAccessible::StaticText);
+        QCOMPARE(face->text(QAccessible::Name), m_mdi->lblCaption[index]->text());
+        QVERIFY(!face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        QCOMPARE(m_mdi->lblCaption[index]->focusPolicy(), Qt::NoFocus);
+    }
+
+    void mnemonicsPressTheirButton_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::newRow("launcher Exit") << "frmMDI" << "cmdMdiExit" << int(Qt::Key_E);
+        QTest::newRow("About OK") << "frmAbout" << "cmdOK" << int(Qt::Key_O);
+        QTest::newRow("question Next") << "frmIChingSoftwareStart" << "cmdProceed" << int(Qt::Key_N);
+        QTest::newRow("question Exit") << "frmIChingSoftwareStart" << "cmdExit" << int(Qt::Key_E);
+        QTest::newRow("entry Proceed") << "frmChineseZodiacMain" << "cmdProceed" << int(Qt::Key_P);
+        QTest::newRow("entry Open") << "frmChineseZodiacMain" << "cmdOpen" << int(Qt::Key_O);
+        QTest::newRow("result Back") << "frmChineseZodiacDisplay" << "cmdBack" << int(Qt::Key_B);
+        QTest::newRow("result Print") << "frmChineseZodiacDisplay" << "cmdPrint" << int(Qt::Key_P);
+        QTest::newRow("result Exit") << "frmChineseZodiacDisplay" << "cmdExit" << int(Qt::Key_X);
+        QTest::newRow("sheet Save") << "frmChineseZodiacSave" << "cmdSave" << int(Qt::Key_S);
+        QTest::newRow("sheet Print") << "frmChineseZodiacSave" << "cmdPrint" << int(Qt::Key_P);
+        QTest::newRow("fortune Back") << "frmFortuneCookieDisplay" << "cmdOK" << int(Qt::Key_B);
+        QTest::newRow("fortune Exit") << "frmFortuneCookieDisplay" << "cmdExit" << int(Qt::Key_E);
+        QTest::newRow("mahjong Back") << "frmMahjongOracleDisplay" << "cmdOK" << int(Qt::Key_B);
+        QTest::newRow("mahjong Exit") << "frmMahjongOracleDisplay" << "cmdExit" << int(Qt::Key_E);
+    }
+
+    void mnemonicsPressTheirButton()
+    {
+        // Alt and the underlined letter must press that button, not merely move the focus to some other one.
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QWidget *form = open(window);
+        QVERIFY(form);
+        auto *target = form->findChild<QAbstractButton *>(button);
+        QVERIFY2(target && target->isVisible(), qPrintable(button));
+        QSignalSpy clicks(target, &QAbstractButton::clicked);
+        QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : form;
+        QTest::keyClick(focus, Qt::Key(key), Qt::AltModifier);
+        QTRY_COMPARE(clicks.count(), 1);
+    }
+
+    void menuMnemonicsOpenTheMenuOfTheWindowInUse_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("launcher File") << "frmMDI" << int(Qt::Key_F) << "mnuFile";
+        QTest::newRow("launcher Help") << "frmMDI" << int(Qt::Key_H) << "mnuHelp";
+        QTest::newRow("question File") << "frmIChingSoftwareStart" << int(Qt::Key_F) << "mnuFile";
+        QTest::newRow("result Help") << "frmChineseZodiacDisplay" << int(Qt::Key_H) << "mnuHelp";
+        QTest::newRow("fortune File") << "frmFortuneCookieDisplay" << int(Qt::Key_F) << "mnuFile";
+        QTest::newRow("mahjong Help") << "frmMahjongOracleMain" << int(Qt::Key_H) << "mnuHelp";
+    }
+
+    void menuMnemonicsOpenTheMenuOfTheWindowInUse()
+    {
+        // The launcher and the tool both have a File and a Help menu: Alt+F in a tool must open the tool's,
+        // every time, not the launcher's every other time.
+        QFETCH(QString, window);
+        QFETCH(int, key);
+        QFETCH(QString, menu);
+        QWidget *form = open(window);
+        QVERIFY(form);
+        auto *expected = form->findChild<QMenu *>(menu);
+        QVERIFY2(expected, qPrintable(menu));
+        if (form == m_mdi.get())
+            QCOMPARE(expected->parentWidget(), m_mdi->menuBar());
+        for (int press = 0; press < 2; ++press) {
+            QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : form;
+            QTest::keyClick(focus, Qt::Key(key), Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QVERIFY2(QApplication::activePopupWidget() == expected,
+                     qPrintable(QStringLiteral("press %1 opened the menu of %2").arg(press + 1).arg(
+                         QApplication::activePopupWidget()->parentWidget()->window()->objectName())));
+            expected->close();
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+        }
+    }
+
+    void picturesThatActAsButtonsAnswerTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<int>("key");
+        for (const char *cookie : {"picOne", "picTwo", "picThree"}) {
+            QTest::addRow("%s Space", cookie) << "frmFortuneCookieMain" << cookie << int(Qt::Key_Space);
+            QTest::addRow("%s Enter", cookie) << "frmFortuneCookieMain" << cookie << int(Qt::Key_Return);
+        }
+        QTest::newRow("tiles Space") << "frmMahjongOracleMain" << "cmdFindMajong" << int(Qt::Key_Space);
+        QTest::newRow("tiles Enter") << "frmMahjongOracleMain" << "cmdFindMajong" << int(Qt::Key_Return);
+    }
+
+    void picturesThatActAsButtonsAnswerTheKeyboard()
+    {
+        // A picture only a mouse can press shuts keyboard and screen-reader users out of the tool.
+        QFETCH(QString, window);
+        QFETCH(QString, picture);
+        QFETCH(int, key);
+        QWidget *form = open(window);
+        QVERIFY(form);
+        auto *button = form->findChild<PictureButton *>(picture);
+        QVERIFY2(button, qPrintable(picture));
+        QAccessibleInterface *face = accessible(button);
+        QVERIFY(face);
+        QCOMPARE(face->role(), QAccessible::Button);
+        QVERIFY(!face->text(QAccessible::Name).isEmpty());
+        QVERIFY(button->focusPolicy() & Qt::TabFocus);
+        button->setFocus();
+        QVERIFY(button->hasFocus());
+        QSignalSpy clicks(button, &PictureButton::clicked);
+        QTest::keyClick(button, Qt::Key(key));
+        QTRY_COMPARE(clicks.count(), 1);
+    }
+
+    void picturesWithMeaningAreImagesAndDecorationIsSilent_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("launcher icon") << "frmMDI" << "Picture2" << "Chinese Zodiac";
+        QTest::newRow("About emblem") << "frmAbout" << "Picture1" << "Tavrenne";
+        QTest::newRow("opened cookie") << "frmFortuneCookieDisplay" << "picBrokenOne" << "Opened fortune cookie";
+        QTest::newRow("drawn tile") << "frmMahjongOracleDisplay" << "picMajong" << "The drawn tile";
+        QTest::newRow("question decoration") << "frmIChingSoftwareStart" << "Picture1" << "";
+        QTest::newRow("entry emblem") << "frmChineseZodiacMain" << "picEmblem" << "";
+    }
+
+    void picturesWithMeaningAreImagesAndDecorationIsSilent()
+    {
+        // A named picture a screen reader skips loses its meaning; an unnamed one it stops at is noise.
+        QFETCH(QString, window);
+        QFETCH(QString, picture);
+        QFETCH(QString, name);
+        QWidget *form = open(window);
+        QVERIFY(form);
+        auto *box = form->findChild<PictureBox *>(picture);
+        QVERIFY2(box, qPrintable(picture));
+        QAccessibleInterface *face = accessible(box);
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), name);
+        QCOMPARE(face->role(), name.isEmpty() ? QAccessible::Client : QAccessible::Graphic);
+    }
+
+    void coinsReadTheFaceTheyShow()
+    {
+        // Coins that keep saying "Coin 1" leave a screen-reader user unable to follow the toss.
+        open(QStringLiteral("frmIChingSoftwareStart"));
+        tool<frmIChingSoftwareStart>()->txtName->setText(QStringLiteral("Ada"));
+        tool<frmIChingSoftwareStart>()->txtQuestion->setText(QStringLiteral("Will it rain?"));
+        tool<frmIChingSoftwareStart>()->cmdProceed_Click();
+        FrmIChingSoftwareMain *casting = tool<FrmIChingSoftwareMain>();
+        QVERIFY(casting);
+        QCOMPARE(accessible(casting->picCoin[0])->role(), QAccessible::Graphic);
+        m_fakes->random.values = {0.9, 0.1, 0.9, 0.1, 0.1, 0.1};
+        casting->cmdToss_Click();
+        QCOMPARE(accessible(casting->picCoin[0])->text(QAccessible::Name), QStringLiteral("Coin 1: heads"));
+        QCOMPARE(accessible(casting->picCoin[1])->text(QAccessible::Name), QStringLiteral("Coin 2: tails"));
+        QCOMPARE(accessible(casting->picCoin[2])->text(QAccessible::Name), QStringLiteral("Coin 3: heads"));
+        casting->cmdToss_Click();
+        QCOMPARE(accessible(casting->picCoin[0])->text(QAccessible::Name), QStringLiteral("Coin 1: tails"));
+        QCOMPARE(accessible(casting->picCoin[2])->text(QAccessible::Name), QStringLiteral("Coin 3: tails"));
+    }
+
+    void theDrawnTileSaysWhichTileItIs()
+    {
+        // The tile's picture is the reading; read out only as "the drawn tile" it tells nothing.
+        QWidget *form = open(QStringLiteral("frmMahjongOracleDisplay"));
+        auto *display = qobject_cast<frmMahjongOracleDisplay *>(form);
+        QVERIFY(display);
+        QVERIFY(!display->lblEnglishName->text().isEmpty());
+        QCOMPARE(accessible(display->picMajong)->text(QAccessible::Description), display->lblEnglishName->text());
+    }
+
+    void birthDateListsSayWhatTheyHold()
+    {
+        // Where a list's name is its current entry, "1936" alone does not say it is the year of birth.
+        auto *entry = qobject_cast<frmChineseZodiacMain *>(open(QStringLiteral("frmChineseZodiacMain")));
+        QVERIFY(entry);
+        QCOMPARE(accessible(entry->cboDate)->text(QAccessible::Description), QStringLiteral("Birth Day"));
+        QCOMPARE(accessible(entry->cboMonth)->text(QAccessible::Description), QStringLiteral("Birth Month"));
+        QCOMPARE(accessible(entry->cboYear)->text(QAccessible::Description), QStringLiteral("Birth Year"));
+        QCOMPARE(buddyLabelOf(entry->cboDate), entry->Label2);
+        QCOMPARE(buddyLabelOf(entry->txtName), entry->Label1);
+    }
+
+    void tabFollowsTheScreen_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("launcher") << "frmMDI" << "cmdSelectOption(0)"
+                                  << QStringList{"cmdSelectOption(0)", "cmdSelectOption(2)", "cmdSelectOption(1)",
+                                                 "cmdSelectOption(3)", "lblCaption(3)",      "lblCaption(5)",
+                                                 "lblCaption(4)",      "lblCaption(6)",      "cmdMdiExit",
+                                                 "Label7",             "lblOrrindelBanner"};
+        QTest::newRow("About") << "frmAbout" << "cmdOK" << QStringList{"cmdOK", "lblHomePage", "lblCoBrand"};
+        QTest::newRow("question") << "frmIChingSoftwareStart" << "txtName"
+                                  << QStringList{"txtName", "txtQuestion", "cmdExit", "cmdProceed"};
+        QTest::newRow("casting") << "FrmIChingSoftwareMain" << "txtJudgement"
+                                 << QStringList{"txtJudgement", "txtImage", "txtChangeLines", "cmdExit(1)",
+                                                "cmdStartAgain"};
+        QTest::newRow("entry") << "frmChineseZodiacMain" << "txtName"
+                               << QStringList{"txtName", "optSex(0)", "cboDate", "cboMonth", "cboYear", "cmdProceed",
+                                              "cmdOpen"};
+        QTest::newRow("result") << "frmChineseZodiacDisplay" << "MV"
+                                << QStringList{"txtRulingPlanet", "txtGemStone", "txtMostCompSign", "txtLeastCompSign",
+                                               "txtLuckyColor", "txtEnergy", "txtLuckySeason", "txtLuckyMonth",
+                                               "txtPositiveTraits", "txtNegativeTraits", "txtFamousPersons", "cmdBack",
+                                               "cmdPrint", "cmdExit"};
+        QTest::newRow("sheet") << "frmChineseZodiacSave" << "cmdSave" << QStringList{"cmdSave", "cmdPrint"};
+        QTest::newRow("cookies") << "frmFortuneCookieMain" << "picTwo" << QStringList{"picTwo", "picOne", "picThree"};
+        QTest::newRow("fortune") << "frmFortuneCookieDisplay" << "cmdOK" << QStringList{"cmdOK", "cmdExit"};
+        QTest::newRow("mahjong") << "frmMahjongOracleDisplay" << "cmdOK" << QStringList{"cmdOK", "cmdExit"};
+    }
+
+    void tabFollowsTheScreen()
+    {
+        // Tab jumping about the window, or caught in a text box, loses the keyboard user's place.
+        QFETCH(QString, window);
+        QFETCH(QString, start);
+        QFETCH(QStringList, order);
+        QWidget *form = open(window);
+        QVERIFY(form);
+        auto *first = form->findChild<QWidget *>(start);
+        if (!first && form->objectName() == start)
+            first = form;
+        QVERIFY2(first, qPrintable(start));
+        first->setFocus(Qt::TabFocusReason);
+        QVERIFY2(first->hasFocus(), qPrintable(start));
+        const QStringList stops = tabStops();
+        qsizetype at = 0;
+        for (const QString &stop : stops) {
+            if (at < order.size() && stop == order[at])
+                ++at;
+        }
+        QVERIFY2(at == order.size(), qPrintable(QStringLiteral("expected in order %1, went %2")
+                                                    .arg(order.join(QLatin1Char(' ')), stops.join(QLatin1Char(' ')))));
+        // Tab moved on and typed nothing on the way.
+        for (auto *box : form->findChildren<QPlainTextEdit *>())
+            QVERIFY2(!box->toPlainText().contains(QLatin1Char('\t')), qPrintable(box->objectName()));
+    }
+
+    void readingsCanBeReadFromTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("casting") << "FrmIChingSoftwareMain";
+        QTest::newRow("result") << "frmChineseZodiacDisplay";
+    }
+
+    void readingsCanBeReadFromTheKeyboard()
+    {
+        // A reading box the keyboard can't move through can only be read with a mouse or not at all.
+        QFETCH(QString, window);
+        QWidget *form = open(window);
+        QVERIFY(form);
+        const QList<QPlainTextEdit *> boxes = form->findChildren<QPlainTextEdit *>();
+        QVERIFY(!boxes.isEmpty());
+        for (QPlainTextEdit *box : boxes) {
+            QVERIFY2(box->focusPolicy() & Qt::TabFocus, qPrintable(box->objectName()));
+            QVERIFY2(box->textInteractionFlags() & Qt::TextSelectableByKeyboard, qPrintable(box->objectName()));
+            QVERIFY2(box->tabChangesFocus(), qPrintable(box->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

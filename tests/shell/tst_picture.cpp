@@ -1,0 +1,151 @@
+// Pictures: vector art read when first needed and shared by copies, bitmaps, and icons drawn at the size asked for.
+#include "shell/picture.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+using shell::Picture;
+
+namespace {
+
+const QByteArray Square = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20' viewBox='0 0 40 20'>"
+                          "<rect x='0' y='0' width='40' height='20' fill='#c3342a'/></svg>";
+const QByteArray Tall = "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='30' viewBox='0 0 10 30'>"
+                        "<rect x='0' y='0' width='10' height='30' fill='#2e8a66'/></svg>";
+
+bool write(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
+}
+
+int opaquePixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace
+
+class TestPicture : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(write(file(QStringLiteral("square.svg")), Square));
+        QVERIFY(write(file(QStringLiteral("broken.svg")), "<svg this is not"));
+        QImage bitmap(12, 7, QImage::Format_ARGB32);
+        bitmap.fill(Qt::blue);
+        QVERIFY(bitmap.save(file(QStringLiteral("bitmap.png"))));
+    }
+
+    void readsWhatItCanAndIsNullOtherwise_data()
+    {
+        QTest::addColumn<bool>("vector");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("null");
+        QTest::addColumn<QSize>("natural");
+        QTest::newRow("resource art") << true << QStringLiteral(":/shell/pictures/zodiac.svg") << false
+                                      << QSize(64, 64);
+        QTest::newRow("vector file") << true << file(QStringLiteral("square.svg")) << false << QSize(40, 20);
+        QTest::newRow("missing vector") << true << file(QStringLiteral("none.svg")) << true << QSize(0, 0);
+        QTest::newRow("invalid vector") << true << file(QStringLiteral("broken.svg")) << true << QSize(0, 0);
+        QTest::newRow("bitmap file") << false << file(QStringLiteral("bitmap.png")) << false << QSize(12, 7);
+        QTest::newRow("missing bitmap") << false << file(QStringLiteral("none.png")) << true << QSize(0, 0);
+    }
+
+    void readsWhatItCanAndIsNullOtherwise()
+    {
+        // A picture that can't be read must say so and draw nothing, never show stale or half-read art.
+        QFETCH(bool, vector);
+        QFETCH(QString, path);
+        QFETCH(bool, null);
+        QFETCH(QSize, natural);
+        const Picture picture = vector ? Picture::fromSvg(path) : Picture::fromFile(path);
+        QCOMPARE(picture.source(), path);
+        QCOMPARE(picture.isNull(), null);
+        QCOMPARE(picture.naturalSize().expandedTo(QSize(0, 0)), natural);
+        QImage canvas(50, 50, QImage::Format_ARGB32_Premultiplied);
+        canvas.fill(Qt::transparent);
+        QPainter painter(&canvas);
+        picture.paint(painter, canvas.rect());
+        painter.end();
+        QCOMPARE(opaquePixels(canvas) > 0, !null);
+        QCOMPARE(picture.icon().isNull(), null);
+    }
+
+    void vectorArtIsReadWhenFirstUsedAndOnceForAllCopies()
+    {
+        // Windows name pictures they may never show: naming one must not read it, and copies handed
+        // around (a tile list, a button) must share one reading rather than each parse the file again.
+        const QString path = file(QStringLiteral("later.svg"));
+        const Picture named = Picture::fromSvg(path);
+        const Picture copy = named;
+        QVERIFY(write(path, Square));
+        QCOMPARE(named.naturalSize(), QSize(40, 20));
+        QVERIFY(write(path, Tall));
+        QCOMPARE(copy.naturalSize(), QSize(40, 20));
+        QCOMPARE(Picture::fromSvg(path).naturalSize(), QSize(10, 30));
+    }
+
+    void drawsKeepingItsShapeInTheMiddle()
+    {
+        // Art stretched to a box of another shape looks wrong; it keeps its aspect ratio, centred.
+        const Picture picture = Picture::fromSvg(file(QStringLiteral("square.svg")));
+        QImage canvas(40, 40, QImage::Format_ARGB32_Premultiplied);
+        canvas.fill(Qt::transparent);
+        QPainter painter(&canvas);
+        picture.paint(painter, canvas.rect());
+        painter.end();
+        QCOMPARE(qAlpha(canvas.pixel(20, 5)), 0);
+        QCOMPARE(qAlpha(canvas.pixel(20, 34)), 0);
+        QVERIFY(qAlpha(canvas.pixel(20, 20)) > 0);
+        QVERIFY(qAlpha(canvas.pixel(1, 12)) > 0);
+    }
+
+    void iconIsDrawnAtEverySizeAsked_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("16 px") << 16 << 1.0;
+        QTest::newRow("48 px") << 48 << 1.0;
+        QTest::newRow("128 px") << 128 << 1.0;
+        QTest::newRow("32 px at 200%") << 32 << 2.0;
+    }
+
+    void iconIsDrawnAtEverySizeAsked()
+    {
+        // The window system asks for the program's icon at several sizes and scales: each must be drawn
+        // for that size, not a small one blown up, and must show the art.
+        QFETCH(int, size);
+        QFETCH(qreal, ratio);
+        const QIcon icon = Picture::fromSvg(QStringLiteral(":/shell/pictures/tavrenne.svg")).icon();
+        QVERIFY(!icon.isNull());
+        const QPixmap pixmap = icon.pixmap(QSize(size, size), ratio);
+        QCOMPARE(pixmap.deviceIndependentSize().toSize(), QSize(size, size));
+        const QImage image = pixmap.toImage();
+        QCOMPARE(image.size(), QSize(qRound(size * ratio), qRound(size * ratio)));
+        QVERIFY(opaquePixels(image) > image.width() * image.height() / 4);
+        const int middle = image.width() / 2;
+        QVERIFY(qAlpha(image.pixel(middle, middle)) > 0);
+    }
+};
+
+QTEST_MAIN(TestPicture)
+#include "tst_picture.moc"
