@@ -3,6 +3,8 @@
 Controls are found by role and name, never by position; every wait polls with a deadline.
 """
 
+import ctypes
+import ctypes.util
 import os
 import re
 import subprocess
@@ -287,6 +289,46 @@ def dump(accessible, depth=0, limit=14, out=None):
     except GLib.Error as error:
         lines.append(f"{'  ' * depth}(gone: {error.message})")
     return lines
+
+
+def window_manager_running():
+    """Whether a window manager has announced itself on the display (_NET_SUPPORTING_WM_CHECK on the root)."""
+    x11 = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XGetWindowProperty.argtypes = [
+        ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_long, ctypes.c_long, ctypes.c_int,
+        ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_int),
+        ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_void_p)]
+    x11.XFree.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    if not display:
+        raise StepFailed(f"cannot open the display {os.environ.get('DISPLAY')!r}")
+    try:
+        atom = x11.XInternAtom(display, b"_NET_SUPPORTING_WM_CHECK", 1)
+        if not atom:
+            return False
+        kind, size, items, left = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_ulong(), ctypes.c_ulong()
+        data = ctypes.c_void_p()
+        found = x11.XGetWindowProperty(display, x11.XDefaultRootWindow(display), atom, 0, 1, 0, 0,
+                                       ctypes.byref(kind), ctypes.byref(size), ctypes.byref(items),
+                                       ctypes.byref(left), ctypes.byref(data))
+        if data:
+            x11.XFree(data)
+        return found == 0 and items.value > 0
+    finally:
+        x11.XCloseDisplay(display)
+
+
+def wait_for_window_manager():
+    # A window shown before the manager runs is never maximized, and the tool windows would stand half
+    # outside the launcher, where a screen reader does not count them as on screen.
+    poll("the window manager", window_manager_running)
 
 
 class Program:

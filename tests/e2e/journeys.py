@@ -41,6 +41,7 @@ from atspi_driver import (
     set_text,
     text_of,
     type_into,
+    wait_for_window_manager,
     wait_gone,
 )
 
@@ -453,6 +454,7 @@ def main():
     parser.add_argument("--only", help="run only the journeys whose title contains this")
     arguments = parser.parse_args()
 
+    wait_for_window_manager()
     session = Session(os.path.abspath(arguments.binary), arguments.work)
     failed = []
     began = time.monotonic()

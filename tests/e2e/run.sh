@@ -46,6 +46,12 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+# The buses and the window manager keep their sockets and files here too, not in the user's home.
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
+export XDG_CONFIG_HOME="$HOME/.config" XDG_CACHE_HOME="$HOME/.cache" XDG_DATA_HOME="$HOME/.local/share"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+
 # Waits up to $2 tenths of a second for the command $1 to succeed.
 wait_for() {
     local tries=0
