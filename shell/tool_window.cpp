@@ -5,6 +5,7 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -76,6 +77,27 @@ ToolWindow *ToolWindow::closeAndReturnTo(WindowId sibling)
     return other;
 }
 
+ToolWindow *ToolWindow::openInFront(WindowId id)
+{
+    ToolWindow *other = windows().window(id);
+    if (!other || other == this)
+        return other;
+    other->m_owner = this;
+    other->show();
+    other->raise();
+    if (QMdiArea *area = mdiArea())
+        area->setActiveSubWindow(other);
+    return other;
+}
+
+void ToolWindow::closeOwnWindows()
+{
+    for (ToolWindow *window : windows().openWindows()) {
+        if (window->m_owner == this)
+            window->close();
+    }
+}
+
 void ToolWindow::load()
 {
     // The frame's size is only known once the window is inside the launcher.
@@ -91,11 +113,27 @@ void ToolWindow::closeEvent(QCloseEvent *event)
         return;
     }
     m_closing = true;
+    closeOwnWindows();
     Form_Unload();
     windows().forget(this);
-    if (!m_handingOver)
+    ToolWindow *owner = m_owner;
+    if (!m_handingOver && !owner)
         m_mdi.setPanelVisible(true);
     QMdiSubWindow::closeEvent(event);
+    // Back to the window this one belongs to, unless that is on its way out too.
+    if (owner && owner->isVisible() && !owner->isClosing()) {
+        owner->raise();
+        if (QMdiArea *area = owner->mdiArea())
+            area->setActiveSubWindow(owner);
+    }
+}
+
+void ToolWindow::hideEvent(QHideEvent *event)
+{
+    QMdiSubWindow::hideEvent(event);
+    // A launcher that is minimised hides its windows too; that is no leaving.
+    if (!event->spontaneous())
+        closeOwnWindows();
 }
 
 } // namespace shell

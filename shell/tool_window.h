@@ -5,6 +5,7 @@
 #include "window_registry.h"
 
 #include <QMdiSubWindow>
+#include <QPointer>
 
 class QMenuBar;
 class frmMDI;
@@ -30,6 +31,11 @@ public:
     // whatever became of the one before; returns the sibling, or nullptr.
     ToolWindow *closeAndReturnTo(WindowId sibling);
     bool isClosing() const { return m_closing; }
+    // Opens `id` in front of this window as a window that belongs to it (a sheet over its reading):
+    // closing it comes back here rather than to the panel, and hiding or closing this window closes
+    // it, so it never outlives what it shows. Returns the window, or nullptr.
+    ToolWindow *openInFront(WindowId id);
+    ToolWindow *owner() const { return m_owner; }
 
     // What the launcher does around showing a tool's first window.
     virtual void prepareForLauncher() {}
@@ -47,15 +53,18 @@ protected:
     bool isHandingOver() const { return m_handingOver; }
 
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     friend class WindowRegistry;
     void load();
+    void closeOwnWindows();
 
     frmMDI &m_mdi;
     WindowId m_id;
     QWidget *m_form;
     QMenuBar *m_menuBar = nullptr;
+    QPointer<ToolWindow> m_owner;
     bool m_handingOver = false;
     bool m_closing = false;
 };

@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -92,6 +93,33 @@ QPlainTextEdit *longBox(QWidget *parent, const char *name, int lines)
     return box;
 }
 
+// The calendar shows the reading's date and takes no input: a click, key or turn of the wheel
+// would move the marked day away from it. Tab still moves on, so the keyboard can pass it.
+class ShowOnly : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+            return true;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            return key != Qt::Key_Tab && key != Qt::Key_Backtab;
+        }
+        default:
+            return false;
+        }
+    }
+};
+
 QCalendarWidget *makeCalendar(QWidget *parent)
 {
     auto *calendar = named<QCalendarWidget>(parent, QStringLiteral("MV"));
@@ -111,11 +139,19 @@ QCalendarWidget *makeCalendar(QWidget *parent)
     weekend.setForeground(look::Accent);
     calendar->setWeekdayTextFormat(Qt::Saturday, weekend);
     calendar->setWeekdayTextFormat(Qt::Sunday, weekend);
-    // The month arrows are pictures only; a screen reader needs their words.
-    if (auto *previous = calendar->findChild<QToolButton *>(QStringLiteral("qt_calendar_prevmonth")))
-        previous->setAccessibleName(QStringLiteral("Previous Month"));
-    if (auto *next = calendar->findChild<QToolButton *>(QStringLiteral("qt_calendar_nextmonth")))
-        next->setAccessibleName(QStringLiteral("Next Month"));
+    calendar->setDateEditEnabled(false);
+    // No month arrows where the month can't be changed; the month and year stay as a heading.
+    for (const char *arrow : {"qt_calendar_prevmonth", "qt_calendar_nextmonth"}) {
+        if (auto *button = calendar->findChild<QToolButton *>(QString::fromLatin1(arrow)))
+            button->hide();
+    }
+    auto *showOnly = new ShowOnly(calendar);
+    calendar->installEventFilter(showOnly);
+    for (QWidget *part : calendar->findChildren<QWidget *>()) {
+        part->installEventFilter(showOnly);
+        if (qobject_cast<QToolButton *>(part))
+            part->setFocusPolicy(Qt::NoFocus);
+    }
     return calendar;
 }
 
@@ -341,13 +377,8 @@ void frmChineseZodiacDisplay::cmdExit_Click()
 
 void frmChineseZodiacDisplay::cmdPrint_Click()
 {
-    // The sheet window joins later; until it is registered there is nothing to open.
-    if (ToolWindow *sheet = windows().window(WindowId::ChineseZodiacSave)) {
-        sheet->show();
-        sheet->raise();
-        if (QMdiArea *area = mdiArea())
-            area->setActiveSubWindow(sheet);
-    }
+    // The sheet belongs to this reading: Back and Exit close it, and closing it comes back here.
+    openInFront(WindowId::ChineseZodiacSave);
 }
 
 void frmChineseZodiacDisplay::mnuBack_Click()

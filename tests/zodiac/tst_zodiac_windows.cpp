@@ -9,6 +9,7 @@
 #include "support/fake_platform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,7 +22,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QWheelEvent>
 
 using namespace zodiac;
 using shell::WebPage;
@@ -470,6 +475,96 @@ private slots:
         QCOMPARE(m_mdi->mdiArea()->activeSubWindow(), sheet);
         QVERIFY(result() && result()->isVisible());
         QVERIFY(m_fakes->messages.shown.empty());
+    }
+
+    void sheetBelongsToItsReading_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("sheet's close box") << QString();
+        QTest::newRow("Back button") << QStringLiteral("cmdBack");
+        QTest::newRow("Back menu") << QStringLiteral("mnuBack");
+        QTest::newRow("Exit button") << QStringLiteral("cmdExit");
+        QTest::newRow("Exit menu") << QStringLiteral("mnuExit");
+    }
+
+    void sheetBelongsToItsReading()
+    {
+        // A sheet that closes onto the panel strands the reading under it; one that outlives its
+        // reading prints the old reading and still takes keys where nothing shows.
+        QFETCH(QString, how);
+        openTool();
+        proceed(QStringLiteral("Bo"), Male, 1, 1, 1936);
+        QTest::mouseClick(result()->findChild<QPushButton *>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        QVERIFY(m_mdi->windows().find(shell::WindowId::ChineseZodiacSave));
+        if (how.isEmpty())
+            m_mdi->windows().find(shell::WindowId::ChineseZodiacSave)->close();
+        else if (how.startsWith(QLatin1String("mnu")))
+            result()->findChild<QAction *>(how)->trigger();
+        else
+            QTest::mouseClick(result()->findChild<QPushButton *>(how), Qt::LeftButton);
+        QVERIFY(!m_mdi->windows().find(shell::WindowId::ChineseZodiacSave));
+
+        if (how.isEmpty()) {
+            QVERIFY(!m_mdi->isPanelVisible());
+            QCOMPARE(m_mdi->mdiArea()->activeSubWindow(), result());
+        } else if (how.endsWith(QLatin1String("Back"))) {
+            QVERIFY(!m_mdi->isPanelVisible());
+            QCOMPARE(m_mdi->mdiArea()->activeSubWindow(), entry());
+            proceed(QStringLiteral("Ann"), Female, 12, 3, 1975);
+            result()->findChild<QPushButton *>(QStringLiteral("cmdPrint"))->click();
+            shell::ToolWindow *sheet = m_mdi->windows().find(shell::WindowId::ChineseZodiacSave);
+            QVERIFY(sheet);
+            const QString shown = sheet->findChild<QTextEdit *>(QStringLiteral("RTB"))->toPlainText();
+            QVERIFY(shown.startsWith(QStringLiteral("Name: Ann")));
+            QVERIFY(shown.contains(QStringLiteral("Sign: Rabbit")));
+        } else {
+            QVERIFY(!result());
+            QVERIFY(m_mdi->isPanelVisible());
+        }
+    }
+
+    void calendarShowsTheDateAndTakesNoInput_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::newRow("click on another day") << QStringLiteral("click");
+        QTest::newRow("arrow key") << QStringLiteral("right");
+        QTest::newRow("page down") << QStringLiteral("pagedown");
+        QTest::newRow("wheel") << QStringLiteral("wheel");
+        QTest::newRow("next month arrow") << QStringLiteral("qt_calendar_nextmonth");
+        QTest::newRow("previous month arrow") << QStringLiteral("qt_calendar_prevmonth");
+    }
+
+    void calendarShowsTheDateAndTakesNoInput()
+    {
+        // A calendar that moves marks a day that is not the reading's birth date.
+        QFETCH(QString, input);
+        openTool();
+        proceed(QStringLiteral("Ann"), Female, 12, 3, 1975);
+        auto *calendar = result()->findChild<QCalendarWidget *>(QStringLiteral("MV"));
+        auto *view = calendar->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
+        QVERIFY(view);
+        view->setFocus();
+        if (input == QLatin1String("click")) {
+            const QPoint cell = view->visualRect(view->model()->index(4, 4)).center();
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell);
+        } else if (input == QLatin1String("right")) {
+            QTest::keyClick(view, Qt::Key_Right);
+        } else if (input == QLatin1String("pagedown")) {
+            QTest::keyClick(view, Qt::Key_PageDown);
+        } else if (input == QLatin1String("wheel")) {
+            const QPointF at = view->viewport()->rect().center();
+            QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -240), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view->viewport(), &wheel);
+        } else {
+            auto *arrow = calendar->findChild<QToolButton *>(input);
+            QVERIFY(arrow);
+            if (arrow->isVisible())
+                QTest::mouseClick(arrow, Qt::LeftButton);
+        }
+        QCOMPARE(calendar->selectedDate(), QDate(1975, 3, 12));
+        QCOMPARE(calendar->yearShown(), 1975);
+        QCOMPARE(calendar->monthShown(), 3);
     }
 
     void resultFormCarriesItsMenusAndCaptions()
