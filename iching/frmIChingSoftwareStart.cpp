@@ -18,6 +18,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QValidator>
+
+#include <algorithm>
+#include <functional>
 
 using namespace shell;
 
@@ -35,6 +39,31 @@ PictureBox *decoration(QWidget *form, const char *name, const char *picture, con
     box->setGeometry(geometry);
     return box;
 }
+
+// Text that reaches the name box by any way but a typed key (a paste of the selection, a drop,
+// an input method's word) meets the typing rule here, all of it or nothing.
+class NameRule final : public QValidator
+{
+public:
+    NameRule(std::function<void(QChar)> refused, QObject *parent)
+        : QValidator(parent)
+        , m_refused(std::move(refused))
+    {
+    }
+
+    State validate(QString &text, int &) const override
+    {
+        const auto refused = std::find_if_not(text.cbegin(), text.cend(), frmIChingSoftwareStart::isNameCharacter);
+        if (refused == text.cend())
+            return Acceptable;
+        // The box is in the middle of its edit: say why once it has put its text back.
+        QMetaObject::invokeMethod(parent(), [tell = m_refused, c = *refused] { tell(c); }, Qt::QueuedConnection);
+        return Invalid;
+    }
+
+private:
+    std::function<void(QChar)> m_refused;
+};
 
 } // namespace
 
@@ -62,6 +91,7 @@ frmIChingSoftwareStart::frmIChingSoftwareStart(frmMDI &mdi)
     txtName->setGeometry(twipsRect(1290, 570, 5055, 360));
     txtName->setContextMenuPolicy(Qt::NoContextMenu);
     txtName->installEventFilter(this);
+    txtName->setValidator(new NameRule([this](QChar refused) { txtName_KeyPress(refused); }, txtName));
     Label1->setBuddy(txtName);
 
     Label2 = named<QLabel>(form(), QStringLiteral("Label2"), QStringLiteral("Question:"));
@@ -129,8 +159,9 @@ bool frmIChingSoftwareStart::eventFilter(QObject *watched, QEvent *event)
         // Only keys that type a character reach the filter; moving the focus is not typing.
         const bool moves = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
         if (!moves && !key->text().isEmpty()) {
-            const bool accepted = txtName_KeyPress(key->text().at(0));
-            return !accepted;
+            const QString typed = key->text();
+            const auto refused = std::find_if_not(typed.cbegin(), typed.cend(), isNameCharacter);
+            return !txtName_KeyPress(refused == typed.cend() ? typed.front() : *refused);
         }
     }
     return ToolWindow::eventFilter(watched, event);

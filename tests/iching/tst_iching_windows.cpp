@@ -14,10 +14,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -185,6 +187,62 @@ private slots:
         QTest::keyClick(name, Qt::Key_Tab);
         QVERIFY(question()->txtQuestion->hasFocus());
         QCOMPARE(m_fakes->messages.shown.size(), size_t(2));
+    }
+
+    void textFromBeyondTheKeyboardMeetsTheTypingRule_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("selection paste of digits") << "selection" << "What 123 next" << "Al";
+        QTest::newRow("selection paste of letters") << "selection" << " Lee" << "Al Lee";
+        QTest::newRow("clipboard paste") << "clipboard" << "O'Neil" << "Al";
+        QTest::newRow("drop of digits") << "drop" << "What 123 next" << "Al";
+        QTest::newRow("drop of letters") << "drop" << "Lee" << "AlLee";
+        QTest::newRow("input method word") << "input method" << "\u674e" << "Al";
+        QTest::newRow("input method letters") << "input method" << "an" << "Alan";
+    }
+
+    void textFromBeyondTheKeyboardMeetsTheTypingRule()
+    {
+        // A name that got past the filter some other way holds what the filter exists to keep out.
+        QFETCH(QString, way);
+        QFETCH(QString, text);
+        QFETCH(QString, kept);
+        openTool();
+        auto *name = question()->findChild<QLineEdit *>(QStringLiteral("txtName"));
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("Al"));
+        QMimeData dragged;
+        dragged.setText(text);
+        if (way == QLatin1String("selection")) {
+            // What a middle click does where the window system has a selection to paste.
+            if (QGuiApplication::clipboard()->supportsSelection()) {
+                QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
+                QTest::mouseClick(name, Qt::MiddleButton, {}, name->rect().center());
+            } else {
+                name->insert(text);
+            }
+        } else if (way == QLatin1String("clipboard")) {
+            QGuiApplication::clipboard()->setText(text);
+            name->paste();
+        } else if (way == QLatin1String("drop")) {
+            // A drop reaches only the control that took the drag as it entered.
+            const QPoint end(name->width() - 2, name->height() / 2);
+            QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(name, &enter);
+            QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(name, &drop);
+        } else {
+            QInputMethodEvent composed;
+            composed.setCommitString(text);
+            QApplication::sendEvent(name, &composed);
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(name->text(), kept);
+        const QStringList refusal{QStringLiteral("Please Enter Only Characters")};
+        QCOMPARE(m_fakes->messages.texts(), kept == QLatin1String("Al") ? refusal : QStringList());
+        QVERIFY(name->hasFocus());
     }
 
     void emptyEntriesAreReportedNameFirst_data()
