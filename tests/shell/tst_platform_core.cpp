@@ -2,7 +2,9 @@
 #include "shell/instance_lock.h"
 #include "shell/platform.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -66,6 +68,56 @@ private slots:
         stale.write(QByteArray::number(deadPid) + "\ntavrenne\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         stale.close();
         QVERIFY(probe.acquire());
+    }
+
+    void lockWhoseHolderCannotBeShownAliveIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("holderRuns");
+        const QByteArray elsewhere
+            = QByteArray::number(QCoreApplication::applicationPid()) + "\ntavrenne\nelsewhere.invalid\n";
+        for (const bool runs : {false, true}) {
+            const char *who = runs ? "running holder" : "no holder";
+            QTest::addRow("empty, %s", who) << QByteArray() << runs;
+            QTest::addRow("garbage, %s", who) << QByteArray("\x01\x02 not a lock\n") << runs;
+            QTest::addRow("another host, %s", who) << elsewhere << runs;
+        }
+    }
+
+    void lockWhoseHolderCannotBeShownAliveIsTakenOver()
+    {
+        // A crash between creating and writing the lock, or a host renamed since, must not keep every
+        // later start out; yet a copy that runs must be found whatever its file says.
+        QFETCH(QByteArray, content);
+        QFETCH(bool, holderRuns);
+        QTemporaryDir dir;
+        shell::InstanceLock holder(QStringLiteral("copy"), dir.path());
+        if (holderRuns)
+            QVERIFY(holder.acquire());
+        QFile file(holder.path());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        file.close();
+        shell::InstanceLock next(QStringLiteral("copy"), dir.path());
+        QCOMPARE(next.acquire(), !holderRuns);
+    }
+
+    void unusableLockFolderFallsBackToAPrivateOne()
+    {
+        // Letting every copy in when the runtime folder takes no lock would run two copies side by side.
+        QTemporaryDir dir;
+        QFile notAFolder(dir.filePath(QStringLiteral("runtime")));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        notAFolder.close();
+        const QString unusable = dir.filePath(QStringLiteral("runtime/sub"));
+        shell::InstanceLock first(QStringLiteral("fallback-copy"), unusable);
+        shell::InstanceLock second(QStringLiteral("fallback-copy"), unusable);
+        QVERIFY(first.acquire());
+        QVERIFY(!second.acquire());
+        QVERIFY(!first.path().startsWith(dir.path()));
+        QCOMPARE(
+            QFile::permissions(QFileInfo(first.path()).path()) & (QFileDevice::ReadOther | QFileDevice::WriteOther),
+            QFileDevice::Permissions());
     }
 };
 
