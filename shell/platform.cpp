@@ -1,6 +1,8 @@
 // The real platform services that need no window system.
 #include "platform.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <chrono>
@@ -107,6 +109,28 @@ std::unique_ptr<Clock> makeSystemClock()
 std::unique_ptr<RandomSource> makeClockSeededRandom()
 {
     return std::make_unique<ClockSeededRandom>();
+}
+
+QString fileChoiceProblem(const FileDialogRequest &request, const QString &path)
+{
+    if (request.kind != FileDialogRequest::Kind::Save)
+        return QString();
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    const QString folderName = QDir::toNativeSeparators(folder.absoluteFilePath());
+    if (request.folderMustExist && !folder.isDir())
+        return QStringLiteral("The folder %1 does not exist.").arg(folderName) + QChar(13)
+               + QStringLiteral("Please choose a folder that exists.");
+    if (!request.noReadOnlyReturn)
+        return QString();
+    // The owner's write bit as well, since the administrator may write anywhere.
+    if (file.exists() && (!file.isWritable() || !file.permission(QFileDevice::WriteOwner)))
+        return QStringLiteral("%1 is read-only.").arg(QDir::toNativeSeparators(file.absoluteFilePath())) + QChar(13)
+               + QStringLiteral("Please choose another name.");
+    if (!folder.isWritable())
+        return QStringLiteral("The folder %1 is write-protected.").arg(folderName) + QChar(13)
+               + QStringLiteral("Please choose another folder.");
+    return QString();
 }
 
 MessageAnswer showMessage(const QString &text, MessageIcon icon, MessageButtons buttons, const QString &title)

@@ -55,6 +55,11 @@ public:
     virtual QString ask(const FileDialogRequest &request) = 0;
 };
 
+// What is wrong with a path a save dialog is about to return, in words for the user; empty when
+// nothing is. Covers the options Qt's dialogs leave unchecked: the folder must exist, and no
+// read-only file or write-protected folder.
+QString fileChoiceProblem(const FileDialogRequest &request, const QString &path);
+
 class WebPages
 {
 public:

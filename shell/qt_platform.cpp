@@ -95,12 +95,49 @@ public:
     }
 };
 
+// A save dialog that checks the chosen path before it closes, for the options Qt has no switch for.
+class CheckedFileDialog final : public QFileDialog
+{
+public:
+    CheckedFileDialog(QWidget *parent, const FileDialogRequest &request)
+        : QFileDialog(parent, request.title)
+        , m_request(request)
+    {
+    }
+
+    // A native dialog is gone by the time its choice reaches accept(): it must be asked again.
+    bool refusedAfterClosing() const { return m_refused; }
+
+    void accept() override
+    {
+        m_refused = false;
+        const QStringList files = selectedFiles();
+        const QString problem = files.isEmpty() ? QString() : fileChoiceProblem(m_request, files.constFirst());
+        if (problem.isEmpty()) {
+            QFileDialog::accept();
+            return;
+        }
+        showMessage(problem, MessageIcon::Critical);
+        m_refused = true;
+    }
+
+    void reject() override
+    {
+        m_refused = false;
+        QFileDialog::reject();
+    }
+
+private:
+    FileDialogRequest m_request;
+    bool m_refused = false;
+};
+
 class QtFileDialogs final : public FileDialogs
 {
 public:
     QString ask(const FileDialogRequest &request) override
     {
-        QFileDialog dialog(QApplication::activeWindow(), request.title);
+        CheckedFileDialog dialog(QApplication::activeWindow(), request);
         // Start in the documents folder, with no file name; a missing folder would be taken for one.
         QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (folder.isEmpty() || !QDir(folder).exists())
@@ -112,10 +149,15 @@ public:
         dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         dialog.setDefaultSuffix(request.defaultSuffix);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+        // Qt's dialogs offer no read-only box to hide, and this keeps them from making one.
         dialog.setOption(QFileDialog::ReadOnly, false);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return QString();
-        return dialog.selectedFiles().constFirst();
+        for (;;) {
+            if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+                return dialog.selectedFiles().constFirst();
+            if (!dialog.refusedAfterClosing())
+                return QString();
+            dialog.selectFile(dialog.selectedFiles().value(0));
+        }
     }
 };
 

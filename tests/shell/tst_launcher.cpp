@@ -2,17 +2,22 @@
 #include "shell/click_widgets.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
+#include "shell/qt_platform.h"
 #include "shell/tool_window.h"
 #include "shell/web_pages.h"
 #include "support/fake_platform.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -374,6 +379,63 @@ private slots:
         QVERIFY(m_mdi->windows().openWindows().empty());
         QCOMPARE(m_fakes->process.ends, 1);
         QVERIFY(!m_mdi->isVisible());
+    }
+
+    void saveDialogSaysWhatIsWrongBeforeItCloses_data()
+    {
+        QTest::addColumn<QString>("bad");
+        QTest::newRow("folder that does not exist") << QStringLiteral("missing/reading.str");
+        QTest::newRow("read-only file") << QStringLiteral("locked.str");
+    }
+
+    void saveDialogSaysWhatIsWrongBeforeItCloses()
+    {
+        // A path the save cannot use, returned by the dialog, loses the reading one step later
+        // with the dialog already gone; it must be refused while the user can still pick another.
+        QFETCH(QString, bad);
+        QTemporaryDir dir;
+        QFile locked(dir.filePath(QStringLiteral("locked.str")));
+        QVERIFY(locked.open(QIODevice::WriteOnly));
+        locked.close();
+        QVERIFY(locked.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadUser));
+        installQtPlatform();
+        installPlatform(Platform{&m_fakes->messages});
+        FileDialogRequest request;
+        request.kind = FileDialogRequest::Kind::Save;
+        request.filter = QStringLiteral("Rich Text Format (*.str)");
+        request.defaultSuffix = QStringLiteral("str");
+        request.hideReadOnly = true;
+        request.folderMustExist = true;
+        request.noReadOnlyReturn = true;
+        const QString good = dir.filePath(QStringLiteral("reading.str"));
+        bool stayedOpen = false;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            answer.stop();
+            // Picked, typed into the file name box whether or not it has the focus, and confirmed.
+            auto *typed = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(typed);
+            QDialog *asDialog = dialog;
+            const auto choose = [&](const QString &path) {
+                dialog->selectFile(path);
+                typed->setText(path);
+                asDialog->accept();
+            };
+            choose(dir.filePath(bad));
+            stayedOpen = dialog->isVisible();
+            choose(good);
+            if (dialog->isVisible())
+                asDialog->reject();
+        });
+        answer.start(20);
+        const QString chosen = platform().fileDialogs->ask(request);
+        QCOMPARE(chosen, good);
+        QVERIFY(stayedOpen);
+        QCOMPARE(m_fakes->messages.shown.size(), size_t(1));
+        QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Critical);
     }
 };
 
