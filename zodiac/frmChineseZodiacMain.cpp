@@ -205,7 +205,7 @@ void frmChineseZodiacMain::cmdOpen_Click()
     const QString path = platform().fileDialogs->ask(request);
     if (path.isEmpty())
         return;
-    if (!hasResultFileExtension(path)) {
+    if (!hasResultFileExtension(path) || !isRegularFile(path)) {
         showMessage(QStringLiteral("Please Check The File."), MessageIcon::Critical);
         return;
     }

@@ -4,14 +4,63 @@
 #include "shell/text_scrambling.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
+#include <QUrl>
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace zodiac {
 
+namespace {
+
+// What of the name a line of the file can hold.
+QString survivingName(const QString &name)
+{
+    return shell::DecodeText(shell::EncodeText(name));
+}
+
+// The whole name for a sixth line: percent-encoded UTF-8 is plain ASCII, which the scrambling keeps.
+QString wholeNameLine(const QString &name)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(name));
+}
+
+// The name the sixth line holds, if it is well formed and is the name line 1 was cut from.
+std::optional<QString> wholeNameFrom(const QString &line, const QString &firstLine)
+{
+    const QByteArray ascii = line.toLatin1();
+    const bool wellFormed = std::all_of(ascii.begin(), ascii.end(), [](char c) {
+        return QByteArrayView("%-._~").contains(c) || std::isalnum(static_cast<unsigned char>(c));
+    });
+    if (line.isEmpty() || !wellFormed)
+        return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString name = utf8(QByteArray::fromPercentEncoding(ascii));
+    if (utf8.hasError() || survivingName(name) != firstLine)
+        return std::nullopt;
+    return name;
+}
+
+} // namespace
+
 QByteArray encodeResultFile(const ZodiacReading &reading)
 {
+    QStringList fields{reading.name, reading.sex, reading.dayText, reading.monthText, reading.yearText};
+    // Readers that know five lines stop before the sixth, so files they could read stay as they were.
+    if (survivingName(reading.name) != reading.name)
+        fields << wholeNameLine(reading.name);
     QByteArray bytes;
-    for (const QString &field : {reading.name, reading.sex, reading.dayText, reading.monthText, reading.yearText}) {
+    for (const QString &field : fields) {
         // Every scrambled character is Latin-1 by construction.
         bytes += shell::EncodeText(field).toLatin1();
         bytes += "\r\n";
@@ -21,7 +70,8 @@ QByteArray encodeResultFile(const ZodiacReading &reading)
 
 ResultLines decodeResultFile(const QByteArray &bytes)
 {
-    ResultLines lines;
+    // The five lines, then the whole name where line 1 had to leave some of it out.
+    std::array<QString, 6> lines;
     std::size_t line = 0;
     QByteArray current;
     const qsizetype size = std::min<qsizetype>(bytes.size(), ResultFileReadLimit);
@@ -40,7 +90,11 @@ ResultLines decodeResultFile(const QByteArray &bytes)
     // The last line may lack its line end.
     if (line < lines.size() && !current.isEmpty())
         lines[line] = shell::DecodeText(QString::fromLatin1(current));
-    return lines;
+    ResultLines entries;
+    std::copy_n(lines.begin(), entries.size(), entries.begin());
+    if (const auto name = wholeNameFrom(lines[5], lines[0]))
+        entries[0] = *name;
+    return entries;
 }
 
 bool saveResultFile(const QString &path, const ZodiacReading &reading, QString *error)
@@ -66,15 +120,36 @@ bool saveResultFile(const QString &path, const ZodiacReading &reading, QString *
 
 ResultLines readResultFile(const QString &path)
 {
+    if (!isRegularFile(path))
+        return {};
     QFile file(path);
+#ifdef Q_OS_UNIX
+    // Should the file turn into a pipe after the check, a non-blocking open still returns at once.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status{};
+    if (fd < 0)
+        return {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {};
+    }
+#else
     if (!file.open(QIODevice::ReadOnly))
         return {};
+#endif
     return decodeResultFile(file.read(ResultFileReadLimit));
 }
 
 bool hasResultFileExtension(const QString &fileName)
 {
     return fileName.endsWith(QLatin1String("str"), Qt::CaseSensitive);
+}
+
+bool isRegularFile(const QString &path)
+{
+    // Follows a link to what it points at; a link to a device is a device.
+    return QFileInfo(path).isFile();
 }
 
 } // namespace zodiac

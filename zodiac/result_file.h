@@ -1,4 +1,5 @@
-// Result files: the five entries of a reading, each line scrambled, CR LF after each.
+// Result files: the five entries of a reading, each line scrambled, CR LF after each. A name
+// the scrambling would cut short gets a sixth line holding it whole.
 #pragma once
 
 #include "zodiac_result.h"
@@ -18,16 +19,21 @@ using ResultLines = std::array<QString, 5>;
 inline constexpr qint64 ResultFileReadLimit = 64 * 1024;
 
 QByteArray encodeResultFile(const ZodiacReading &reading);
-// The five unscrambled lines of the bytes; lines that are not there are empty.
+// The five unscrambled lines of the bytes; lines that are not there are empty. The name comes
+// whole from a sixth line that agrees with line 1.
 ResultLines decodeResultFile(const QByteArray &bytes);
 
 // Writes beside the target and renames, so a failed save never leaves half a file in place
 // of a good one. On failure returns false with the reason in `error`.
 bool saveResultFile(const QString &path, const ZodiacReading &reading, QString *error = nullptr);
-// At most ResultFileReadLimit bytes of the file; a missing or unreadable file gives five empty lines.
+// At most ResultFileReadLimit bytes of the file; a missing or unreadable file, or anything that is
+// not a regular file, gives five empty lines.
 ResultLines readResultFile(const QString &path);
 
 // The open dialog's check: the last three characters are exactly "str".
 bool hasResultFileExtension(const QString &fileName);
+// Only a regular file can hold a reading: opening a pipe waits for a writer, and a folder,
+// device or socket holds no lines. Asked before anything is opened.
+bool isRegularFile(const QString &path);
 
 } // namespace zodiac

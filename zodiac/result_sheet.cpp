@@ -6,11 +6,38 @@
 
 namespace zodiac {
 
+namespace {
+
+// The user's short date format with every year written in full: readings span 1936 to 2019,
+// so "3/1/36" could be either century.
+QString fullYearShortFormat(const QLocale &locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QString full;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format.at(i);
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+        } else if (!quoted && c == QLatin1Char('y')) {
+            while (i < format.size() && format.at(i) == QLatin1Char('y'))
+                ++i;
+            full += QStringLiteral("yyyy");
+            continue;
+        }
+        full += c;
+        ++i;
+    }
+    return full;
+}
+
+} // namespace
+
 QList<SheetRun> sheetRuns(const ZodiacReading &r, const QLocale &locale)
 {
     return {
         {QStringLiteral("Name: "), r.name},
-        {QStringLiteral("Date of Birth: "), locale.toString(r.birthDate, QLocale::ShortFormat)},
+        {QStringLiteral("Date of Birth: "), locale.toString(r.birthDate, fullYearShortFormat(locale))},
         {QStringLiteral("Sign: "), r.sign},
         {QStringLiteral("Element: ") + r.element + QStringLiteral(": "), r.elementText},
         {QStringLiteral("Ruling Planet: "), r.rulingPlanet},

@@ -16,7 +16,7 @@ struct SheetRun
     QString value;  // shown regular, black, then three line breaks
 };
 
-// `locale` gives the short date format of the birth date.
+// `locale` gives the short date format of the birth date, always with a four-digit year.
 QList<SheetRun> sheetRuns(const ZodiacReading &reading, const QLocale &locale = QLocale());
 
 struct WebLink

@@ -76,13 +76,47 @@ private slots:
         QCOMPARE(bytes.count("\r\n"), 5);
     }
 
-    void characterAbove255MinusKIsLeftOut()
+    void nameTheScramblingWouldCutComesBackWhole_data()
     {
-        // It has no scrambled code; writing it anyway would corrupt the line.
-        const QString name = QStringLiteral("Zo") + QChar(256 - ScrambleOffset) + QStringLiteral("e");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("one letter past the offset") << QStringLiteral("Zo") + QChar(256 - ScrambleOffset) + QStringLiteral("e");
+        QTest::newRow("accented") << QStringLiteral("Zo\u00eb M\u00fcller");
+        QTest::newRow("Chinese") << QStringLiteral("\u674e\u5a1c");
+    }
+
+    void nameTheScramblingWouldCutComesBackWhole()
+    {
+        // A name that reopens cut short, or empty, gives someone else's reading and nobody says so;
+        // yet line 1 must stay what a reader of five lines has always found there.
+        QFETCH(QString, name);
         const QByteArray bytes = encodeResultFile(entries(name, "Female", "1", "May", "1980"));
-        QVERIFY(bytes.startsWith(raised("Zoe") + "\r\n"));
-        QCOMPARE(decodeResultFile(bytes)[0], QStringLiteral("Zoe"));
+        const QString cut = shell::DecodeText(shell::EncodeText(name));
+        const QByteArray fiveLines = shell::EncodeText(cut).toLatin1() + "\r\n" + raised("Female") + "\r\n"
+                                     + raised("1") + "\r\n" + raised("May") + "\r\n" + raised("1980") + "\r\n";
+        QVERIFY(bytes.startsWith(fiveLines));
+        QCOMPARE(bytes.count("\r\n"), 6);
+        QCOMPARE(decodeResultFile(fiveLines)[0], cut);
+        QCOMPARE(decodeResultFile(bytes), (ResultLines{name, "Female", "1", "May", "1980"}));
+    }
+
+    void sixthLineThatDisagreesIsIgnored_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QByteArray>("sixth");
+        QTest::newRow("another name") << QStringLiteral("Zo Mller") << QByteArray("Bob");
+        QTest::newRow("another cut of the name") << QStringLiteral("Zo Mller") << QByteArray("Zo%C3%AB%20M%C3%BCll");
+        QTest::newRow("not UTF-8") << QString() << QByteArray("%FF%FE");
+        QTest::newRow("not wholly percent-encoded") << QStringLiteral("Zo Mller") << QByteArray("Zo%C3%AB Mller");
+    }
+
+    void sixthLineThatDisagreesIsIgnored()
+    {
+        // A hand-edited sixth line must not put a name into the form that line 1 never held.
+        QFETCH(QString, first);
+        QFETCH(QByteArray, sixth);
+        const QByteArray bytes = raised(first.toLatin1()) + "\r\n" + raised("Male") + "\r\n" + raised("2") + "\r\n"
+                                 + raised("June") + "\r\n" + raised("1990") + "\r\n" + raised(sixth) + "\r\n";
+        QCOMPARE(decodeResultFile(bytes), (ResultLines{first, "Male", "2", "June", "1990"}));
     }
 
     void savedReadingReadsBackExactly()
@@ -209,6 +243,31 @@ private slots:
                                       "Famous Persons of this Star Sign are: "}));
         QCOMPARE(runs[1].value, QStringLiteral("12/03/1975"));
         QCOMPARE(runs[3].value, QStringLiteral("wood text"));
+    }
+
+    void birthDateKeepsTheShortFormatWithTheFullYear_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QDate>("birth");
+        QTest::addColumn<QString>("shown");
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QTest::newRow("en_US 1936") << us << QDate(1936, 3, 1) << QStringLiteral("3/1/1936");
+        QTest::newRow("en_US 2019") << us << QDate(2019, 12, 31) << QStringLiteral("12/31/2019");
+        QTest::newRow("de_DE") << german << QDate(1936, 3, 1) << QStringLiteral("01.03.1936");
+        QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << QDate(1975, 3, 12)
+                               << QStringLiteral("12/03/1975");
+    }
+
+    void birthDateKeepsTheShortFormatWithTheFullYear()
+    {
+        // A two-digit year on a sheet for 1936 to 2019 leaves the reader guessing the century.
+        QFETCH(QLocale, locale);
+        QFETCH(QDate, birth);
+        QFETCH(QString, shown);
+        ZodiacReading reading;
+        reading.birthDate = birth;
+        QCOMPARE(sheetRuns(reading, locale)[1].value, shown);
     }
 
     void onlyWebAddressesBecomeLinks_data()

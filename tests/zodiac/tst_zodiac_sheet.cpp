@@ -21,6 +21,17 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using namespace shell;
 
 namespace {
@@ -205,18 +216,23 @@ private slots:
 
     void savedReadingOpensAgain_data()
     {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("sex");
         QTest::addColumn<QString>("greeting");
-        QTest::newRow("female") << Female << QStringLiteral("Ms. Ann");
-        QTest::newRow("male") << Male << QStringLiteral("Mr. Ann");
+        QTest::newRow("female") << QStringLiteral("Ann") << Female << QStringLiteral("Ms. Ann");
+        QTest::newRow("male") << QStringLiteral("Ann") << Male << QStringLiteral("Mr. Ann");
+        QTest::newRow("accented name") << QStringLiteral("Zo\u00eb M\u00fcller") << Female
+                                       << QStringLiteral("Ms. Zo\u00eb M\u00fcller");
+        QTest::newRow("Chinese name") << QStringLiteral("\u674e\u5a1c") << Female << QStringLiteral("Ms. \u674e\u5a1c");
     }
 
     void savedReadingOpensAgain()
     {
-        // Save, leave the tool, open the file: the same reading must come back.
+        // Save, leave the tool, open the file: the same reading must come back, name and all.
+        QFETCH(QString, name);
         QFETCH(int, sex);
         QFETCH(QString, greeting);
-        read(QStringLiteral("Ann"), sex, 12, QStringLiteral("March"), 1975);
+        read(name, sex, 12, QStringLiteral("March"), 1975);
         openSheet();
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
         sheet()->cmdSave->click();
@@ -238,7 +254,7 @@ private slots:
         QCOMPARE(result()->lblChineseSign->text(), QStringLiteral("Rabbit"));
         QCOMPARE(result()->lblChineseElement->text(), QStringLiteral("Wood"));
         QVERIFY(entry()->optSex[sex]->isChecked());
-        QCOMPARE(entry()->txtName->text(), QStringLiteral("Ann"));
+        QCOMPARE(entry()->txtName->text(), name);
         QCOMPARE(entry()->cboDate->currentText(), QStringLiteral("12"));
         QCOMPARE(entry()->cboMonth->currentText(), QStringLiteral("March"));
         QCOMPARE(entry()->cboYear->currentText(), QStringLiteral("1975"));
@@ -255,6 +271,63 @@ private slots:
         QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Critical);
         QVERIFY(entry()->isVisible());
         QVERIFY(entry()->txtName->text().isEmpty());
+        QVERIFY(!result());
+    }
+
+    void onlyRegularFilesAreOpened_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << QStringLiteral("pipe");
+        QTest::newRow("folder") << QStringLiteral("folder");
+        QTest::newRow("device") << QStringLiteral("device");
+        QTest::newRow("socket") << QStringLiteral("socket");
+    }
+
+    void onlyRegularFilesAreOpened()
+    {
+        // A pipe named like a result file would freeze the window waiting for a writer; a folder,
+        // device or socket holds no reading. Each is refused as a bad file.
+        QFETCH(QString, kind);
+        const QString target = path(QStringLiteral("x.str"));
+        const QByteArray native = QFile::encodeName(target);
+        std::atomic<bool> done{false};
+        std::thread writer;
+        int socket = -1;
+        if (kind == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+            // Should the open wait on the pipe after all, this writer lets it go: the test fails, not hangs.
+            writer = std::thread([&done, native] {
+                while (!done) {
+                    const int fd = ::open(native.constData(), O_WRONLY | O_NONBLOCK);
+                    if (fd >= 0) {
+                        ::close(fd);
+                        return;
+                    }
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                }
+            });
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(target));
+        } else if (kind == QLatin1String("device")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/null"), target));
+        } else {
+            socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            std::strncpy(address.sun_path, native.constData(), sizeof(address.sun_path) - 1);
+            QCOMPARE(::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+        }
+        m_mdi->cmdSelectOption_Click(0);
+        m_fakes->fileDialogs.answers = {target};
+        entry()->cmdOpen->click();
+        done = true;
+        if (writer.joinable())
+            writer.join();
+        if (socket >= 0)
+            ::close(socket);
+        QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("Please Check The File.")});
+        QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Critical);
+        QVERIFY(entry()->isVisible());
         QVERIFY(!result());
     }
 
