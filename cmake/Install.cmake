@@ -72,6 +72,8 @@ install(FILES ${_gz}/changelog.gz ${PROJECT_SOURCE_DIR}/packaging/copyright DEST
 if(TAVRENNE_DEBIAN_PACKAGE)
     tavrenne_gzip(${PROJECT_SOURCE_DIR}/packaging/changelog.Debian changelog.Debian)
     install(FILES ${_gz}/changelog.Debian.gz DESTINATION ${_docdir})
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME tavrenne)
 endif()
 add_custom_target(tavrenne_docs ALL DEPENDS ${_compressed})
 # So that building the program alone leaves everything cmake --install needs.

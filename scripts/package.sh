@@ -7,6 +7,11 @@ build="$ROOT/build-deb"
 # dpkg-shlibdeps (dpkg-dev) works out the package's library dependencies; CPack finds the executables with file.
 need_packages "${BUILD_PACKAGES[@]}" dpkg-dev file lintian
 
+# Debian's hardening flags, as Debian's own package tools would build with them; CMake reads no CPPFLAGS.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
+export CXXFLAGS LDFLAGS
 configure_and_build "$build" -DTAVRENNE_TESTS=OFF -DTAVRENNE_DEBIAN_PACKAGE=ON -DCMAKE_INSTALL_PREFIX=/usr
 rm -f "$build"/tavrenne_*.deb
 (cd "$build" && cpack -G DEB)
