@@ -3,6 +3,5 @@
 source "$(dirname "$0")/scripts/common.sh"
 
 need_packages "${BUILD_PACKAGES[@]}"
-configure "$ROOT/build"
-cmake --build "$ROOT/build" -j "$JOBS" --target tavrenne
+build_program "$ROOT/build"
 exec "$ROOT/build/bin/tavrenne"

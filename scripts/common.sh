@@ -35,6 +35,12 @@ configure() {
     cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 }
 
+# build_program DIR [cmake options...]: the program alone, with what installing it needs.
+build_program() {
+    configure "$@"
+    cmake --build "$1" -j "$JOBS" --target tavrenne
+}
+
 # configure_and_build DIR [cmake options...]: everything, tests included.
 configure_and_build() {
     configure "$@"

@@ -12,7 +12,7 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS
-configure_and_build "$build" -DTAVRENNE_TESTS=OFF -DTAVRENNE_DEBIAN_PACKAGE=ON -DCMAKE_INSTALL_PREFIX=/usr
+build_program "$build" -DTAVRENNE_TESTS=OFF -DTAVRENNE_DEBIAN_PACKAGE=ON -DCMAKE_INSTALL_PREFIX=/usr
 rm -f "$build"/tavrenne_*.deb
 (cd "$build" && cpack -G DEB)
 
