@@ -1,8 +1,8 @@
 # Install layout and the Debian package of Tavrenne.
 #
 # The program looks for its coin pictures in "pics" beside its own executable, so the executable lives in a
-# private folder, libexec/tavrenne, whose "pics" links to the shared data folder; bin/tavrenne links to the
-# executable. Qt resolves the link when it asks where the executable is, so both a started "tavrenne" and the
+# private folder, libexec/tavrenne, whose "pics" links to the shared data folder; the command, bin/tavrenne
+# (games/tavrenne in the Debian package), links to the executable. Qt resolves the link when it asks where the executable is, so both a started "tavrenne" and the
 # desktop entry find the pictures.
 include(GNUInstallDirs)
 
@@ -24,6 +24,12 @@ set(TAVRENNE_APP_ID com.tavrenne.Tavrenne)
 set(_docdir ${CMAKE_INSTALL_DATADIR}/doc/tavrenne)
 
 install(TARGETS tavrenne RUNTIME DESTINATION ${TAVRENNE_INSTALL_PROGRAMDIR})
+if(TAVRENNE_DEBIAN_PACKAGE)
+    # Stripped as Debian's own tools strip: the compilers' .comment and .note sections go too.
+    install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+        --strip-unneeded \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TAVRENNE_INSTALL_PROGRAMDIR}/tavrenne\"
+        COMMAND_ERROR_IS_FATAL ANY)")
+endif()
 
 # Relative links, made here in the build tree and installed as links, so the layout moves with the prefix
 # (cmake --install --prefix, DESTDIR, the package).

@@ -12,7 +12,9 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS
-build_program "$build" -DTAVRENNE_TESTS=OFF -DTAVRENNE_DEBIAN_PACKAGE=ON -DCMAKE_INSTALL_PREFIX=/usr
+# CPack installs what build_program built, without first building everything else.
+build_program "$build" -DTAVRENNE_TESTS=OFF -DTAVRENNE_DEBIAN_PACKAGE=ON -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 rm -f "$build"/tavrenne_*.deb
 (cd "$build" && cpack -G DEB)
 
