@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tavrenne and starts it.
+# Installs what is missing, builds Tavrenne (the program only, not the tests) and starts it.
 source "$(dirname "$0")/scripts/common.sh"
 
 need_packages "${BUILD_PACKAGES[@]}"
-configure_and_build "$ROOT/build"
+build_program "$ROOT/build"
 exec "$ROOT/build/bin/tavrenne"

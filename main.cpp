@@ -13,6 +13,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Lets a Wayland desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.tavrenne.Tavrenne"));
     shell::InstanceLock lock;
     shell::installQtPlatform(&lock);
     const auto launcher = shell::StartApplication(lock, [](frmMDI &mdi) {

@@ -25,11 +25,24 @@ BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6
 # What the end-to-end journeys need besides: a virtual display with a window manager, a session bus
 # and the accessibility bus, and the Python bindings that drive the program through it.
 TEST_PACKAGES=(xvfb openbox dbus-x11 at-spi2-core python3-pyatspi)
+# The validators of the desktop entry, the AppStream metadata and the manual page.
+TEST_PACKAGES+=(desktop-file-utils appstream man-db)
 
-# configure_and_build DIR [cmake options...]
-configure_and_build() {
+# configure DIR [cmake options...]
+configure() {
     local dir="$1"
     shift
     cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build "$dir" -j "$JOBS"
+}
+
+# build_program DIR [cmake options...]: the program alone, with what installing it needs.
+build_program() {
+    configure "$@"
+    cmake --build "$1" -j "$JOBS" --target tavrenne
+}
+
+# configure_and_build DIR [cmake options...]: everything, tests included.
+configure_and_build() {
+    configure "$@"
+    cmake --build "$1" -j "$JOBS"
 }

@@ -3,6 +3,7 @@
 # so the printing test has a real printer to print on.
 #   print-server.sh start OUTPUT.pdf   (prints the queue's name)
 #   print-server.sh stop
+#   print-server.sh other-running      (succeeds when a print server not started here runs)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -10,9 +11,14 @@ PID_FILE=/run/tavrenne-cupsd.pid
 LOG=/tmp/tavrenne-cupsd.log
 QUEUE=TavrenneSheet
 
+# lpstat speaks the user's language; its English answer is the one to look for.
+scheduler_running() {
+    command -v lpstat >/dev/null && LC_ALL=C lpstat -r 2>/dev/null | grep -q "scheduler is running"
+}
+
 wait_for_scheduler() {
     for _ in $(seq 1 100); do
-        lpstat -r 2>/dev/null | grep -q "scheduler is running" && return 0
+        scheduler_running && return 0
         sleep 0.1
     done
     echo "print server did not start; see $LOG" >&2
@@ -26,7 +32,7 @@ start() {
     if ! grep -q '^FileDevice Yes' /etc/cups/cups-files.conf; then
         echo 'FileDevice Yes' | as_root tee -a /etc/cups/cups-files.conf >/dev/null
     fi
-    if ! lpstat -r 2>/dev/null | grep -q "scheduler is running"; then
+    if ! scheduler_running; then
         as_root bash -c "setsid /usr/sbin/cupsd -f </dev/null >'$LOG' 2>&1 & echo \$! > '$PID_FILE'"
         wait_for_scheduler
     fi
@@ -38,10 +44,13 @@ start() {
 }
 
 stop() {
+    # The queue goes even when the scheduler is the machine's own (one that installing CUPS started).
+    if command -v lpadmin >/dev/null && lpstat -p "$QUEUE" >/dev/null 2>&1; then
+        as_root lpadmin -x "$QUEUE" || true
+    fi
     if [ -f "$PID_FILE" ]; then
         local pid
         pid="$(cat "$PID_FILE")"
-        as_root lpadmin -x "$QUEUE" 2>/dev/null || true
         as_root kill "$pid" 2>/dev/null || true
         for _ in $(seq 1 50); do
             kill -0 "$pid" 2>/dev/null || break
@@ -54,5 +63,6 @@ stop() {
 case "${1:-}" in
 start) start "${2:?output PDF path}" ;;
 stop) stop ;;
-*) echo "usage: $0 start OUTPUT.pdf | stop" >&2; exit 2 ;;
+other-running) scheduler_running && [ ! -f "$PID_FILE" ] ;;
+*) echo "usage: $0 start OUTPUT.pdf | stop | other-running" >&2; exit 2 ;;
 esac
