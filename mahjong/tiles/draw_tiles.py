@@ -14,7 +14,7 @@ try:
     from fontTools.pens.boundsPen import BoundsPen
     from fontTools.ttLib import TTCollection
 except ImportError:
-    sys.exit(f'draw_tiles.py: needs the Python module fontTools (Debian package python3-fonttools) '
+    sys.exit('draw_tiles.py: needs the Python module fontTools (Debian package python3-fonttools) '
              f'for {sys.executable}')
 
 # Everything is plain paths and shapes: the renderer is an SVG Tiny subset and fonts may be missing.
