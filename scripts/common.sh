@@ -23,8 +23,9 @@ need_packages() {
 
 BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev fonts-dejavu-core)
 # What the end-to-end journeys need besides: a virtual display with a window manager, a session bus
-# and the accessibility bus, and the Python bindings that drive the program through it.
-TEST_PACKAGES=(xvfb openbox dbus-x11 at-spi2-core python3-pyatspi)
+# and the accessibility bus, and the Python bindings that drive the program through it; and what the
+# tile generator's test draws the tile characters with: fontTools and the typeface.
+TEST_PACKAGES=(xvfb openbox dbus-x11 at-spi2-core python3-pyatspi python3-fonttools fonts-noto-cjk)
 # The validators of the desktop entry, the AppStream metadata and the manual page.
 TEST_PACKAGES+=(desktop-file-utils appstream man-db)
 

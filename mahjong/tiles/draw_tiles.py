@@ -1,9 +1,21 @@
 #!/usr/bin/env python3
-"""Draws the 42 mahjong tile pictures and the group-of-tiles picture as SVG files beside this script."""
+"""Draws the 42 mahjong tile pictures and the group-of-tiles picture as SVG files beside this script.
 
+Needs fontTools and the typeface named below (Debian: python3-fonttools, fonts-noto-cjk)."""
+
+import argparse
 import math
 import os
 import re
+import sys
+
+try:
+    from fontTools.pens.basePen import BasePen
+    from fontTools.pens.boundsPen import BoundsPen
+    from fontTools.ttLib import TTCollection
+except ImportError:
+    sys.exit('draw_tiles.py: needs the Python module fontTools (Debian package python3-fonttools) '
+             f'for {sys.executable}')
 
 # Everything is plain paths and shapes: the renderer is an SVG Tiny subset and fonts may be missing.
 
@@ -17,10 +29,10 @@ DARK_GREEN = '#0d5530'
 FACE_CX, FACE_CY = 42.5, 55.5
 
 
-def num(v):
-    s = f'{v:.1f}'
-    if s.endswith('.0'):
-        s = s[:-2]
+def num(v, places=1):
+    s = f'{v:.{places}f}'
+    if '.' in s:
+        s = s.rstrip('0').rstrip('.')
     if s == '-0':
         s = '0'
     return s
@@ -30,143 +42,75 @@ def pt(p):
     return num(p[0]) + ',' + num(p[1])
 
 
-# ---------------------------------------------------------------- brush strokes
+# ---------------------------------------------------------------- characters
 
-def bezier(ctrl, t):
-    pts = list(ctrl)
-    while len(pts) > 1:
-        pts = [((1 - t) * a[0] + t * b[0], (1 - t) * a[1] + t * b[1]) for a, b in zip(pts, pts[1:])]
-    return pts[0]
-
-
-def width_at(widths, t):
-    if len(widths) == 1:
-        return widths[0]
-    f = t * (len(widths) - 1)
-    i = min(int(f), len(widths) - 2)
-    u = f - i
-    return widths[i] * (1 - u) + widths[i + 1] * u
+# The characters are the outlines of a real typeface turned into paths, so the tiles need no CJK font
+# where they are shown. The traditional Chinese face gives the traditional forms of 萬 and 發.
+FONT_FILE = '/usr/share/fonts/opentype/noto/NotoSerifCJK-Bold.ttc'
+FONT_NAME = 'Noto Serif CJK TC Bold'
+# The outlines, and so the committed pictures, belong to this version; another may draw them differently.
+FONT_VERSION = 'Version 2.001'
+FONT_PACKAGE = 'fonts-noto-cjk'
 
 
-def cap_sweep(a, tip, b):
-    ux, uy = tip[0] - a[0], tip[1] - a[1]
-    vx, vy = b[0] - tip[0], b[1] - tip[1]
-    return 1 if ux * vy - uy * vx > 0 else 0
+class PathPen(BasePen):
+    """Writes an outline as SVG path data in our own number format, so the output does not hang on
+    how a fontTools version writes paths."""
+
+    def __init__(self, glyphs, transform):
+        super().__init__(glyphs)
+        self.transform = transform
+        self.parts = []
+
+    def _points(self, *points):
+        return ' '.join(num(x, 2) + ',' + num(y, 2) for x, y in map(self.transform, points))
+
+    def _moveTo(self, p):
+        self.parts.append('M' + self._points(p))
+
+    def _lineTo(self, p):
+        self.parts.append('L' + self._points(p))
+
+    def _curveToOne(self, p1, p2, p3):
+        self.parts.append('C' + self._points(p1, p2, p3))
+
+    def _qCurveToOne(self, p1, p2):
+        self.parts.append('Q' + self._points(p1, p2))
+
+    def _closePath(self):
+        self.parts.append('Z')
 
 
-def capsule(ctrl, widths):
-    """One brush movement: a Bezier centre line with a width profile and round ends."""
-    steps = 1 if len(ctrl) == 2 and len(widths) <= 2 else (4 if len(ctrl) == 2 else 10)
-    cs = [bezier(ctrl, i / steps) for i in range(steps + 1)]
-    left, right = [], []
-    for i, c in enumerate(cs):
-        a = cs[max(i - 1, 0)]
-        b = cs[min(i + 1, steps)]
-        dx, dy = b[0] - a[0], b[1] - a[1]
-        d = math.hypot(dx, dy) or 1.0
-        nx, ny = -dy / d, dx / d
-        w = width_at(widths, i / steps) / 2
-        left.append((c[0] + nx * w, c[1] + ny * w))
-        right.append((c[0] - nx * w, c[1] - ny * w))
+class Typeface:
+    def __init__(self, path):
+        if not os.path.exists(path):
+            sys.exit(f'draw_tiles.py: needs the typeface {FONT_NAME} in {path} (Debian package {FONT_PACKAGE})')
+        faces = [f for f in TTCollection(path, lazy=True).fonts if f['name'].getDebugName(4) == FONT_NAME]
+        if not faces:
+            sys.exit(f'draw_tiles.py: {path} holds no face named {FONT_NAME}')
+        font = faces[0]
+        version = font['name'].getDebugName(5).split(';')[0]
+        if version != FONT_VERSION:
+            print(f'draw_tiles.py: warning: {path} holds {FONT_NAME} {version}; the committed pictures were '
+                  f'drawn from {FONT_VERSION}', file=sys.stderr)
+        self.cmap = font.getBestCmap()
+        self.glyphs = font.getGlyphSet()
+        self.em = font['head'].unitsPerEm
 
-    def tip(i, j):
-        dx, dy = cs[i][0] - cs[j][0], cs[i][1] - cs[j][1]
-        d = math.hypot(dx, dy) or 1.0
-        r = width_at(widths, i / steps) / 2
-        return (cs[i][0] + dx / d * r, cs[i][1] + dy / d * r), r
-
-    end_tip, r1 = tip(steps, steps - 1)
-    start_tip, r0 = tip(0, 1)
-    d = 'M' + pt(left[0]) + 'L' + ' '.join(pt(p) for p in left[1:])
-    d += f'A{num(r1)} {num(r1)} 0 0 {cap_sweep(left[-1], end_tip, right[-1])} {pt(right[-1])}'
-    d += 'L' + ' '.join(pt(p) for p in reversed(right[:-1]))
-    d += f'A{num(r0)} {num(r0)} 0 0 {cap_sweep(right[0], start_tip, left[0])} {pt(left[0])}Z'
-    return d
-
-
-# Width profiles of the stroke kinds, as fractions of the glyph's base width along the stroke.
-PROFILES = {
-    'h': (0.75, 0.62, 0.68, 0.95),  # horizontal: light start, pressed end
-    'v': (1.1, 0.95, 0.92),     # vertical
-    'p': (1.0, 0.75, 0.15),     # left-falling, lifting away
-    'n': (0.45, 0.9, 1.3, 0.35),  # right-falling, pressed then flicked off
-    'd': (0.5, 1.25),           # dot
-    's': (0.4, 0.95),           # small dot
-    'k': (1.0, 0.15),           # hook
-    't': (1.15, 0.25),          # rising stroke
-    'c': (1.0, 1.0),            # even line
-    'j': (1.15, 1.15),          # corner knuckle
-}
+    def path(self, ch, cx, cy, size, colour, stretch=1.0):
+        """Draws ch with its inked box centred on (cx, cy), an em of size units wide, y stretched by stretch."""
+        glyph = self.glyphs[self.cmap[ord(ch)]]
+        bounds = BoundsPen(self.glyphs)
+        glyph.draw(bounds)
+        x0, y0, x1, y1 = bounds.bounds
+        mx, my = (x0 + x1) / 2, (y0 + y1) / 2
+        s = size / self.em
+        pen = PathPen(self.glyphs, lambda q: (cx + (q[0] - mx) * s, cy - (q[1] - my) * s * stretch))
+        glyph.draw(pen)
+        return f'<path fill="{colour}" d="{"".join(pen.parts)}"/>'
 
 
-def glyph(strokes, x, y, w, h, base, colour):
-    """Places a glyph drawn on a 100 x 100 grid into the box (x, y, w, h)."""
-    sx, sy = w / 100.0, h / 100.0
-    scale = (sx + sy) / 2
-    parts = []
-    for kind, *ctrl in strokes:
-        pts = [(x + px * sx, y + py * sy) for px, py in ctrl]
-        widths = [f * base * scale for f in PROFILES[kind]]
-        parts.append(capsule(pts, widths))
-    return f'<path fill="{colour}" d="{"".join(parts)}"/>'
-
-
-# Glyphs on a 100 x 100 grid, y downwards. Corners are separate movements whose round ends overlap.
-GLYPHS = {
-    '1': [('h', (6, 52), (94, 47))],
-    '2': [('h', (24, 30), (76, 27)), ('h', (6, 74), (94, 70))],
-    '3': [('h', (20, 16), (80, 13)), ('h', (28, 48), (72, 46)), ('h', (6, 84), (94, 80))],
-    '4': [('v', (12, 14), (13, 90)), ('h', (12, 14), (86, 12)), ('j', (86, 12), (86, 13)),
-          ('v', (86, 12), (86, 90)), ('p', (40, 16), (40, 48), (26, 62)),
-          ('v', (60, 15), (60, 50)), ('c', (60, 50), (60, 60), (72, 60)), ('k', (72, 60), (84, 59)),
-          ('h', (14, 86), (86, 85))],
-    '5': [('h', (16, 10), (82, 7)), ('v', (46, 10), (40, 50)), ('h', (26, 48), (74, 46)),
-          ('j', (74, 46), (74, 47)), ('v', (74, 46), (70, 88)), ('h', (6, 88), (94, 85))],
-    '6': [('d', (46, 2), (54, 16)), ('h', (8, 32), (92, 30)), ('p', (36, 50), (30, 68), (12, 88)),
-          ('d', (62, 50), (76, 66), (86, 86))],
-    '7': [('t', (6, 48), (94, 32)), ('v', (42, 6), (42, 72)), ('c', (42, 72), (42, 88), (60, 88)),
-          ('c', (60, 88), (88, 88)), ('k', (88, 88), (92, 72))],
-    '8': [('p', (38, 18), (36, 58), (6, 88)), ('n', (58, 14), (64, 56), (94, 88))],
-    '9': [('p', (40, 4), (40, 60), (6, 94)), ('h', (12, 36), (64, 34)), ('j', (64, 34), (64, 35)),
-          ('v', (64, 34), (62, 78)), ('c', (62, 78), (62, 90), (76, 90)), ('c', (76, 90), (90, 90)),
-          ('k', (90, 90), (93, 74))],
-    'wan': [('h', (6, 12), (94, 11)), ('v', (32, 2), (33, 22)), ('v', (68, 2), (67, 22)),
-            ('v', (24, 28), (25, 56)), ('h', (24, 28), (76, 27)), ('j', (76, 27), (76, 28)),
-            ('v', (76, 27), (75, 56)), ('h', (26, 41), (74, 40)), ('h', (26, 55), (74, 54)),
-            ('v', (50, 28), (50, 70)),
-            ('v', (14, 63), (14, 98)), ('h', (14, 63), (86, 62)), ('j', (86, 62), (86, 63)),
-            ('v', (86, 62), (86, 93)), ('k', (86, 93), (76, 90)),
-            ('p', (50, 68), (42, 80), (30, 88)), ('t', (30, 88), (68, 82)), ('d', (58, 73), (70, 84))],
-    'zhong': [('v', (16, 28), (18, 72)), ('h', (16, 28), (84, 27)), ('j', (84, 27), (84, 28)),
-              ('v', (84, 27), (82, 72)), ('h', (18, 67), (82, 66)), ('v', (50, 3), (50, 98))],
-    'fa': [('h', (10, 6), (36, 5)), ('p', (36, 5), (29, 14), (18, 22)), ('d', (28, 13), (35, 20)),
-           ('p', (44, 11), (34, 26), (6, 38)),
-           ('p', (80, 4), (60, 22)), ('n', (54, 3), (70, 24), (95, 36)),
-           ('h', (12, 44), (40, 43)), ('j', (40, 43), (40, 44)), ('v', (40, 43), (39, 58)),
-           ('h', (14, 58), (39, 57)), ('v', (14, 58), (13, 72)), ('h', (13, 72), (42, 71)),
-           ('j', (42, 71), (42, 72)), ('v', (42, 71), (40, 92)), ('k', (40, 92), (31, 87)),
-           ('p', (64, 44), (63, 56), (53, 64)), ('h', (64, 44), (80, 43)), ('v', (80, 43), (80, 56)),
-           ('c', (80, 56), (80, 61), (86, 61)), ('k', (86, 61), (92, 56)),
-           ('h', (56, 69), (86, 68)), ('p', (86, 68), (76, 84), (54, 96)), ('n', (62, 76), (76, 88), (94, 96))],
-    'dong': [('h', (12, 18), (88, 16)), ('v', (25, 28), (26, 66)), ('h', (25, 28), (75, 27)),
-             ('j', (75, 27), (75, 28)), ('v', (75, 27), (74, 66)), ('h', (27, 46), (73, 45)),
-             ('h', (27, 64), (73, 63)), ('v', (50, 2), (50, 98)),
-             ('p', (46, 68), (30, 82), (8, 92)), ('n', (54, 68), (70, 82), (94, 92))],
-    'nan': [('h', (10, 15), (90, 13)), ('v', (50, 2), (50, 27)),
-            ('v', (16, 31), (16, 98)), ('h', (16, 31), (84, 30)), ('j', (84, 30), (84, 31)),
-            ('v', (84, 30), (84, 92)), ('k', (84, 92), (74, 88)),
-            ('s', (36, 39), (40, 46)), ('s', (64, 39), (60, 46)),
-            ('h', (28, 57), (72, 56)), ('h', (24, 72), (76, 71)), ('v', (50, 57), (50, 92))],
-    'xi': [('h', (8, 12), (92, 10)), ('v', (16, 34), (17, 96)), ('h', (16, 34), (84, 33)),
-           ('j', (84, 33), (84, 34)), ('v', (84, 33), (83, 96)),
-           ('p', (40, 12), (40, 54), (28, 66)), ('v', (60, 12), (60, 56)), ('c', (60, 56), (60, 64), (70, 64)),
-           ('c', (70, 64), (82, 64)), ('h', (18, 90), (82, 89))],
-    'bei': [('v', (38, 8), (38, 90)), ('h', (12, 42), (38, 41)), ('t', (8, 86), (38, 72)),
-            ('p', (88, 26), (76, 38), (64, 44)), ('v', (64, 6), (64, 80)),
-            ('c', (64, 80), (64, 92), (78, 92)), ('c', (78, 92), (92, 92)), ('k', (92, 92), (95, 76))],
-}
-
-NUMERALS = '123456789'
+NUMERALS = '一二三四五六七八九'
 
 
 def digit(ch, x, y, w, h, colour, sw=2.2):
@@ -368,13 +312,12 @@ def pearl():
     return ''.join(out)
 
 
-def characters(n):
-    top = glyph(GLYPHS[NUMERALS[n - 1]], 17, 10, 51, 36, 11, INK)
-    return top + glyph(GLYPHS['wan'], 14, 52, 57, 52, 8.5, RED)
+def characters(font, n):
+    return font.path(NUMERALS[n - 1], FACE_CX, 28, 45, INK) + font.path('萬', FACE_CX, 78, 54, RED)
 
 
-def big(name, colour, base=10.5):
-    return glyph(GLYPHS[name], 11, 15, 63, 80, base, colour)
+def big(font, ch, colour):
+    return font.path(ch, FACE_CX, FACE_CY, 62, colour, 1.2)
 
 
 def white_dragon():
@@ -565,21 +508,21 @@ def corner_number(n, colour):
 
 # ---------------------------------------------------------------- the table of pictures
 
-def faces():
+def faces(font):
     b = {1: peacock(), **{n: bamboo(n) for n in range(2, 10)}}
     c = {1: pearl(), **{n: circles(n) for n in range(2, 10)}}
+    k = {n: characters(font, n) for n in range(1, 10)}
     return {
         'bamboo-carp': b[4], 'bamboo-duck': b[2], 'bamboo-fungus': b[8], 'bamboo-lotus': b[5],
         'bamboo-peacock': b[1], 'bamboo-toad': b[3], 'bamboo-tortoise': b[7], 'bamboo-water': b[6],
         'bamboo-willow': b[9],
-        'character-earth': characters(3), 'character-fire': characters(6), 'character-heaven': characters(9),
-        'character-house': characters(5), 'character-knot': characters(8), 'character-lute': characters(4),
-        'character-opendoor': characters(1), 'character-sword': characters(2),
-        'character-thesevenstar': characters(7),
+        'character-earth': k[3], 'character-fire': k[6], 'character-heaven': k[9], 'character-house': k[5],
+        'character-knot': k[8], 'character-lute': k[4], 'character-opendoor': k[1], 'character-sword': k[2],
+        'character-thesevenstar': k[7],
         'circle-dragon': c[5], 'circle-insect': c[7], 'circle-jade': c[4], 'circle-peach': c[6],
         'circle-pearl': c[1], 'circle-phoenix': c[3], 'circle-pin': c[2], 'circle-tiger': c[8],
         'circle-unicorn': c[9],
-        'dragon-greendragon': big('fa', GREEN, 8.5), 'dragon-reddragon': big('zhong', RED, 12),
+        'dragon-greendragon': big(font, '發', GREEN), 'dragon-reddragon': big(font, '中', RED),
         'dragon-whitedragon': white_dragon(),
         'flower-bamboo': bamboo_plant() + corner_number(4, RED),
         'flower-chrys': chrysanthemum() + corner_number(3, RED),
@@ -589,8 +532,8 @@ def faces():
         'season-spring': spring() + corner_number(1, BLUE),
         'season-summer': summer() + corner_number(2, BLUE),
         'season-winter': winter() + corner_number(4, BLUE),
-        'wind-east': big('dong', INK), 'wind-north': big('bei', INK), 'wind-south': big('nan', INK),
-        'wind-west': big('xi', INK),
+        'wind-east': big(font, '東', INK), 'wind-north': big(font, '北', INK),
+        'wind-south': big(font, '南', INK), 'wind-west': big(font, '西', INK),
     }
 
 
@@ -611,11 +554,15 @@ def group(face):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    face = faces()
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument('--out', default=here, help='folder to write the pictures to (default: beside this script)')
+    parser.add_argument('--font', default=FONT_FILE, help=f'font collection holding {FONT_NAME}')
+    args = parser.parse_args()
+    face = faces(Typeface(args.font))
     for stem, art in face.items():
-        with open(os.path.join(here, stem + '.svg'), 'w', encoding='utf-8') as f:
+        with open(os.path.join(args.out, stem + '.svg'), 'w', encoding='utf-8', newline='\n') as f:
             f.write(svg(90, 120, TILE_DEFS, tile_body() + art))
-    with open(os.path.join(here, 'group.svg'), 'w', encoding='utf-8') as f:
+    with open(os.path.join(args.out, 'group.svg'), 'w', encoding='utf-8', newline='\n') as f:
         f.write(group(face))
 
 
