@@ -30,7 +30,7 @@ public:
 
     void cmdToss_Click();
     void DisplayChangedLines(const iching::Marks &marksArray);
-    void Find_Hexagrams1(const QString &Bottom_H1, const QString &Top_H1);
+    void Find_Hexagrams1(const iching::Marks &marksArray);
     void Display_Judgement(const QString &strVal);
     void cmdStartAgain_Click();
     void cmdExit_Click(int index);
