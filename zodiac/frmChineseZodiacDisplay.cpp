@@ -341,7 +341,6 @@ void frmChineseZodiacDisplay::cmdExit_Click()
 
 void frmChineseZodiacDisplay::cmdPrint_Click()
 {
-    // The sheet window joins later; until it is registered there is nothing to open.
     if (ToolWindow *sheet = windows().window(WindowId::ChineseZodiacSave)) {
         sheet->show();
         sheet->raise();
