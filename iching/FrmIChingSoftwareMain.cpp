@@ -8,6 +8,7 @@
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "shell/picture.h"
+#include "shell/picture_box.h"
 #include "shell/platform.h"
 #include "shell/text_box.h"
 #include "shell/twips.h"

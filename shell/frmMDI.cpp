@@ -1,21 +1,23 @@
 // The launcher: the parent window of every tool window, with the panel of tool choices.
 #include "frmMDI.h"
 
-#include "click_widgets.h"
+#include "click_label.h"
 #include "modHelp.h"
+#include "panel.h"
 #include "picture.h"
+#include "picture_box.h"
+#include "tool_keys_first.h"
 #include "tool_window.h"
 #include "twips.h"
 #include "ui.h"
+#include "wrap_button.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcutEvent>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -95,81 +97,6 @@ void setKeyboardOrder(frmMDI &mdi)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-// The tool window in use, if one is on screen.
-QMdiSubWindow *toolInUse(const QMdiArea *area)
-{
-    QMdiSubWindow *window = area->currentSubWindow();
-    return window && window->isVisible() ? window : nullptr;
-}
-
-const QString ToolKeysFirstName = QStringLiteral("toolKeysFirst");
-
-// The launcher shares its window with the tools, so its Alt+E and its Alt+F and Alt+H would mean two controls
-// at once while a tool with the same letters is in use: Qt then only moves the focus between the buttons, and
-// opens the two menus in turn. The tool's keys come first. The launcher deletes this before its controls.
-class ToolKeysFirst : public QObject
-{
-public:
-    explicit ToolKeysFirst(frmMDI &mdi)
-        : QObject(&mdi)
-        , m_menus(mdi.menuBar())
-        , m_area(mdi.mdiArea())
-        , m_exit(mdi.cmdMdiExit)
-    {
-        setObjectName(ToolKeysFirstName);
-        m_menus->installEventFilter(this);
-        // A tool window is activated while it loads, before it shows: its showing and hiding count too.
-        m_area->viewport()->installEventFilter(this);
-        connect(m_area, &QMdiArea::subWindowActivated, this, &ToolKeysFirst::yieldButtonKeys);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == m_area->viewport()) {
-            if (event->type() == QEvent::ChildAdded) {
-                if (auto *window = qobject_cast<QMdiSubWindow *>(static_cast<QChildEvent *>(event)->child()))
-                    window->installEventFilter(this);
-            }
-            return false;
-        }
-        if (qobject_cast<QMdiSubWindow *>(watched)) {
-            if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
-                yieldButtonKeys();
-            return false;
-        }
-        if (watched != m_menus || event->type() != QEvent::Shortcut)
-            return false;
-        QMdiSubWindow *tool = toolInUse(m_area);
-        QMenuBar *menus = tool ? tool->widget()->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-        if (!menus)
-            return false;
-        const QKeySequence key = static_cast<QShortcutEvent *>(event)->key();
-        for (QAction *action : menus->actions()) {
-            if (action->isVisible() && action->isEnabled() && QKeySequence::mnemonic(action->text()) == key) {
-                menus->setActiveAction(action);
-                return true;
-            }
-        }
-        return false;
-    }
-
-private:
-    void yieldButtonKeys()
-    {
-        const QKeySequence key = QKeySequence::mnemonic(m_exit->text());
-        bool toolHasIt = false;
-        if (QMdiSubWindow *tool = toolInUse(m_area)) {
-            for (const QAbstractButton *button : tool->findChildren<QAbstractButton *>())
-                toolHasIt = toolHasIt || (button->isVisibleTo(tool) && QKeySequence::mnemonic(button->text()) == key);
-        }
-        m_exit->setShortcut(toolHasIt ? QKeySequence() : key);
-    }
-
-    QMenuBar *m_menus;
-    QMdiArea *m_area;
-    QPushButton *m_exit;
-};
-
 } // namespace
 
 frmMDI::frmMDI(QWidget *parent)
@@ -192,7 +119,7 @@ frmMDI::frmMDI(QWidget *parent)
     createCaptions();
     createMenus();
     setKeyboardOrder(*this);
-    new ToolKeysFirst(*this);
+    m_toolKeys = new ToolKeysFirst(menuBar(), m_area, cmdMdiExit, this);
     MDIForm_Load();
     // Banners are links too, but a tool is what the user came for.
     cmdSelectOption[0]->setFocus();
@@ -201,7 +128,7 @@ frmMDI::frmMDI(QWidget *parent)
 frmMDI::~frmMDI()
 {
     // Its filters watch controls that are about to go.
-    delete findChild<QObject *>(ToolKeysFirstName, Qt::FindDirectChildrenOnly);
+    delete m_toolKeys;
     if (g_instance == this)
         g_instance = nullptr;
 }

@@ -17,6 +17,7 @@ namespace shell {
 class ClickLabel;
 class Panel;
 class PictureBox;
+class ToolKeysFirst;
 class WrapButton;
 } // namespace shell
 
@@ -79,5 +80,6 @@ private:
 
     QMdiArea *m_area;
     shell::WindowRegistry *m_windows;
+    shell::ToolKeysFirst *m_toolKeys;
     bool m_unloading = false;
 };

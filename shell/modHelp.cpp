@@ -67,7 +67,8 @@ QMenu *addHelpMenu(QMenuBar *bar, QWidget *owner, const HelpMenuNames &names)
 
 } // namespace shell
 
-#include "click_widgets.h"
+#include "click_label.h"
+#include "panel.h"
 #include "ui.h"
 
 #include <QHBoxLayout>

@@ -6,9 +6,10 @@
 #include "zodiac_look.h"
 #include "zodiac_result.h"
 
-#include "shell/click_widgets.h"
+#include "shell/click_label.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
+#include "shell/panel.h"
 #include "shell/twips.h"
 #include "shell/ui.h"
 

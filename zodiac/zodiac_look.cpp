@@ -1,8 +1,9 @@
 // The look the Zodiac windows share: paper and ink, framed groups, captions, buttons, banner links.
 #include "zodiac_look.h"
 
-#include "shell/click_widgets.h"
+#include "shell/click_label.h"
 #include "shell/modHelp.h"
+#include "shell/panel.h"
 #include "shell/twips.h"
 #include "shell/ui.h"
 

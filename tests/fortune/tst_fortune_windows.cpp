@@ -7,6 +7,8 @@
 #include "fortune/modFortunrCookies.h"
 #include "shell/frmMDI.h"
 #include "shell/picture.h"
+#include "shell/picture_box.h"
+#include "shell/picture_button.h"
 #include "support/fake_platform.h"
 
 #include <QAction>

@@ -6,6 +6,8 @@
 #include "iching/iching_windows.h"
 #include "shell/frmMDI.h"
 #include "shell/picture.h"
+#include "shell/picture_box.h"
+#include "shell/picture_button.h"
 #include "shell/text_box.h"
 #include "shell/text_scrambling.h"
 #include "shell/twips.h"

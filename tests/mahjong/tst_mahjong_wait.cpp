@@ -4,9 +4,11 @@
 #include "mahjong/mahjong_windows.h"
 #include "mahjong/modMajongOracle.h"
 #include "mahjong/oracle_widgets.h"
-#include "shell/click_widgets.h"
+#include "shell/click_label.h"
 #include "shell/frmMDI.h"
 #include "shell/picture.h"
+#include "shell/picture_box.h"
+#include "shell/picture_button.h"
 #include "support/fake_platform.h"
 
 #include <QAction>

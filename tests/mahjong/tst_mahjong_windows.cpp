@@ -8,6 +8,8 @@
 #include "mahjong/tiles.h"
 #include "shell/frmMDI.h"
 #include "shell/picture.h"
+#include "shell/picture_box.h"
+#include "shell/picture_button.h"
 #include "support/fake_platform.h"
 
 #include <QAction>

@@ -1,5 +1,4 @@
 // The launcher: opening tools, the thirteen closes, captions, hover, menus, About and Exit.
-#include "shell/click_widgets.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "shell/tool_window.h"
