@@ -27,8 +27,6 @@ namespace {
 
 frmMDI *g_instance = nullptr;
 
-const QColor BannerBlue(192, 192, 255);
-
 struct ToolButton
 {
     const char *caption;
@@ -151,13 +149,9 @@ void frmMDI::createStrips()
     Picture6->setCursor(Qt::PointingHandCursor);
     connect(Picture6, &Panel::clicked, this, [] { OpenWebPage(WebPage::HomePage); });
     connect(Picture6, &Panel::resized, this, &frmMDI::centreControls);
-    lblOrrindelBanner = named<ClickLabel>(Picture6, QStringLiteral("lblOrrindelBanner"),
-                                          QStringLiteral("Discover more calm, clever software at the Tavrenne home page"));
-    lblOrrindelBanner->setFont(verdana(9.75, true, true));
-    lblOrrindelBanner->makeLink();
-    setTextColour(lblOrrindelBanner, QColor(0, 0, 128));
-    lblOrrindelBanner->adjustSize();
-    connect(lblOrrindelBanner, &ClickLabel::clicked, this, [] { OpenWebPage(WebPage::HomePage); });
+    lblOrrindelBanner = addWebLink(Picture6, QStringLiteral("lblOrrindelBanner"),
+                                   QStringLiteral("Discover more calm, clever software at the Tavrenne home page"),
+                                   WebPage::HomePage, 9.75);
     layout->addWidget(Picture6);
 
     Picture1 = named<QWidget>(client, QStringLiteral("Picture1"));
@@ -186,14 +180,10 @@ void frmMDI::createStrips()
     cmdMdiExit->setFont(verdana(8.25, true));
     setButtonFace(cmdMdiExit);
     connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
-    Label7 = named<ClickLabel>(PicCoBrand, QStringLiteral("Label7"),
-                               QStringLiteral("Your name on these four oracles? Ask about our branding offer"));
-    Label7->setFont(verdana(8.25, true, true));
-    Label7->makeLink();
-    setTextColour(Label7, QColor(0, 0, 128));
-    Label7->adjustSize();
+    Label7 = addWebLink(PicCoBrand, QStringLiteral("Label7"),
+                        QStringLiteral("Your name on these four oracles? Ask about our branding offer"),
+                        WebPage::BrandingOffer);
     Label7->move(twips(240), (twipsY(735) - Label7->height()) / 2);
-    connect(Label7, &ClickLabel::clicked, this, [] { OpenWebPage(WebPage::BrandingOffer); });
     layout->addWidget(PicCoBrand);
 
     setCentralWidget(client);

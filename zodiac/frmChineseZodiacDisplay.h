@@ -11,11 +11,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace shell {
-class ClickLabel;
-class Panel;
-} // namespace shell
-
 class frmChineseZodiacDisplay : public shell::ToolWindow
 {
     Q_OBJECT
@@ -71,10 +66,6 @@ public:
     QPushButton *cmdBack;
     QPushButton *cmdExit;
     QPushButton *cmdPrint;
-    shell::ClickLabel *Label14;
-    shell::Panel *fraFullBrand;
-    shell::ClickLabel *lblCobrand;
-    shell::ClickLabel *lblFullBrand;
 
     QAction *mnuPrint;
     QAction *mnuBack;

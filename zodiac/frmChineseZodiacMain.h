@@ -15,11 +15,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace shell {
-class ClickLabel;
-class Panel;
-} // namespace shell
-
 class frmChineseZodiacMain : public shell::ToolWindow
 {
     Q_OBJECT
@@ -44,11 +39,6 @@ public:
     QComboBox *cboYear;
     QPushButton *cmdProceed;
     QPushButton *cmdOpen;
-    shell::ClickLabel *Label14;
-    shell::ClickLabel *Label3;
-    shell::Panel *fraFullBrand;
-    shell::ClickLabel *lblCobrand;
-    shell::ClickLabel *lblFullBrand;
 
 protected:
     void Form_Load() override;
