@@ -2,16 +2,14 @@
 #include "scenarios.h"
 
 #include "measure.h"
+#include "tools.h"
 
-#include "fortune/fortune_windows.h"
 #include "fortune/frmFortuneCookieDisplay.h"
 #include "fortune/frmFortuneCookieMain.h"
 #include "iching/FrmIChingSoftwareMain.h"
 #include "iching/frmIChingSoftwareStart.h"
-#include "iching/iching_windows.h"
 #include "mahjong/frmMahjongOracleDisplay.h"
 #include "mahjong/frmMahjongOracleMain.h"
-#include "mahjong/mahjong_windows.h"
 #include "shell/frmMDI.h"
 #include "shell/instance_lock.h"
 #include "shell/qt_platform.h"
@@ -22,7 +20,6 @@
 #include "zodiac/frmChineseZodiacDisplay.h"
 #include "zodiac/frmChineseZodiacMain.h"
 #include "zodiac/frmChineseZodiacSave.h"
-#include "zodiac/zodiac_windows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -275,14 +272,6 @@ private:
 };
 
 } // namespace
-
-void registerTools(frmMDI &mdi)
-{
-    fortune::registerWindows(mdi);
-    iching::registerWindows(mdi);
-    zodiac::registerWindows(mdi);
-    mahjong::registerWindows(mdi);
-}
 
 int runLauncherStart(int argc, char *argv[], QTextStream &out)
 {
