@@ -282,6 +282,9 @@ int runLauncherStart(int argc, char *argv[], QTextStream &out)
     watcher.arm();
     shell::InstanceLock lock;
     shell::installQtPlatform(&lock);
+    // A box would wait for a click that never comes: answered at once, and reported.
+    testsupport::FakeMessageBoxes boxes;
+    shell::platform().messages = &boxes;
     const auto launcher = shell::StartApplication(lock, registerTools);
     if (!launcher) {
         out << "error the launcher did not start\n";
@@ -291,6 +294,8 @@ int runLauncherStart(int argc, char *argv[], QTextStream &out)
         out << "error the launcher painted no frame\n";
         return 1;
     }
+    if (!boxes.shown.empty())
+        out << "error the launcher raised message boxes: " << boxes.texts().join(QStringLiteral(" | ")) << '\n';
     // The next copy must find the lock free, not stale.
     reportStartAndEnd(out, mainNs, monotonicNs(), [&lock] { lock.release(); });
 }
