@@ -54,6 +54,7 @@ struct Caption
     int top, width, height;
 };
 
+// clang-format off
 constexpr std::array<Caption, 7> kCaptions{{
     {"Welcome to Tavrenne", qRgb(0, 255, 255), 12, true, 240, 4065, 270},
     {"Chinese Divination is an age old subject, the origin of which is unknown till date. Astrology & "
@@ -69,12 +70,14 @@ constexpr std::array<Caption, 7> kCaptions{{
     {"IChing Software", qRgb(0, 255, 0), 12, true, 3400, 2160, 270},
     {"Mahjong Oracle", qRgb(255, 0, 0), 12, true, 4920, 2070, 270},
 }};
+// clang-format on
 
 // Caption index 3 to 6 opens the tool of button index 0 to 3.
 constexpr qint16 FirstLinkCaption = 3;
 constexpr qint16 LastLinkCaption = 6;
 
 // Closes every tool window; the second pass catches those a close handler reopened.
+// clang-format off
 constexpr std::array<WindowId, 13> kCloseOrder{
     WindowId::ChineseZodiacDisplay, WindowId::ChineseZodiacMain,   WindowId::ChineseZodiacSave,
     WindowId::FortuneCookieDisplay, WindowId::FortuneCookieMain,   WindowId::IChingSoftwareMain,
@@ -82,15 +85,18 @@ constexpr std::array<WindowId, 13> kCloseOrder{
     WindowId::ChineseZodiacDisplay, WindowId::FortuneCookieDisplay, WindowId::MahjongOracleDisplay,
     WindowId::IChingSoftwareStart,
 };
+// clang-format on
 
 // Tab follows the screen, not the order of creation: the banner, the tools left to right,
 // their captions top to bottom, then the foot strip.
 void setKeyboardOrder(frmMDI &mdi)
 {
+    // clang-format off
     const std::array<QWidget *, 11> order{mdi.lblOrrindelBanner, mdi.cmdSelectOption[0], mdi.cmdSelectOption[2],
                                           mdi.cmdSelectOption[1],  mdi.cmdSelectOption[3], mdi.lblCaption[3],
                                           mdi.lblCaption[5],       mdi.lblCaption[4],      mdi.lblCaption[6],
                                           mdi.cmdMdiExit,          mdi.Label7};
+    // clang-format on
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
