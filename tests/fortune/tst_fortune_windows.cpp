@@ -9,7 +9,7 @@
 #include "shell/picture.h"
 #include "shell/picture_box.h"
 #include "shell/picture_button.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,15 +19,25 @@
 
 using testsupport::largestBelowOne;
 
-class TestFortuneWindows : public QObject
+class TestFortuneWindows : public testsupport::GuiTest
 {
     Q_OBJECT
+public:
+    TestFortuneWindows()
+        : GuiTest(fortune::registerWindows, QSize(1100, 800))
+    {
+    }
 
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
+protected:
+    void afterLauncher() override
+    {
+        m_mdi->cmdSelectOption_Click(1);
+        QVERIFY(cookies() && cookies()->isVisible());
+    }
 
-    frmFortuneCookieMain *cookies() { return m_mdi->windows().find<frmFortuneCookieMain>(); }
-    frmFortuneCookieDisplay *result() { return m_mdi->windows().find<frmFortuneCookieDisplay>(); }
+private:
+    frmFortuneCookieMain *cookies() { return tool<frmFortuneCookieMain>(); }
+    frmFortuneCookieDisplay *result() { return tool<frmFortuneCookieDisplay>(); }
 
     int openedVisible()
     {
@@ -37,24 +47,6 @@ class TestFortuneWindows : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        m_mdi = std::make_unique<frmMDI>();
-        fortune::registerWindows(*m_mdi);
-        m_mdi->resize(1100, 800);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
-        m_mdi->cmdSelectOption_Click(1);
-        QVERIFY(cookies() && cookies()->isVisible());
-    }
-
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-    }
-
     void drawTurnsRIntoARow_data()
     {
         QTest::addColumn<double>("r");

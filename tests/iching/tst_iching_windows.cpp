@@ -12,7 +12,7 @@
 #include "shell/text_scrambling.h"
 #include "shell/twips.h"
 #include "shell/update_reminder.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,15 +26,27 @@
 
 using namespace shell;
 
-class TestIChingWindows : public QObject
+class TestIChingWindows : public testsupport::GuiTest
 {
     Q_OBJECT
+public:
+    TestIChingWindows()
+        : GuiTest(iching::registerWindows, QSize(1200, 900))
+    {
+    }
 
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
+protected:
+    void beforeLauncher() override
+    {
+        iching::setPicturesFolder(QString());
+        frmIChingSoftwareStart::userName.clear();
+        frmIChingSoftwareStart::userQuestion.clear();
+    }
+    void afterLauncherClosed() override { iching::setPicturesFolder(QString()); }
 
-    frmIChingSoftwareStart *question() { return m_mdi->windows().find<frmIChingSoftwareStart>(); }
-    FrmIChingSoftwareMain *casting() { return m_mdi->windows().find<FrmIChingSoftwareMain>(); }
+private:
+    frmIChingSoftwareStart *question() { return tool<frmIChingSoftwareStart>(); }
+    FrmIChingSoftwareMain *casting() { return tool<FrmIChingSoftwareMain>(); }
 
     void openTool() { m_mdi->cmdSelectOption_Click(2); }
 
@@ -82,26 +94,6 @@ class TestIChingWindows : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        iching::setPicturesFolder(QString());
-        frmIChingSoftwareStart::userName.clear();
-        frmIChingSoftwareStart::userQuestion.clear();
-        m_mdi = std::make_unique<frmMDI>();
-        iching::registerWindows(*m_mdi);
-        m_mdi->resize(1200, 900);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
-    }
-
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-        iching::setPicturesFolder(QString());
-    }
-
     void launcherShowsOnlyTheQuestionForm_data()
     {
         QTest::addColumn<bool>("byCaption");

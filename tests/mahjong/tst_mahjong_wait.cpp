@@ -9,7 +9,7 @@
 #include "shell/picture.h"
 #include "shell/picture_box.h"
 #include "shell/picture_button.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -44,39 +44,31 @@ void during(int ms, std::function<void()> what)
 
 } // namespace
 
-class TestMahjongWait : public QObject
+class TestMahjongWait : public testsupport::GuiTest
 {
     Q_OBJECT
-
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
-
-    frmMahjongOracleMain *drawForm() { return m_mdi->windows().find<frmMahjongOracleMain>(); }
-    frmMahjongOracleDisplay *result() { return m_mdi->windows().find<frmMahjongOracleDisplay>(); }
-
-    qint16 m_programPause = 0;
-
-private slots:
-    void initTestCase() { m_programPause = frmMahjongOracleMain::drawPause(); }
-
-    void init()
+public:
+    TestMahjongWait()
+        : GuiTest(mahjong::registerWindows, QSize(1100, 860))
     {
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        m_mdi = std::make_unique<frmMDI>();
-        mahjong::registerWindows(*m_mdi);
-        m_mdi->resize(1100, 860);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
+    }
+
+protected:
+    void afterLauncher() override
+    {
         m_mdi->cmdSelectOption_Click(3);
         QVERIFY(drawForm());
         frmMahjongOracleMain::setDrawPause(1);
     }
 
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-    }
+private:
+    frmMahjongOracleMain *drawForm() { return tool<frmMahjongOracleMain>(); }
+    frmMahjongOracleDisplay *result() { return tool<frmMahjongOracleDisplay>(); }
+
+    qint16 m_programPause = 0;
+
+private slots:
+    void initTestCase() { m_programPause = frmMahjongOracleMain::drawPause(); }
 
     void theProgramWaitsThreeSeconds()
     {

@@ -10,7 +10,7 @@
 #include "shell/picture.h"
 #include "shell/picture_box.h"
 #include "shell/picture_button.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
 
 #include <QAction>
 #include <QLabel>
@@ -60,15 +60,25 @@ bool fits(const QLabel *label)
 
 } // namespace
 
-class TestMahjongWindows : public QObject
+class TestMahjongWindows : public testsupport::GuiTest
 {
     Q_OBJECT
+public:
+    TestMahjongWindows()
+        : GuiTest(mahjong::registerWindows, QSize(1100, 860))
+    {
+    }
 
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
+protected:
+    void afterLauncher() override
+    {
+        m_mdi->cmdSelectOption_Click(3);
+        QVERIFY(drawForm() && drawForm()->isVisible());
+    }
 
-    frmMahjongOracleMain *drawForm() { return m_mdi->windows().find<frmMahjongOracleMain>(); }
-    frmMahjongOracleDisplay *result() { return m_mdi->windows().find<frmMahjongOracleDisplay>(); }
+private:
+    frmMahjongOracleMain *drawForm() { return tool<frmMahjongOracleMain>(); }
+    frmMahjongOracleDisplay *result() { return tool<frmMahjongOracleDisplay>(); }
 
     void drawWith(double r)
     {
@@ -90,24 +100,6 @@ class TestMahjongWindows : public QObject
 
 private slots:
     void initTestCase() { frmMahjongOracleMain::setDrawPause(0); }
-
-    void init()
-    {
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        m_mdi = std::make_unique<frmMDI>();
-        mahjong::registerWindows(*m_mdi);
-        m_mdi->resize(1100, 860);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
-        m_mdi->cmdSelectOption_Click(3);
-        QVERIFY(drawForm() && drawForm()->isVisible());
-    }
-
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-    }
 
     void theLauncherOpensTheTool_data()
     {

@@ -1,24 +1,21 @@
 // Every window as a screen-reader or keyboard user meets it: names, links, pictures, mnemonics and Tab.
-#include "fortune/fortune_windows.h"
 #include "fortune/frmFortuneCookieDisplay.h"
 #include "fortune/frmFortuneCookieMain.h"
 #include "iching/FrmIChingSoftwareMain.h"
 #include "iching/frmIChingSoftwareStart.h"
-#include "iching/iching_windows.h"
 #include "mahjong/frmMahjongOracleDisplay.h"
 #include "mahjong/frmMahjongOracleMain.h"
-#include "mahjong/mahjong_windows.h"
 #include "shell/click_label.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "shell/picture_box.h"
 #include "shell/picture_button.h"
 #include "shell/text_box.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
+#include "tools.h"
 #include "zodiac/frmChineseZodiacDisplay.h"
 #include "zodiac/frmChineseZodiacMain.h"
 #include "zodiac/frmChineseZodiacSave.h"
-#include "zodiac/zodiac_windows.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -99,19 +96,20 @@ QAccessibleInterface *accessible(QObject *object)
 
 } // namespace
 
-class TestAccessibility : public QObject
+class TestAccessibility : public testsupport::GuiTest
 {
     Q_OBJECT
-
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
-    QPointer<frmAbout> m_about;
-
-    template<class T>
-    T *tool()
+public:
+    TestAccessibility()
+        : GuiTest(registerTools, QSize(1280, 1000))
     {
-        return m_mdi->windows().find<T>();
     }
+
+protected:
+    void afterLauncherClosed() override { delete m_about; }
+
+private:
+    QPointer<frmAbout> m_about;
 
     // Brings up a window the way a user reaches it and returns it; the launcher stands for itself.
     QWidget *open(const QString &window)
@@ -224,27 +222,6 @@ class TestAccessibility : public QObject
 
 private slots:
     void initTestCase() { frmMahjongOracleMain::setDrawPause(0); }
-
-    void init()
-    {
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        m_mdi = std::make_unique<frmMDI>();
-        fortune::registerWindows(*m_mdi);
-        iching::registerWindows(*m_mdi);
-        zodiac::registerWindows(*m_mdi);
-        mahjong::registerWindows(*m_mdi);
-        m_mdi->resize(1280, 1000);
-        m_mdi->show();
-        m_mdi->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_mdi.get()));
-    }
-
-    void cleanup()
-    {
-        delete m_about;
-        m_mdi.reset();
-        m_fakes.reset();
-    }
 
     void everyControlAPersonUsesHasAName_data() { addWindowRows(); }
 

@@ -3,7 +3,7 @@
 #include "shell/frmMDI.h"
 #include "shell/tool_window.h"
 #include "shell/web_pages.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +16,7 @@
 #include <QTimer>
 
 using namespace shell;
+using testsupport::control;
 
 namespace {
 
@@ -57,15 +58,6 @@ void registerAll(frmMDI &mdi)
         mdi.windows().registerFactory(id, [&mdi, id] { return new RecordingWindow(mdi, id); });
 }
 
-template<class T>
-T *child(QObject *parent, const QString &name)
-{
-    T *found = parent->findChild<T *>(name);
-    if (!found)
-        qWarning("no control named %s", qPrintable(name));
-    return found;
-}
-
 void click(QWidget *widget)
 {
     const QPoint centre = widget->rect().center();
@@ -83,31 +75,19 @@ void moveOver(QWidget *widget)
 
 Q_DECLARE_METATYPE(shell::WindowId)
 
-class TestLauncher : public QObject
+class TestLauncher : public testsupport::GuiTest
 {
     Q_OBJECT
+public:
+    TestLauncher()
+        : GuiTest(registerAll, QSize(1000, 700))
+    {
+    }
 
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
+protected:
+    void beforeLauncher() override { g_log.clear(); }
 
 private slots:
-    void init()
-    {
-        g_log.clear();
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        m_mdi = std::make_unique<frmMDI>();
-        registerAll(*m_mdi);
-        m_mdi->resize(1000, 700);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
-    }
-
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-    }
-
     void showsTitleStripsAndEveryControl()
     {
         // A missing or misnamed control breaks every journey that starts here.
@@ -115,22 +95,22 @@ private slots:
         const QStringList captions{QStringLiteral("Chinese Zodiac Software"), QStringLiteral("Fortune Cookie"),
                                    QStringLiteral("IChing Software"), QStringLiteral("Mahjong Oracle")};
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(child<QPushButton>(m_mdi.get(), QStringLiteral("cmdSelectOption(%1)").arg(i))->text(), captions[i]);
+            QCOMPARE(control<QPushButton>(m_mdi.get(), QStringLiteral("cmdSelectOption(%1)").arg(i))->text(), captions[i]);
         // Seen left to right: Zodiac, I Ching, Fortune Cookie, Mahjong.
         QVERIFY(m_mdi->cmdSelectOption[0]->x() < m_mdi->cmdSelectOption[2]->x());
         QVERIFY(m_mdi->cmdSelectOption[2]->x() < m_mdi->cmdSelectOption[1]->x());
         QVERIFY(m_mdi->cmdSelectOption[1]->x() < m_mdi->cmdSelectOption[3]->x());
         for (int i = 0; i < 7; ++i)
-            QVERIFY(child<QLabel>(m_mdi.get(), QStringLiteral("lblCaption(%1)").arg(i))->isVisible());
+            QVERIFY(control<QLabel>(m_mdi.get(), QStringLiteral("lblCaption(%1)").arg(i))->isVisible());
         // Read top to bottom the links are Zodiac, I Ching, Fortune Cookie, Mahjong.
         QVERIFY(m_mdi->lblCaption[3]->y() < m_mdi->lblCaption[5]->y());
         QVERIFY(m_mdi->lblCaption[5]->y() < m_mdi->lblCaption[4]->y());
         QVERIFY(m_mdi->lblCaption[4]->y() < m_mdi->lblCaption[6]->y());
         for (const char *name : {"Picture6", "lblOrrindelBanner", "Picture1", "picButtonContainer", "Picture2",
                                  "Picture3", "Picture4", "Picture5", "picMain", "PicCoBrand", "cmdMdiExit", "Label7"})
-            QVERIFY2(child<QWidget>(m_mdi.get(), QString::fromLatin1(name))->isVisible(), name);
+            QVERIFY2(control<QWidget>(m_mdi.get(), QString::fromLatin1(name))->isVisible(), name);
         QCOMPARE(m_mdi->cmdMdiExit->text(), QStringLiteral("&Exit"));
-        QCOMPARE(child<QAction>(m_mdi.get(), QStringLiteral("mnuExit"))->text(), QStringLiteral("E&xit"));
+        QCOMPARE(control<QAction>(m_mdi.get(), QStringLiteral("mnuExit"))->text(), QStringLiteral("E&xit"));
     }
 
     void controlsStayCentredWhenTheLauncherIsResized()
@@ -294,7 +274,7 @@ private slots:
 
     void helpEntriesAndBannersOpenTheirPages_data()
     {
-        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("page");
         QTest::newRow("mnuOnline") << QStringLiteral("mnuOnline") << int(WebPage::OnlineHelp);
         QTest::newRow("mnuVisit") << QStringLiteral("mnuVisit") << int(WebPage::HomePage);
@@ -307,12 +287,12 @@ private slots:
     void helpEntriesAndBannersOpenTheirPages()
     {
         // Each link must lead to its own page, and never to a real browser in a test.
-        QFETCH(QString, control);
+        QFETCH(QString, name);
         QFETCH(int, page);
-        if (auto *action = m_mdi->findChild<QAction *>(control))
+        if (auto *action = m_mdi->findChild<QAction *>(name))
             action->trigger();
         else
-            QTest::mouseClick(child<QWidget>(m_mdi.get(), control), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+            QTest::mouseClick(control<QWidget>(m_mdi.get(), name), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
         QCOMPARE(m_fakes->webPages.opened.size(), size_t(1));
         QCOMPARE(m_fakes->webPages.opened.front(), webPageAddress(WebPage(page)));
     }
@@ -344,7 +324,7 @@ private slots:
             QCOMPARE(box->cmdOK->text(), QStringLiteral("&OK"));
             box->cmdOK->click();
         });
-        child<QAction>(m_mdi.get(), QStringLiteral("mnuAbout"))->trigger();
+        control<QAction>(m_mdi.get(), QStringLiteral("mnuAbout"))->trigger();
         QVERIFY(seen);
         QTRY_VERIFY(m_mdi->findChild<frmAbout *>() == nullptr);
         QCOMPARE(m_fakes->webPages.opened.size(), size_t(2));
@@ -366,7 +346,7 @@ private slots:
         QFETCH(bool, byMenu);
         click(m_mdi->cmdSelectOption[1]);
         if (byMenu)
-            child<QAction>(m_mdi.get(), QStringLiteral("mnuExit"))->trigger();
+            control<QAction>(m_mdi.get(), QStringLiteral("mnuExit"))->trigger();
         else
             m_mdi->cmdMdiExit->click();
         QVERIFY(g_log.contains(QStringLiteral("unload frmFortuneCookieMain")));

@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+
 class TestSheetPrinting : public QObject
 {
     Q_OBJECT
@@ -65,18 +66,18 @@ private slots:
         sheet->cmdPrint->click();
         QVERIFY(fakes.messages.shown.empty());
 
-        // The queue writes the file when the job is done; wait until it stops growing.
-        QElapsedTimer waited;
-        waited.start();
+        // The queue writes the file when the job is done: complete once it has not grown for half a second.
         qint64 lastSize = -1;
-        while (waited.elapsed() < 60000) {
+        QElapsedTimer unchanged;
+        const auto complete = [&] {
             const qint64 size = QFileInfo(output).size();
-            if (size > 0 && size == lastSize)
-                break;
-            lastSize = size;
-            QTest::qWait(500);
-        }
-        QVERIFY2(QFileInfo(output).size() > 0, "nothing was printed");
+            if (size != lastSize) {
+                lastSize = size;
+                unchanged.start();
+            }
+            return size > 0 && unchanged.elapsed() >= 500;
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(complete(), "nothing was printed", 60000);
 
         const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), output, QStringLiteral("-")})
                                  .simplified();

@@ -2,7 +2,7 @@
 // files, failed saves, safe links, and printing without a printer.
 #include "shell/frmMDI.h"
 #include "shell/text_scrambling.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
 #include "zodiac/frmChineseZodiacDisplay.h"
 #include "zodiac/frmChineseZodiacMain.h"
 #include "zodiac/frmChineseZodiacSave.h"
@@ -51,17 +51,30 @@ QByteArray scrambledLines(const QStringList &lines)
 
 } // namespace
 
-class TestZodiacSheet : public QObject
+class TestZodiacSheet : public testsupport::GuiTest
 {
     Q_OBJECT
+public:
+    TestZodiacSheet()
+        : GuiTest(zodiac::registerWindows, QSize(1280, 900))
+    {
+    }
 
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
+protected:
+    void beforeLauncher() override
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        zodiac::ZodiacResult = zodiac::ZodiacReading();
+        frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo(); };
+    }
+    void afterLauncherClosed() override { frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo::defaultPrinter(); }; }
+
+private:
     std::unique_ptr<QTemporaryDir> m_dir;
 
-    frmChineseZodiacMain *entry() { return m_mdi->windows().find<frmChineseZodiacMain>(); }
-    frmChineseZodiacDisplay *result() { return m_mdi->windows().find<frmChineseZodiacDisplay>(); }
-    frmChineseZodiacSave *sheet() { return m_mdi->windows().find<frmChineseZodiacSave>(); }
+    frmChineseZodiacMain *entry() { return tool<frmChineseZodiacMain>(); }
+    frmChineseZodiacDisplay *result() { return tool<frmChineseZodiacDisplay>(); }
+    frmChineseZodiacSave *sheet() { return tool<frmChineseZodiacSave>(); }
 
     void read(const QString &name, int sex, int day, const QString &month, int year)
     {
@@ -84,26 +97,6 @@ class TestZodiacSheet : public QObject
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
 private slots:
-    void init()
-    {
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        m_dir = std::make_unique<QTemporaryDir>();
-        zodiac::ZodiacResult = zodiac::ZodiacReading();
-        frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo(); };
-        m_mdi = std::make_unique<frmMDI>();
-        zodiac::registerWindows(*m_mdi);
-        m_mdi->resize(1280, 900);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
-    }
-
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-        frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo::defaultPrinter(); };
-    }
-
     void sheetHoldsFifteenStyledRunsEachFollowedByTwoEmptyLines()
     {
         // A run in the wrong style or without its spacing prints a sheet that reads as one blur.

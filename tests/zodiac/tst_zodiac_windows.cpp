@@ -6,7 +6,7 @@
 #include "zodiac/zodiac_windows.h"
 #include "shell/frmMDI.h"
 #include "shell/web_pages.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -70,15 +70,21 @@ QMap<QString, QString> shownOn(frmChineseZodiacDisplay *display)
 
 } // namespace
 
-class TestZodiacWindows : public QObject
+class TestZodiacWindows : public testsupport::GuiTest
 {
     Q_OBJECT
+public:
+    TestZodiacWindows()
+        : GuiTest(zodiac::registerWindows, QSize(1280, 900))
+    {
+    }
 
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
+protected:
+    void beforeLauncher() override { ZodiacResult = ZodiacReading(); }
 
-    frmChineseZodiacMain *entry() { return m_mdi->windows().find<frmChineseZodiacMain>(); }
-    frmChineseZodiacDisplay *result() { return m_mdi->windows().find<frmChineseZodiacDisplay>(); }
+private:
+    frmChineseZodiacMain *entry() { return tool<frmChineseZodiacMain>(); }
+    frmChineseZodiacDisplay *result() { return tool<frmChineseZodiacDisplay>(); }
 
     void enter(const QString &name, int sex, int day, int month, int year)
     {
@@ -129,23 +135,6 @@ class TestZodiacWindows : public QObject
     }
 
 private slots:
-    void init()
-    {
-        ZodiacResult = ZodiacReading();
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        m_mdi = std::make_unique<frmMDI>();
-        zodiac::registerWindows(*m_mdi);
-        m_mdi->resize(1280, 900);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
-    }
-
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-    }
-
     void toolOpensFromItsButtonAndItsLinkCaption_data()
     {
         QTest::addColumn<bool>("caption");

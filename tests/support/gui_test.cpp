@@ -1,0 +1,35 @@
+// What every window test shares: the fake platform and a launcher on screen.
+#include "gui_test.h"
+
+#include <QTest>
+
+namespace testsupport {
+
+GuiTest::GuiTest(Registration registerWindows, QSize launcherSize)
+    : m_registerWindows(std::move(registerWindows))
+    , m_launcherSize(launcherSize)
+{
+}
+
+void GuiTest::init()
+{
+    m_fakes = std::make_unique<FakePlatform>();
+    beforeLauncher();
+    m_mdi = std::make_unique<frmMDI>();
+    if (m_registerWindows)
+        m_registerWindows(*m_mdi);
+    m_mdi->resize(m_launcherSize);
+    m_mdi->show();
+    m_mdi->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_mdi.get()));
+    afterLauncher();
+}
+
+void GuiTest::cleanup()
+{
+    m_mdi.reset();
+    m_fakes.reset();
+    afterLauncherClosed();
+}
+
+} // namespace testsupport

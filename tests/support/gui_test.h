@@ -1,0 +1,63 @@
+// What every window test shares: the fake platform, and a launcher with the windows a test registers,
+// shown before each test and destroyed after it.
+#pragma once
+
+#include "fake_platform.h"
+
+#include "shell/frmMDI.h"
+
+#include <QObject>
+#include <QSize>
+
+#include <functional>
+#include <memory>
+
+namespace testsupport {
+
+class GuiTest : public QObject
+{
+    Q_OBJECT
+public:
+    using Registration = std::function<void(frmMDI &)>;
+    explicit GuiTest(Registration registerWindows, QSize launcherSize = QSize(1280, 1000));
+
+protected slots:
+    void init();
+    void cleanup();
+
+protected:
+    // Before the launcher is made: state its windows read as they load is reset here.
+    virtual void beforeLauncher() {}
+    // Once the launcher is on screen, e.g. to open the tool under test.
+    virtual void afterLauncher() {}
+    // After the launcher is gone.
+    virtual void afterLauncherClosed() {}
+
+    // The open tool window of that kind, or nullptr.
+    template<class T>
+    T *tool() const
+    {
+        return m_mdi->windows().find<T>();
+    }
+
+    std::unique_ptr<FakePlatform> m_fakes;
+    std::unique_ptr<frmMDI> m_mdi;
+
+private:
+    Registration m_registerWindows;
+    QSize m_launcherSize;
+};
+
+// The control named `name` inside `parent`. A missing one ends the run naming it, as every later step would
+// only fail on a null pointer.
+template<class T>
+T *control(const QObject *parent, const QString &name)
+{
+    T *found = parent->findChild<T *>(name);
+    if (!found)
+        qFatal("%s has no %s named \"%s\"", qPrintable(parent->objectName()), T::staticMetaObject.className(),
+               qPrintable(name));
+    return found;
+}
+
+} // namespace testsupport
