@@ -17,6 +17,7 @@
 #include "shell/text_box.h"
 #include "shell/tool_window.h"
 #include "support/fake_platform.h"
+#include "support/gui_test.h"
 #include "zodiac/frmChineseZodiacDisplay.h"
 #include "zodiac/frmChineseZodiacMain.h"
 #include "zodiac/frmChineseZodiacSave.h"
@@ -34,6 +35,7 @@
 
 using shell::ToolWindow;
 using shell::WindowId;
+using testsupport::control;
 
 namespace bench {
 
@@ -146,8 +148,9 @@ public:
             auto *question = m_mdi.windows().find<frmIChingSoftwareStart>();
             if (!expectShown(question, "the I Ching question form"))
                 return;
-            question->txtName->setText(QStringLiteral("Benchmark"));
-            question->txtQuestion->setText(QStringLiteral("Will the figures hold?"));
+            control<QLineEdit>(question, QStringLiteral("txtName"))->setText(QStringLiteral("Benchmark"));
+            control<shell::TextBox>(question, QStringLiteral("txtQuestion"))
+                ->setText(QStringLiteral("Will the figures hold?"));
             question->cmdProceed_Click();
             auto *casting = m_mdi.windows().find<FrmIChingSoftwareMain>();
             if (!expectShown(casting, "the I Ching casting window"))
@@ -157,7 +160,7 @@ public:
                 for (int toss = 0; toss < 6; ++toss)
                     casting->cmdToss_Click();
             });
-            if (casting->lblJudgement->text().isEmpty()) {
+            if (control<QLabel>(casting, QStringLiteral("lblJudgement"))->text().isEmpty()) {
                 fail(QStringLiteral("six tosses gave no reading"));
                 return;
             }
@@ -171,11 +174,12 @@ public:
         auto *entry = m_mdi.windows().find<frmChineseZodiacMain>();
         if (!expectShown(entry, "the Zodiac entry form"))
             return nullptr;
-        entry->txtName->setText(QStringLiteral("Benchmark"));
-        entry->optSex[run % 2]->setChecked(true);
-        entry->cboDate->setCurrentIndex(run % 28);
-        entry->cboMonth->setCurrentIndex(run % 12);
-        entry->cboYear->setCurrentIndex((run * 7) % entry->cboYear->count());
+        control<QLineEdit>(entry, QStringLiteral("txtName"))->setText(QStringLiteral("Benchmark"));
+        control<QRadioButton>(entry, QStringLiteral("optSex(%1)").arg(run % 2))->setChecked(true);
+        control<QComboBox>(entry, QStringLiteral("cboDate"))->setCurrentIndex(run % 28);
+        control<QComboBox>(entry, QStringLiteral("cboMonth"))->setCurrentIndex(run % 12);
+        control<QComboBox>(entry, QStringLiteral("cboYear"))
+            ->setCurrentIndex((run * 7) % control<QComboBox>(entry, QStringLiteral("cboYear"))->count());
         settle();
         const std::size_t boxes = m_messages.shown.size();
         const double ms = timeToFrame([entry] { entry->cmdProceed_Click(); });

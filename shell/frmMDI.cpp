@@ -87,20 +87,6 @@ constexpr std::array<WindowId, 13> kCloseOrder{
 };
 // clang-format on
 
-// Tab follows the screen, not the order of creation: the banner, the tools left to right,
-// their captions top to bottom, then the foot strip.
-void setKeyboardOrder(frmMDI &mdi)
-{
-    // clang-format off
-    const std::array<QWidget *, 11> order{mdi.lblOrrindelBanner, mdi.cmdSelectOption[0], mdi.cmdSelectOption[2],
-                                          mdi.cmdSelectOption[1],  mdi.cmdSelectOption[3], mdi.lblCaption[3],
-                                          mdi.lblCaption[5],       mdi.lblCaption[4],      mdi.lblCaption[6],
-                                          mdi.cmdMdiExit,          mdi.Label7};
-    // clang-format on
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
 } // namespace
 
 frmMDI::frmMDI(QWidget *parent)
@@ -122,7 +108,7 @@ frmMDI::frmMDI(QWidget *parent)
     createButtons();
     createCaptions();
     createMenus();
-    setKeyboardOrder(*this);
+    setKeyboardOrder();
     m_toolKeys = new ToolKeysFirst(menuBar(), m_area, cmdMdiExit, this);
     MDIForm_Load();
     // Banners are links too, but a tool is what the user came for.
@@ -255,6 +241,20 @@ void frmMDI::createMenus()
     mnuFile = addFileMenu(menuBar());
     mnuExit = addMenuEntry(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
     mnuHelp = addHelpMenu(menuBar(), this);
+}
+
+// Tab follows the screen, not the order of creation: the banner, the tools left to right,
+// their captions top to bottom, then the foot strip.
+void frmMDI::setKeyboardOrder()
+{
+    // clang-format off
+    const std::array<QWidget *, 11> order{lblOrrindelBanner, cmdSelectOption[0], cmdSelectOption[2],
+                                          cmdSelectOption[1], cmdSelectOption[3], lblCaption[3],
+                                          lblCaption[5],      lblCaption[4],      lblCaption[6],
+                                          cmdMdiExit,         Label7};
+    // clang-format on
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void frmMDI::MDIForm_Load()

@@ -48,6 +48,10 @@ public:
     void mnuExit_Click();
     void MDIForm_Unload();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
     shell::Panel *Picture6;
     shell::ClickLabel *lblOrrindelBanner;
     QWidget *Picture1;
@@ -66,14 +70,11 @@ public:
     QAction *mnuExit;
     QMenu *mnuHelp;
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
     void createStrips();
     void createButtons();
     void createCaptions();
     void createMenus();
+    void setKeyboardOrder();
     void closeToolWindows();
     void openTool(qint16 buttonIndex);
     void centreControls();

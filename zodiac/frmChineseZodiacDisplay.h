@@ -29,6 +29,11 @@ public:
     void mnuExit_Click();
     void mnuPrint_Click();
 
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
     QGroupBox *fraStarUserDetails;
     QLabel *lblName;
     QLabel *lblDOBDesc;
@@ -38,7 +43,6 @@ public:
     QLabel *Label13;
     QLabel *lblChineseElement;
     QPlainTextEdit *txtChineseElement;
-
     QGroupBox *fraStarUserSignDetails;
     QLabel *Label4;
     QLineEdit *txtRulingPlanet;
@@ -62,16 +66,10 @@ public:
     QLineEdit *txtLuckyMonth;
     QLabel *Label10;
     QPlainTextEdit *txtFamousPersons;
-
     QPushButton *cmdBack;
     QPushButton *cmdExit;
     QPushButton *cmdPrint;
-
     QAction *mnuPrint;
     QAction *mnuBack;
     QAction *mnuExit;
-
-protected:
-    void Form_Load() override;
-    void Form_Unload() override;
 };

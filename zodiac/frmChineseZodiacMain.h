@@ -28,6 +28,10 @@ public:
     // The controls as Proceed reads them.
     zodiac::BirthEntries entries() const;
 
+protected:
+    void Form_Load() override;
+
+private:
     QGroupBox *fraDetails;
     QLabel *Label1;
     QLineEdit *txtName;
@@ -40,9 +44,5 @@ public:
     QPushButton *cmdProceed;
     QPushButton *cmdOpen;
 
-protected:
-    void Form_Load() override;
-
-private:
     zodiac::ChineseYearTable m_yearTable;
 };

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 
+using testsupport::control;
 using testsupport::largestBelowOne;
 
 class TestFortuneWindows : public testsupport::GuiTest
@@ -79,11 +80,18 @@ private slots:
         // Cookies out of order or a missing instruction mislead the user.
         frmFortuneCookieMain *form = cookies();
         QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Fortune Cookie"));
-        QCOMPARE(form->lblCaption->text(), QStringLiteral("Click On Any One Cookie to Know Your Fortune"));
-        QVERIFY(form->Label1->text().contains(QStringLiteral("cones with an easy-to-use interface")));
-        QVERIFY(form->picTwo->x() < form->picOne->x());
-        QVERIFY(form->picOne->x() < form->picThree->x());
-        for (auto *cookie : {form->picOne, form->picTwo, form->picThree}) {
+        QCOMPARE(control<QLabel>(form, QStringLiteral("lblCaption"))->text(),
+                 QStringLiteral("Click On Any One Cookie to Know Your Fortune"));
+        QVERIFY(control<QLabel>(form, QStringLiteral("Label1"))
+                    ->text()
+                    .contains(QStringLiteral("cones with an easy-to-use interface")));
+        QVERIFY(control<shell::PictureButton>(form, QStringLiteral("picTwo"))->x()
+                < control<shell::PictureButton>(form, QStringLiteral("picOne"))->x());
+        QVERIFY(control<shell::PictureButton>(form, QStringLiteral("picOne"))->x()
+                < control<shell::PictureButton>(form, QStringLiteral("picThree"))->x());
+        for (auto *cookie : {control<shell::PictureButton>(form, QStringLiteral("picOne")),
+                             control<shell::PictureButton>(form, QStringLiteral("picTwo")),
+                             control<shell::PictureButton>(form, QStringLiteral("picThree"))}) {
             QVERIFY(cookie->isVisible());
             QCOMPARE(cookie->cursor().shape(), Qt::PointingHandCursor);
             QVERIFY(!cookie->accessibleName().isEmpty());
@@ -109,7 +117,7 @@ private slots:
         QFETCH(double, r);
         QFETCH(QString, text);
         m_fakes->random.values = {r};
-        QTest::mouseClick(cookies()->picOne, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), QStringLiteral("picOne")), Qt::LeftButton);
         QVERIFY(result() && result()->isVisible());
         QCOMPARE(result()->lblFortuneMassage->text(), text);
         QCOMPARE(m_fakes->random.draws, 1);
@@ -148,31 +156,33 @@ private slots:
     {
         // A user without a mouse must still get a fortune.
         QFETCH(int, key);
-        cookies()->picThree->setFocus();
-        QTest::keyClick(cookies()->picThree, Qt::Key(key));
+        control<shell::PictureButton>(cookies(), QStringLiteral("picThree"))->setFocus();
+        QTest::keyClick(control<shell::PictureButton>(cookies(), QStringLiteral("picThree")), Qt::Key(key));
         QTRY_VERIFY(result() && result()->picBrokenThree->isVisible());
     }
 
     void backOffersAllThreeCookiesAndAFreshDraw()
     {
         // A second draw after Back must not show two opened cookies or a hidden cookie.
-        QTest::mouseClick(cookies()->picThree, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), QStringLiteral("picThree")), Qt::LeftButton);
         result()->cmdOK->click();
         QVERIFY(!result());
         QVERIFY(cookies()->isVisible());
-        for (auto *cookie : {cookies()->picOne, cookies()->picTwo, cookies()->picThree})
+        for (auto *cookie : {control<shell::PictureButton>(cookies(), QStringLiteral("picOne")),
+                             control<shell::PictureButton>(cookies(), QStringLiteral("picTwo")),
+                             control<shell::PictureButton>(cookies(), QStringLiteral("picThree"))})
             QVERIFY(cookie->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
 
         m_fakes->random.values = {0.5};
-        QTest::mouseClick(cookies()->picOne, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), QStringLiteral("picOne")), Qt::LeftButton);
         QCOMPARE(openedVisible(), 1);
         QVERIFY(result()->picBrokenOne->isVisible());
         QCOMPARE(result()->lblFortuneMassage->text(), fortune::fortuneText(78));
 
         result()->findChild<QAction *>(QStringLiteral("mnuFileBack"))->trigger();
         QVERIFY(!result());
-        QVERIFY(cookies()->picOne->isVisible());
+        QVERIFY(control<shell::PictureButton>(cookies(), QStringLiteral("picOne"))->isVisible());
     }
 
     void exitOnTheResultLeadsToThePanel_data()
@@ -187,7 +197,7 @@ private slots:
     {
         // Exit must leave the tool, not fall back to the cookies.
         QFETCH(QString, how);
-        QTest::mouseClick(cookies()->picTwo, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), QStringLiteral("picTwo")), Qt::LeftButton);
         if (how == QStringLiteral("cmdExit"))
             result()->cmdExit->click();
         else if (how == QStringLiteral("mnuExit"))
@@ -220,7 +230,7 @@ private slots:
     void anotherToolFromTheLauncherClosesBothForms()
     {
         // Leftover cookie forms would reappear the next time the tool opens.
-        QTest::mouseClick(cookies()->picTwo, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), QStringLiteral("picTwo")), Qt::LeftButton);
         m_mdi->cmdSelectOption_Click(0);
         QVERIFY(!result());
         QVERIFY(!cookies());
@@ -228,7 +238,7 @@ private slots:
 
     void resultFormCarriesItsMenusAndHeading()
     {
-        QTest::mouseClick(cookies()->picTwo, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), QStringLiteral("picTwo")), Qt::LeftButton);
         QCOMPARE(result()->Label2->text(), QStringLiteral("Your Fortune For Today"));
         QCOMPARE(result()->cmdOK->text(), QStringLiteral("&Back"));
         QCOMPARE(result()->cmdExit->text(), QStringLiteral("&Exit"));

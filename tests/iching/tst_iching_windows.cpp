@@ -25,6 +25,7 @@
 #include <QTest>
 
 using namespace shell;
+using testsupport::control;
 
 class TestIChingWindows : public testsupport::GuiTest
 {
@@ -52,9 +53,9 @@ private:
 
     void ask(const QString &name, const QString &text)
     {
-        question()->txtName->setText(name);
-        question()->txtQuestion->setText(text);
-        question()->cmdProceed->click();
+        control<QLineEdit>(question(), QStringLiteral("txtName"))->setText(name);
+        control<shell::TextBox>(question(), QStringLiteral("txtQuestion"))->setText(text);
+        control<QPushButton>(question(), QStringLiteral("cmdProceed"))->click();
     }
 
     // Each toss takes three draws; a draw above one half is heads.
@@ -71,7 +72,7 @@ private:
     {
         queueLines(values);
         for (std::size_t i = 0; i < values.size(); ++i)
-            casting()->cmdToss->click();
+            control<QPushButton>(casting(), QStringLiteral("cmdToss"))->click();
     }
 
     // Types each character as a key press carrying that text, accented letters included.
@@ -113,8 +114,8 @@ private slots:
         QVERIFY(!casting());
         QVERIFY(!m_mdi->isPanelVisible());
         QCOMPARE(question()->windowTitle(), QStringLiteral("Qelvo I Ching Software"));
-        QVERIFY(question()->txtName->text().isEmpty());
-        QVERIFY(question()->txtQuestion->text().isEmpty());
+        QVERIFY(control<QLineEdit>(question(), QStringLiteral("txtName"))->text().isEmpty());
+        QVERIFY(control<shell::TextBox>(question(), QStringLiteral("txtQuestion"))->text().isEmpty());
         QCOMPARE(question()->y(), 0);
         QCOMPARE(question()->x(), (m_mdi->mdiArea()->viewport()->width() - question()->width()) / 2);
     }
@@ -150,9 +151,9 @@ private slots:
         QFETCH(QString, kept);
         QFETCH(int, refusals);
         openTool();
-        question()->txtName->setFocus();
-        typeInto(question()->txtName, typed);
-        QCOMPARE(question()->txtName->text(), kept);
+        control<QLineEdit>(question(), QStringLiteral("txtName"))->setFocus();
+        typeInto(control<QLineEdit>(question(), QStringLiteral("txtName")), typed);
+        QCOMPARE(control<QLineEdit>(question(), QStringLiteral("txtName"))->text(), kept);
         QCOMPARE(int(m_fakes->messages.shown.size()), refusals);
         for (const auto &box : m_fakes->messages.shown) {
             QCOMPARE(box.text, QStringLiteral("Please Enter Only Characters"));
@@ -165,7 +166,7 @@ private slots:
     {
         // Enter and Ctrl+V are characters too: neither may slip something in.
         openTool();
-        QLineEdit *name = question()->txtName;
+        QLineEdit *name = control<QLineEdit>(question(), QStringLiteral("txtName"));
         name->setFocus();
         QTest::keyClicks(name, QStringLiteral("Al"));
         QTest::keyClick(name, Qt::Key_Return);
@@ -177,7 +178,7 @@ private slots:
         QTest::keyClick(name, Qt::Key_Backspace);
         QCOMPARE(name->text(), QStringLiteral("A"));
         QTest::keyClick(name, Qt::Key_Tab);
-        QVERIFY(question()->txtQuestion->hasFocus());
+        QVERIFY(control<shell::TextBox>(question(), QStringLiteral("txtQuestion"))->hasFocus());
         QCOMPARE(m_fakes->messages.shown.size(), size_t(2));
     }
 
@@ -195,18 +196,18 @@ private slots:
         openTool();
         const auto next = [&] {
             if (byMenu)
-                question()->mnuNext->trigger();
+                control<QAction>(question(), QStringLiteral("mnuNext"))->trigger();
             else
-                question()->cmdProceed->click();
+                control<QPushButton>(question(), QStringLiteral("cmdProceed"))->click();
         };
         next();
         QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
         QCOMPARE(m_fakes->messages.shown.back().icon, byMenu ? MessageIcon::None : MessageIcon::Information);
-        QVERIFY(question()->txtName->hasFocus());
-        question()->txtName->setText(QStringLiteral("Ann"));
+        QVERIFY(control<QLineEdit>(question(), QStringLiteral("txtName"))->hasFocus());
+        control<QLineEdit>(question(), QStringLiteral("txtName"))->setText(QStringLiteral("Ann"));
         next();
         QCOMPARE(m_fakes->messages.shown.back().text, QStringLiteral("Please Enter Your Question"));
-        QVERIFY(question()->txtQuestion->hasFocus());
+        QVERIFY(control<shell::TextBox>(question(), QStringLiteral("txtQuestion"))->hasFocus());
         QVERIFY(!casting());
     }
 
@@ -217,7 +218,8 @@ private slots:
         ask(QStringLiteral("   "), QStringLiteral("  Will it rain?  "));
         QVERIFY(casting() && casting()->isVisible());
         QCOMPARE(frmIChingSoftwareStart::userName, QString());
-        QCOMPARE(casting()->txtUserInfo->text(), QStringLiteral("Name: \r\n\r\nQuestion: Will it rain?"));
+        QCOMPARE(control<shell::TextBox>(casting(), QStringLiteral("txtUserInfo"))->text(),
+                 QStringLiteral("Name: \r\n\r\nQuestion: Will it rain?"));
         QVERIFY(!question());
         QVERIFY(!m_mdi->isPanelVisible());
     }
@@ -226,20 +228,20 @@ private slots:
     {
         // The menu hides the form, so its texts come back; the button closes it, so they don't.
         openTool();
-        question()->txtName->setText(QStringLiteral("Ann"));
-        question()->txtQuestion->setText(QStringLiteral("Shall I travel?"));
-        question()->mnuNext->trigger();
+        control<QLineEdit>(question(), QStringLiteral("txtName"))->setText(QStringLiteral("Ann"));
+        control<shell::TextBox>(question(), QStringLiteral("txtQuestion"))->setText(QStringLiteral("Shall I travel?"));
+        control<QAction>(question(), QStringLiteral("mnuNext"))->trigger();
         QVERIFY(question() && !question()->isVisible());
         QVERIFY(casting()->isVisible());
-        casting()->mnuStart->trigger();
+        control<QAction>(casting(), QStringLiteral("mnuStart"))->trigger();
         QVERIFY(!casting());
         QVERIFY(question()->isVisible());
-        QCOMPARE(question()->txtName->text(), QStringLiteral("Ann"));
+        QCOMPARE(control<QLineEdit>(question(), QStringLiteral("txtName"))->text(), QStringLiteral("Ann"));
 
-        question()->cmdProceed->click();
-        casting()->cmdStartAgain->click();
+        control<QPushButton>(question(), QStringLiteral("cmdProceed"))->click();
+        control<QPushButton>(casting(), QStringLiteral("cmdStartAgain"))->click();
         QVERIFY(question()->isVisible());
-        QVERIFY(question()->txtName->text().isEmpty());
+        QVERIFY(control<QLineEdit>(question(), QStringLiteral("txtName"))->text().isEmpty());
         QVERIFY(!m_mdi->isPanelVisible());
     }
 
@@ -251,11 +253,12 @@ private slots:
         tossAll({9});
         QCOMPARE(figure(1, 6), (QStringList{"", "", "", "", "", "------ o ------"}));
         QCOMPARE(figure(7, 12), (QStringList{"------    ------", "", "", "", "", ""}));
-        QVERIFY(casting()->lblJudgement->text().isEmpty());
-        QVERIFY(casting()->txtJudgement->text().isEmpty());
-        QCOMPARE(casting()->txtChangeLines->text(), QStringLiteral("Line 1 Changed\r\n"));
+        QVERIFY(control<QLabel>(casting(), QStringLiteral("lblJudgement"))->text().isEmpty());
+        QVERIFY(control<shell::TextBox>(casting(), QStringLiteral("txtJudgement"))->text().isEmpty());
+        QCOMPARE(control<shell::TextBox>(casting(), QStringLiteral("txtChangeLines"))->text(),
+                 QStringLiteral("Line 1 Changed\r\n"));
         QCOMPARE(casting()->cast().intCurrentLine, qint16(1));
-        QVERIFY(casting()->cmdToss->isEnabled());
+        QVERIFY(control<QPushButton>(casting(), QStringLiteral("cmdToss"))->isEnabled());
         QCOMPARE(m_fakes->random.reseeds, 1);
     }
 
@@ -268,13 +271,14 @@ private slots:
         tossAll({9, 9, 9, 9, 9, 9});
         QCOMPARE(figure(1, 6), QStringList(6, QStringLiteral("------ o ------")));
         QCOMPARE(figure(7, 12), QStringList(6, QStringLiteral("------    ------")));
-        QCOMPARE(casting()->txtChangeLines->text(),
+        QCOMPARE(control<shell::TextBox>(casting(), QStringLiteral("txtChangeLines"))->text(),
                  QStringLiteral("Line 1 Changed\r\nLine 2 Changed\r\nLine 3 Changed\r\nLine 4 Changed\r\n"
                                 "Line 5 Changed\r\nLine 6 Changed\r\n"));
-        QCOMPARE(casting()->lblJudgement->text(), QStringLiteral("1 Ch'ien The Creative"));
-        QCOMPARE(casting()->txtJudgement->text(),
+        QCOMPARE(control<QLabel>(casting(), QStringLiteral("lblJudgement"))->text(),
+                 QStringLiteral("1 Ch'ien The Creative"));
+        QCOMPARE(control<shell::TextBox>(casting(), QStringLiteral("txtJudgement"))->text(),
                  QStringLiteral("The Creative works sublime success,\r\nFurthering through perseverance."));
-        QVERIFY(!casting()->cmdToss->isEnabled());
+        QVERIFY(!control<QPushButton>(casting(), QStringLiteral("cmdToss"))->isEnabled());
         QCOMPARE(casting()->cast().intCurrentLine, qint16(5));
         QCOMPARE(casting()->cast().marksArray, (iching::Marks{9, 9, 9, 9, 9, 9}));
         QCOMPARE(casting()->size(), twipsSize(10400, 6800));
@@ -290,9 +294,11 @@ private slots:
         openTool();
         ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
         tossAll({7, 8, 6, 7, 8, 7});
-        QCOMPARE(casting()->txtChangeLines->text(), QStringLiteral("Line 3 Changed\r\n"));
+        QCOMPARE(control<shell::TextBox>(casting(), QStringLiteral("txtChangeLines"))->text(),
+                 QStringLiteral("Line 3 Changed\r\n"));
         // Lines 3, 2, 1 = yin, yin, yang below; 6, 5, 4 = yang, yin, yang above.
-        QCOMPARE(casting()->lblJudgement->text(), QStringLiteral("21 Shih Ho Biting Through"));
+        QCOMPARE(control<QLabel>(casting(), QStringLiteral("lblJudgement"))->text(),
+                 QStringLiteral("21 Shih Ho Biting Through"));
         QCOMPARE(casting()->label(4)->text(), QStringLiteral("------ x ------"));
         QCOMPARE(casting()->label(9)->text(), QStringLiteral("----------------"));
     }
@@ -312,18 +318,19 @@ private slots:
         ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
         tossAll({7, 7, 7, 7, 7, 7});
         if (byMenu)
-            casting()->mnuStart->trigger();
+            control<QAction>(casting(), QStringLiteral("mnuStart"))->trigger();
         else
-            casting()->cmdStartAgain->click();
+            control<QPushButton>(casting(), QStringLiteral("cmdStartAgain"))->click();
         QVERIFY(!casting());
         QVERIFY(question()->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
         ask(QStringLiteral("Bo"), QStringLiteral("When?"));
-        QVERIFY(casting()->cmdToss->isEnabled());
+        QVERIFY(control<QPushButton>(casting(), QStringLiteral("cmdToss"))->isEnabled());
         QCOMPARE(casting()->cast().intCurrentLine, qint16(0));
         QCOMPARE(figure(1, 12), QStringList(12, QString()));
-        QVERIFY(casting()->lblJudgement->text().isEmpty());
-        QCOMPARE(casting()->txtUserInfo->text(), QStringLiteral("Name: Bo\r\n\r\nQuestion: When?"));
+        QVERIFY(control<QLabel>(casting(), QStringLiteral("lblJudgement"))->text().isEmpty());
+        QCOMPARE(control<shell::TextBox>(casting(), QStringLiteral("txtUserInfo"))->text(),
+                 QStringLiteral("Name: Bo\r\n\r\nQuestion: When?"));
     }
 
     void exitLeadsBackToThePanel_data()
@@ -343,15 +350,15 @@ private slots:
         openTool();
         if (how.startsWith(QStringLiteral("question"))) {
             if (how.endsWith(QStringLiteral("cmdExit")))
-                question()->cmdExit->click();
+                control<QPushButton>(question(), QStringLiteral("cmdExit"))->click();
             else
                 question()->close();
         } else {
             ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
             if (how == QStringLiteral("cmdExit"))
-                casting()->cmdExit->click();
+                control<QPushButton>(casting(), QStringLiteral("cmdExit(1)"))->click();
             else if (how == QStringLiteral("mnuExit"))
-                casting()->mnuExit->trigger();
+                control<QAction>(casting(), QStringLiteral("mnuExit"))->trigger();
             else
                 casting()->close();
         }
@@ -363,9 +370,9 @@ private slots:
     {
         // After Next by menu both windows exist; the launcher closing one must not strand the other.
         openTool();
-        question()->txtName->setText(QStringLiteral("Ann"));
-        question()->txtQuestion->setText(QStringLiteral("Why?"));
-        question()->mnuNext->trigger();
+        control<QLineEdit>(question(), QStringLiteral("txtName"))->setText(QStringLiteral("Ann"));
+        control<shell::TextBox>(question(), QStringLiteral("txtQuestion"))->setText(QStringLiteral("Why?"));
+        control<QAction>(question(), QStringLiteral("mnuNext"))->trigger();
         question()->close();
         QVERIFY(!casting());
         QVERIFY(m_mdi->isPanelVisible());
@@ -377,17 +384,24 @@ private slots:
         openTool();
         ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
         queueLines({8});
-        casting()->cmdToss->click();
-        QVERIFY(casting()->picCoin[0]->picture().source().endsWith(QStringLiteral("pics/heads.gif")));
-        QVERIFY(casting()->picCoin[2]->picture().source().endsWith(QStringLiteral("pics/tails.gif")));
-        QVERIFY(!casting()->picCoin[0]->picture().isNull());
-        QCOMPARE(casting()->picCoin[0]->accessibleDescription(), QStringLiteral("heads"));
+        control<QPushButton>(casting(), QStringLiteral("cmdToss"))->click();
+        QVERIFY(control<shell::PictureBox>(casting(), QStringLiteral("picCoin(%1)").arg(0))
+                    ->picture()
+                    .source()
+                    .endsWith(QStringLiteral("pics/heads.gif")));
+        QVERIFY(control<shell::PictureBox>(casting(), QStringLiteral("picCoin(%1)").arg(2))
+                    ->picture()
+                    .source()
+                    .endsWith(QStringLiteral("pics/tails.gif")));
+        QVERIFY(!control<shell::PictureBox>(casting(), QStringLiteral("picCoin(%1)").arg(0))->picture().isNull());
+        QCOMPARE(control<shell::PictureBox>(casting(), QStringLiteral("picCoin(%1)").arg(0))->accessibleDescription(),
+                 QStringLiteral("heads"));
 
         QTemporaryDir empty;
         iching::setPicturesFolder(empty.path());
         queueLines({7});
-        casting()->cmdToss->click();
-        QVERIFY(casting()->picCoin[0]->picture().isNull());
+        control<QPushButton>(casting(), QStringLiteral("cmdToss"))->click();
+        QVERIFY(control<shell::PictureBox>(casting(), QStringLiteral("picCoin(%1)").arg(0))->picture().isNull());
         QCOMPARE(casting()->cast().marksArray[1], qint16(7));
     }
 

@@ -21,6 +21,7 @@
 #include <map>
 
 using namespace mahjong;
+using testsupport::control;
 using testsupport::largestBelowOne;
 
 Q_DECLARE_METATYPE(mahjong::TilePanel)
@@ -83,7 +84,7 @@ private:
     void drawWith(double r)
     {
         m_fakes->random.values = {r};
-        QTest::mouseClick(drawForm()->cmdFindMajong, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong")), Qt::LeftButton);
     }
 
     int panelsVisible()
@@ -121,8 +122,8 @@ private slots:
         else
             m_mdi->cmdSelectOption_Click(qint16(index));
         QVERIFY(drawForm() && drawForm()->isVisible());
-        QVERIFY(drawForm()->cmdFindMajong->isVisible());
-        QVERIFY(!drawForm()->picMessage->isVisible());
+        QVERIFY(control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong"))->isVisible());
+        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), QStringLiteral("picMessage"))->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
         verifyPlacedAtTheTop(drawForm());
     }
@@ -132,11 +133,15 @@ private slots:
         // A missing instruction, menu entry or banner, a hidden way to draw or a wait panel left showing stalls the user.
         frmMahjongOracleMain *form = drawForm();
         QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Mahjong Oracle"));
-        QCOMPARE(form->Label5->text(), QStringLiteral("Welcome to the Mahjong Oracle !"));
-        QCOMPARE(form->Label4->text(), QStringLiteral("Think about the Problem that has been worrying you"));
-        QCOMPARE(form->Label3->text(), QStringLiteral("Take a Deep Breath and Calm Yourself."));
-        QCOMPARE(form->lblClickMessage->text(), QStringLiteral("Take a Deep Breath And Click on the Mahjong Tile"));
-        QCOMPARE(form->pi->text(), QStringLiteral("Please Wait"));
+        QCOMPARE(control<QLabel>(form, QStringLiteral("Label5"))->text(),
+                 QStringLiteral("Welcome to the Mahjong Oracle !"));
+        QCOMPARE(control<QLabel>(form, QStringLiteral("Label4"))->text(),
+                 QStringLiteral("Think about the Problem that has been worrying you"));
+        QCOMPARE(control<QLabel>(form, QStringLiteral("Label3"))->text(),
+                 QStringLiteral("Take a Deep Breath and Calm Yourself."));
+        QCOMPARE(control<QLabel>(form, QStringLiteral("lblClickMessage"))->text(),
+                 QStringLiteral("Take a Deep Breath And Click on the Mahjong Tile"));
+        QCOMPARE(control<QLabel>(form, QStringLiteral("pi"))->text(), QStringLiteral("Please Wait"));
         const QStringList entries{"mnuExit", "E&xit", "mnuOnline", "&Online Help", "mnuVisit", "&Visit Us Online",
                                   "mnuUpdate", "Check for Software &Update", "mnuAbout", "&About Software"};
         for (qsizetype i = 0; i < entries.size(); i += 2) {
@@ -147,21 +152,25 @@ private slots:
         for (const char *banner : {"Label61", "lblFullBrand", "lblCobrand"})
             QVERIFY2(form->findChild<QLabel *>(QString::fromLatin1(banner)), banner);
 
-        QVERIFY(form->cmdFindMajong->isVisible());
-        QCOMPARE(form->cmdFindMajong->cursor().shape(), Qt::PointingHandCursor);
-        QVERIFY(!form->cmdFindMajong->accessibleName().isEmpty());
-        QVERIFY(form->cmdFindMajong->focusPolicy() & Qt::TabFocus);
-        QCOMPARE(form->cmdFindMajong->picture().source(), QStringLiteral(":/mahjong/tiles/group.svg"));
-        QVERIFY(!form->cmdFindMajong->picture().isNull());
+        auto *tiles = control<shell::PictureButton>(form, QStringLiteral("cmdFindMajong"));
+        QVERIFY(tiles->isVisible());
+        QCOMPARE(tiles->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(!tiles->accessibleName().isEmpty());
+        QVERIFY(tiles->focusPolicy() & Qt::TabFocus);
+        QCOMPARE(tiles->picture().source(), QStringLiteral(":/mahjong/tiles/group.svg"));
+        QVERIFY(!tiles->picture().isNull());
 
-        QVERIFY(!form->picMessage->isVisible());
-        QCOMPARE(form->pi->parentWidget(), form->picMessage);
-        for (std::size_t i = 0; i < form->shp.size(); ++i) {
-            QCOMPARE(form->shp[i]->objectName(), QStringLiteral("shp%1").arg(i + 1));
-            QVERIFY(form->picMessage->rect().contains(form->shp[i]->geometry()));
+        auto *message = control<mahjong::RoundedPanel>(form, QStringLiteral("picMessage"));
+        QVERIFY(!message->isVisible());
+        QCOMPARE(control<QLabel>(form, QStringLiteral("pi"))->parentWidget(), message);
+        // shp1 to shp4, left to right on one line inside the message.
+        std::array<mahjong::Shape *, 4> shapes{};
+        for (std::size_t i = 0; i < shapes.size(); ++i) {
+            shapes[i] = control<mahjong::Shape>(form, QStringLiteral("shp%1").arg(i + 1));
+            QVERIFY(message->rect().contains(shapes[i]->geometry()));
             if (i > 0) {
-                QCOMPARE(form->shp[i]->y(), form->shp[0]->y());
-                QVERIFY(form->shp[i]->x() > form->shp[i - 1]->geometry().right());
+                QCOMPARE(shapes[i]->y(), shapes[0]->y());
+                QVERIFY(shapes[i]->x() > shapes[i - 1]->geometry().right());
             }
         }
         // The tiles are read only once a draw needs one.
@@ -230,8 +239,8 @@ private slots:
         QCOMPARE(m_fakes->random.reseeds, 0);
         // The draw form waits, hidden, as the draw left it.
         QVERIFY(form->isHidden());
-        QVERIFY(form->cmdFindMajong->isHidden());
-        QVERIFY(!form->picMessage->isHidden());
+        QVERIFY(control<shell::PictureButton>(form, QStringLiteral("cmdFindMajong"))->isHidden());
+        QVERIFY(!control<mahjong::RoundedPanel>(form, QStringLiteral("picMessage"))->isHidden());
         QVERIFY(!m_mdi->isPanelVisible());
         QCOMPARE(QApplication::focusWidget(), result()->cmdOK);
         verifyPlacedAtTheTop(result());
@@ -249,8 +258,8 @@ private slots:
         // A user without a mouse must still get a reading.
         QFETCH(int, key);
         m_fakes->random.values = {rFor(39)};
-        drawForm()->cmdFindMajong->setFocus();
-        QTest::keyClick(drawForm()->cmdFindMajong, Qt::Key(key));
+        control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong"))->setFocus();
+        QTest::keyClick(control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong")), Qt::Key(key));
         QTRY_VERIFY(result() && result()->isVisible());
         QCOMPARE(result()->lblName->text(), QStringLiteral("Wind East"));
     }
@@ -278,10 +287,11 @@ private slots:
 
         QVERIFY(!result());
         QVERIFY(drawForm() && drawForm()->isVisible());
-        QVERIFY(drawForm()->cmdFindMajong->isVisible());
-        QVERIFY(!drawForm()->picMessage->isVisible());
+        QVERIFY(control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong"))->isVisible());
+        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), QStringLiteral("picMessage"))->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
-        QCOMPARE(QApplication::focusWidget(), drawForm()->cmdFindMajong);
+        QCOMPARE(QApplication::focusWidget(),
+                 control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong")));
 
         drawWith(rFor(20));
         QCOMPARE(result()->lblEnglishName->text(), QStringLiteral("Insect"));
@@ -297,8 +307,8 @@ private slots:
         result()->cmdOK->click();
         QVERIFY(!result());
         QVERIFY(drawForm() && drawForm()->isVisible());
-        QVERIFY(drawForm()->cmdFindMajong->isVisible());
-        QVERIFY(!drawForm()->picMessage->isVisible());
+        QVERIFY(control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong"))->isVisible());
+        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), QStringLiteral("picMessage"))->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
         verifyPlacedAtTheTop(drawForm());
     }
@@ -339,7 +349,7 @@ private slots:
         // Without its panel the launcher would be an empty frame.
         QFETCH(bool, byMenu);
         if (byMenu)
-            drawForm()->mnuExit->trigger();
+            control<QAction>(drawForm(), QStringLiteral("mnuExit"))->trigger();
         else
             drawForm()->close();
         QVERIFY(!drawForm());

@@ -35,6 +35,7 @@
 #include <QTextEdit>
 
 using namespace shell;
+using testsupport::control;
 
 namespace {
 
@@ -129,8 +130,10 @@ private:
             m_mdi->cmdSelectOption_Click(2);
             if (window == QLatin1String("frmIChingSoftwareStart"))
                 return tool<frmIChingSoftwareStart>();
-            tool<frmIChingSoftwareStart>()->txtName->setText(QStringLiteral("Ada"));
-            tool<frmIChingSoftwareStart>()->txtQuestion->setText(QStringLiteral("Will it rain?"));
+            control<QLineEdit>(tool<frmIChingSoftwareStart>(), QStringLiteral("txtName"))
+                ->setText(QStringLiteral("Ada"));
+            control<shell::TextBox>(tool<frmIChingSoftwareStart>(), QStringLiteral("txtQuestion"))
+                ->setText(QStringLiteral("Will it rain?"));
             tool<frmIChingSoftwareStart>()->cmdProceed_Click();
             for (int toss = 0; toss < 6; ++toss)
                 tool<FrmIChingSoftwareMain>()->cmdToss_Click();
@@ -140,8 +143,8 @@ private:
             m_mdi->cmdSelectOption_Click(0);
             if (window == QLatin1String("frmChineseZodiacMain"))
                 return tool<frmChineseZodiacMain>();
-            tool<frmChineseZodiacMain>()->txtName->setText(QStringLiteral("Ada"));
-            tool<frmChineseZodiacMain>()->optSex[1]->setChecked(true);
+            control<QLineEdit>(tool<frmChineseZodiacMain>(), QStringLiteral("txtName"))->setText(QStringLiteral("Ada"));
+            control<QRadioButton>(tool<frmChineseZodiacMain>(), QStringLiteral("optSex(%1)").arg(1))->setChecked(true);
             tool<frmChineseZodiacMain>()->cmdProceed_Click();
             if (window == QLatin1String("frmChineseZodiacDisplay"))
                 return tool<frmChineseZodiacDisplay>();
@@ -307,12 +310,12 @@ private slots:
     {
         // Offering a press on text that leads nowhere sends the user round in circles.
         QFETCH(int, index);
-        QAccessibleInterface *face = accessible(m_mdi->lblCaption[index]);
+        QAccessibleInterface *face = accessible(caption(index));
         QVERIFY(face);
         QCOMPARE(face->role(), QAccessible::StaticText);
-        QCOMPARE(face->text(QAccessible::Name), m_mdi->lblCaption[index]->text());
+        QCOMPARE(face->text(QAccessible::Name), caption(index)->text());
         QVERIFY(!face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
-        QCOMPARE(m_mdi->lblCaption[index]->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(caption(index)->focusPolicy(), Qt::NoFocus);
     }
 
     void mnemonicsPressTheirButton_data()
@@ -459,20 +462,32 @@ private slots:
     {
         // Coins that keep saying "Coin 1" leave a screen-reader user unable to follow the toss.
         open(QStringLiteral("frmIChingSoftwareStart"));
-        tool<frmIChingSoftwareStart>()->txtName->setText(QStringLiteral("Ada"));
-        tool<frmIChingSoftwareStart>()->txtQuestion->setText(QStringLiteral("Will it rain?"));
+        control<QLineEdit>(tool<frmIChingSoftwareStart>(), QStringLiteral("txtName"))->setText(QStringLiteral("Ada"));
+        control<shell::TextBox>(tool<frmIChingSoftwareStart>(), QStringLiteral("txtQuestion"))
+            ->setText(QStringLiteral("Will it rain?"));
         tool<frmIChingSoftwareStart>()->cmdProceed_Click();
         FrmIChingSoftwareMain *casting = tool<FrmIChingSoftwareMain>();
         QVERIFY(casting);
-        QCOMPARE(accessible(casting->picCoin[0])->role(), QAccessible::Graphic);
+        QCOMPARE(accessible(control<shell::PictureBox>(casting, QStringLiteral("picCoin(%1)").arg(0)))->role(),
+                 QAccessible::Graphic);
         m_fakes->random.values = {0.9, 0.1, 0.9, 0.1, 0.1, 0.1};
         casting->cmdToss_Click();
-        QCOMPARE(accessible(casting->picCoin[0])->text(QAccessible::Name), QStringLiteral("Coin 1: heads"));
-        QCOMPARE(accessible(casting->picCoin[1])->text(QAccessible::Name), QStringLiteral("Coin 2: tails"));
-        QCOMPARE(accessible(casting->picCoin[2])->text(QAccessible::Name), QStringLiteral("Coin 3: heads"));
+        QCOMPARE(accessible(control<shell::PictureBox>(casting, QStringLiteral("picCoin(%1)").arg(0)))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Coin 1: heads"));
+        QCOMPARE(accessible(control<shell::PictureBox>(casting, QStringLiteral("picCoin(%1)").arg(1)))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Coin 2: tails"));
+        QCOMPARE(accessible(control<shell::PictureBox>(casting, QStringLiteral("picCoin(%1)").arg(2)))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Coin 3: heads"));
         casting->cmdToss_Click();
-        QCOMPARE(accessible(casting->picCoin[0])->text(QAccessible::Name), QStringLiteral("Coin 1: tails"));
-        QCOMPARE(accessible(casting->picCoin[2])->text(QAccessible::Name), QStringLiteral("Coin 3: tails"));
+        QCOMPARE(accessible(control<shell::PictureBox>(casting, QStringLiteral("picCoin(%1)").arg(0)))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Coin 1: tails"));
+        QCOMPARE(accessible(control<shell::PictureBox>(casting, QStringLiteral("picCoin(%1)").arg(2)))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Coin 3: tails"));
     }
 
     void theDrawnTileSaysWhichTileItIs()
@@ -490,11 +505,16 @@ private slots:
         // Where a list's name is its current entry, "1936" alone does not say it is the year of birth.
         auto *entry = qobject_cast<frmChineseZodiacMain *>(open(QStringLiteral("frmChineseZodiacMain")));
         QVERIFY(entry);
-        QCOMPARE(accessible(entry->cboDate)->text(QAccessible::Description), QStringLiteral("Birth Day"));
-        QCOMPARE(accessible(entry->cboMonth)->text(QAccessible::Description), QStringLiteral("Birth Month"));
-        QCOMPARE(accessible(entry->cboYear)->text(QAccessible::Description), QStringLiteral("Birth Year"));
-        QCOMPARE(buddyLabelOf(entry->cboDate), entry->Label2);
-        QCOMPARE(buddyLabelOf(entry->txtName), entry->Label1);
+        QCOMPARE(accessible(control<QComboBox>(entry, QStringLiteral("cboDate")))->text(QAccessible::Description),
+                 QStringLiteral("Birth Day"));
+        QCOMPARE(accessible(control<QComboBox>(entry, QStringLiteral("cboMonth")))->text(QAccessible::Description),
+                 QStringLiteral("Birth Month"));
+        QCOMPARE(accessible(control<QComboBox>(entry, QStringLiteral("cboYear")))->text(QAccessible::Description),
+                 QStringLiteral("Birth Year"));
+        QCOMPARE(buddyLabelOf(control<QComboBox>(entry, QStringLiteral("cboDate"))),
+                 control<QLabel>(entry, QStringLiteral("Label2")));
+        QCOMPARE(buddyLabelOf(control<QLineEdit>(entry, QStringLiteral("txtName"))),
+                 control<QLabel>(entry, QStringLiteral("Label1")));
     }
 
     void tabFollowsTheScreen_data()

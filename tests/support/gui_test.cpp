@@ -1,6 +1,7 @@
 // What every window test shares: the fake platform and a launcher on screen.
 #include "gui_test.h"
 
+#include <QMdiArea>
 #include <QTest>
 
 namespace testsupport {
@@ -23,6 +24,16 @@ void GuiTest::init()
     m_mdi->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_mdi.get()));
     afterLauncher();
+}
+
+shell::ClickLabel *GuiTest::caption(int index) const
+{
+    return control<shell::ClickLabel>(m_mdi.get(), QStringLiteral("lblCaption(%1)").arg(index));
+}
+
+shell::WrapButton *GuiTest::toolButton(int index) const
+{
+    return control<shell::WrapButton>(m_mdi.get(), QStringLiteral("cmdSelectOption(%1)").arg(index));
 }
 
 void GuiTest::cleanup()

@@ -4,7 +4,9 @@
 
 #include "fake_platform.h"
 
+#include "shell/click_label.h"
 #include "shell/frmMDI.h"
+#include "shell/wrap_button.h"
 
 #include <QObject>
 #include <QSize>
@@ -39,6 +41,10 @@ protected:
     {
         return m_mdi->windows().find<T>();
     }
+
+    // The launcher's captions and tool buttons, by index.
+    shell::ClickLabel *caption(int index) const;
+    shell::WrapButton *toolButton(int index) const;
 
     std::unique_ptr<FakePlatform> m_fakes;
     std::unique_ptr<frmMDI> m_mdi;

@@ -2,7 +2,7 @@
 // Needs a print server whose default queue writes a PDF to $TAVRENNE_PRINT_OUTPUT
 // (scripts/print-server.sh); without one the test skips, except in CI, where it fails.
 #include "shell/frmMDI.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
 #include "zodiac/frmChineseZodiacDisplay.h"
 #include "zodiac/frmChineseZodiacMain.h"
 #include "zodiac/frmChineseZodiacSave.h"
@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using testsupport::control;
 
 class TestSheetPrinting : public QObject
 {
@@ -54,16 +55,16 @@ private slots:
         mdi.show();
         mdi.cmdSelectOption_Click(0);
         auto *entry = mdi.windows().find<frmChineseZodiacMain>();
-        entry->txtName->setText(QStringLiteral("Ann"));
-        entry->optSex[1]->setChecked(true);
-        entry->cboDate->setCurrentText(QStringLiteral("12"));
-        entry->cboMonth->setCurrentText(QStringLiteral("March"));
-        entry->cboYear->setCurrentText(QStringLiteral("1975"));
-        entry->cmdProceed->click();
-        mdi.windows().find<frmChineseZodiacDisplay>()->cmdPrint->click();
+        control<QLineEdit>(entry, QStringLiteral("txtName"))->setText(QStringLiteral("Ann"));
+        control<QRadioButton>(entry, QStringLiteral("optSex(%1)").arg(1))->setChecked(true);
+        control<QComboBox>(entry, QStringLiteral("cboDate"))->setCurrentText(QStringLiteral("12"));
+        control<QComboBox>(entry, QStringLiteral("cboMonth"))->setCurrentText(QStringLiteral("March"));
+        control<QComboBox>(entry, QStringLiteral("cboYear"))->setCurrentText(QStringLiteral("1975"));
+        control<QPushButton>(entry, QStringLiteral("cmdProceed"))->click();
+        control<QPushButton>(mdi.windows().find<frmChineseZodiacDisplay>(), QStringLiteral("cmdPrint"))->click();
         auto *sheet = mdi.windows().find<frmChineseZodiacSave>();
         QVERIFY(sheet);
-        sheet->cmdPrint->click();
+        control<QPushButton>(sheet, QStringLiteral("cmdPrint"))->click();
         QVERIFY(fakes.messages.shown.empty());
 
         // The queue writes the file when the job is done: complete once it has not grown for half a second.

@@ -22,6 +22,7 @@
 #include <QTextBrowser>
 
 using namespace shell;
+using testsupport::control;
 
 namespace {
 
@@ -79,18 +80,18 @@ private:
     void read(const QString &name, int sex, int day, const QString &month, int year)
     {
         m_mdi->cmdSelectOption_Click(0);
-        entry()->txtName->setText(name);
-        entry()->optSex[sex]->setChecked(true);
-        entry()->cboDate->setCurrentText(QString::number(day));
-        entry()->cboMonth->setCurrentText(month);
-        entry()->cboYear->setCurrentText(QString::number(year));
-        entry()->cmdProceed->click();
+        control<QLineEdit>(entry(), QStringLiteral("txtName"))->setText(name);
+        control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(sex))->setChecked(true);
+        control<QComboBox>(entry(), QStringLiteral("cboDate"))->setCurrentText(QString::number(day));
+        control<QComboBox>(entry(), QStringLiteral("cboMonth"))->setCurrentText(month);
+        control<QComboBox>(entry(), QStringLiteral("cboYear"))->setCurrentText(QString::number(year));
+        control<QPushButton>(entry(), QStringLiteral("cmdProceed"))->click();
         QVERIFY(result() && result()->isVisible());
     }
 
     void openSheet()
     {
-        result()->cmdPrint->click();
+        control<QPushButton>(result(), QStringLiteral("cmdPrint"))->click();
         QVERIFY(sheet() && sheet()->isVisible());
     }
 
@@ -102,7 +103,7 @@ private slots:
         // A run in the wrong style or without its spacing prints a sheet that reads as one blur.
         read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        QTextDocument *doc = sheet()->RTB->document();
+        QTextDocument *doc = control<QTextBrowser>(sheet(), QStringLiteral("RTB"))->document();
         const QStringList lines = doc->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 15 * 3 + 1);
         QCOMPARE(lines[0], QStringLiteral("Name: Ann"));
@@ -143,15 +144,17 @@ private slots:
         // A second Print while the sheet is open keeps it; a new opening shows the reading then held.
         read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        const QString first = sheet()->RTB->toPlainText();
+        const QString first = control<QTextBrowser>(sheet(), QStringLiteral("RTB"))->toPlainText();
         zodiac::ZodiacResult.name = QStringLiteral("Changed");
-        result()->cmdPrint->click();
-        QCOMPARE(sheet()->RTB->toPlainText(), first);
+        control<QPushButton>(result(), QStringLiteral("cmdPrint"))->click();
+        QCOMPARE(control<QTextBrowser>(sheet(), QStringLiteral("RTB"))->toPlainText(), first);
         sheet()->close();
         QVERIFY(!sheet());
         QVERIFY(result()->isVisible());
-        result()->cmdPrint->click();
-        QVERIFY(sheet()->RTB->toPlainText().startsWith(QStringLiteral("Name: Changed")));
+        control<QPushButton>(result(), QStringLiteral("cmdPrint"))->click();
+        QVERIFY(control<QTextBrowser>(sheet(), QStringLiteral("RTB"))
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("Name: Changed")));
     }
 
     void saveWritesTheFiveEntriesThroughTheDialog()
@@ -159,7 +162,7 @@ private slots:
         read(QStringLiteral("  Ann  "), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
-        sheet()->cmdSave->click();
+        control<QPushButton>(sheet(), QStringLiteral("cmdSave"))->click();
         QCOMPARE(m_fakes->fileDialogs.asked.size(), size_t(1));
         const FileDialogRequest &asked = m_fakes->fileDialogs.asked.front();
         QCOMPARE(asked.kind, FileDialogRequest::Kind::Save);
@@ -176,7 +179,7 @@ private slots:
     {
         read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        sheet()->cmdSave->click();
+        control<QPushButton>(sheet(), QStringLiteral("cmdSave"))->click();
         QCOMPARE(m_fakes->fileDialogs.asked.size(), size_t(1));
         QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
         QVERIFY(m_fakes->messages.shown.empty());
@@ -189,7 +192,7 @@ private slots:
         openSheet();
         const QString target = path(QStringLiteral("no-such-folder/ann.str"));
         m_fakes->fileDialogs.answers = {target};
-        sheet()->cmdSave->click();
+        control<QPushButton>(sheet(), QStringLiteral("cmdSave"))->click();
         QCOMPARE(m_fakes->messages.shown.size(), size_t(1));
         QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Critical);
         QVERIFY(m_fakes->messages.shown.front().text.contains(target));
@@ -212,13 +215,13 @@ private slots:
         read(QStringLiteral("Ann"), sex, 12, QStringLiteral("March"), 1975);
         openSheet();
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
-        sheet()->cmdSave->click();
-        result()->cmdExit->click();
+        control<QPushButton>(sheet(), QStringLiteral("cmdSave"))->click();
+        control<QPushButton>(result(), QStringLiteral("cmdExit"))->click();
         zodiac::ZodiacResult = zodiac::ZodiacReading();
 
         m_mdi->cmdSelectOption_Click(0);
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
-        entry()->cmdOpen->click();
+        control<QPushButton>(entry(), QStringLiteral("cmdOpen"))->click();
         const FileDialogRequest &asked = m_fakes->fileDialogs.asked.back();
         QCOMPARE(asked.kind, FileDialogRequest::Kind::Open);
         QCOMPARE(asked.filter, QStringLiteral("Qelvo Chinese Astrology (*.str)"));
@@ -227,14 +230,14 @@ private slots:
 
         QVERIFY(result() && result()->isVisible());
         QVERIFY(!entry()->isVisible());
-        QCOMPARE(result()->lblName->text(), greeting);
-        QCOMPARE(result()->lblChineseSign->text(), QStringLiteral("Rabbit"));
-        QCOMPARE(result()->lblChineseElement->text(), QStringLiteral("Wood"));
-        QVERIFY(entry()->optSex[sex]->isChecked());
-        QCOMPARE(entry()->txtName->text(), QStringLiteral("Ann"));
-        QCOMPARE(entry()->cboDate->currentText(), QStringLiteral("12"));
-        QCOMPARE(entry()->cboMonth->currentText(), QStringLiteral("March"));
-        QCOMPARE(entry()->cboYear->currentText(), QStringLiteral("1975"));
+        QCOMPARE(control<QLabel>(result(), QStringLiteral("lblName"))->text(), greeting);
+        QCOMPARE(control<QLabel>(result(), QStringLiteral("lblChineseSign"))->text(), QStringLiteral("Rabbit"));
+        QCOMPARE(control<QLabel>(result(), QStringLiteral("lblChineseElement"))->text(), QStringLiteral("Wood"));
+        QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(sex))->isChecked());
+        QCOMPARE(control<QLineEdit>(entry(), QStringLiteral("txtName"))->text(), QStringLiteral("Ann"));
+        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboDate"))->currentText(), QStringLiteral("12"));
+        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboMonth"))->currentText(), QStringLiteral("March"));
+        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboYear"))->currentText(), QStringLiteral("1975"));
     }
 
     void onlyLowerCaseStrFilesAreOpened()
@@ -243,18 +246,18 @@ private slots:
         writeAll(path(QStringLiteral("ann.STR")), scrambledLines({"Ann", "Female", "12", "March", "1975"}));
         m_mdi->cmdSelectOption_Click(0);
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.STR"))};
-        entry()->cmdOpen->click();
+        control<QPushButton>(entry(), QStringLiteral("cmdOpen"))->click();
         QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("Please Check The File.")});
         QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Critical);
         QVERIFY(entry()->isVisible());
-        QVERIFY(entry()->txtName->text().isEmpty());
+        QVERIFY(control<QLineEdit>(entry(), QStringLiteral("txtName"))->text().isEmpty());
         QVERIFY(!result());
     }
 
     void cancelledOpenDoesNothing()
     {
         m_mdi->cmdSelectOption_Click(0);
-        entry()->cmdOpen->click();
+        control<QPushButton>(entry(), QStringLiteral("cmdOpen"))->click();
         QVERIFY(m_fakes->messages.shown.empty());
         QVERIFY(entry()->isVisible());
     }
@@ -264,14 +267,14 @@ private slots:
         // Missing lines are empty: an empty sex is Female, an unknown date keeps the lists as they were.
         writeAll(path(QStringLiteral("short.str")), scrambledLines({"Bo", "", "32"}));
         m_mdi->cmdSelectOption_Click(0);
-        entry()->cboMonth->setCurrentText(QStringLiteral("June"));
+        control<QComboBox>(entry(), QStringLiteral("cboMonth"))->setCurrentText(QStringLiteral("June"));
         m_fakes->fileDialogs.answers = {path(QStringLiteral("short.str"))};
-        entry()->cmdOpen->click();
-        QVERIFY(entry()->optSex[Female]->isChecked());
-        QCOMPARE(entry()->cboDate->currentText(), QStringLiteral("1"));
-        QCOMPARE(entry()->cboMonth->currentText(), QStringLiteral("June"));
-        QCOMPARE(entry()->cboYear->currentText(), QStringLiteral("1936"));
-        QCOMPARE(result()->lblName->text(), QStringLiteral("Ms. Bo"));
+        control<QPushButton>(entry(), QStringLiteral("cmdOpen"))->click();
+        QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(Female))->isChecked());
+        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboDate"))->currentText(), QStringLiteral("1"));
+        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboMonth"))->currentText(), QStringLiteral("June"));
+        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboYear"))->currentText(), QStringLiteral("1936"));
+        QCOMPARE(control<QLabel>(result(), QStringLiteral("lblName"))->text(), QStringLiteral("Ms. Bo"));
     }
 
     void fileWithoutANameStopsAtTheNameCheck()
@@ -279,7 +282,7 @@ private slots:
         writeAll(path(QStringLiteral("noname.str")), QByteArray());
         m_mdi->cmdSelectOption_Click(0);
         m_fakes->fileDialogs.answers = {path(QStringLiteral("noname.str"))};
-        entry()->cmdOpen->click();
+        control<QPushButton>(entry(), QStringLiteral("cmdOpen"))->click();
         QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
         QVERIFY(entry()->isVisible());
         QVERIFY(!result());
@@ -290,7 +293,7 @@ private slots:
         // A name from a file is outside input: "file:" must never reach the shell.
         read(QStringLiteral("Ann www.example.com"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        QTextBrowser *rtb = sheet()->RTB;
+        QTextBrowser *rtb = control<QTextBrowser>(sheet(), QStringLiteral("RTB"));
         QStringList anchors;
         for (QTextBlock block = rtb->document()->begin(); block.isValid(); block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -306,8 +309,9 @@ private slots:
 
         sheet()->close();
         zodiac::ZodiacResult.name = QStringLiteral("file:///usr/bin/xterm");
-        result()->cmdPrint->click();
-        for (QTextBlock block = sheet()->RTB->document()->begin(); block.isValid(); block = block.next()) {
+        control<QPushButton>(result(), QStringLiteral("cmdPrint"))->click();
+        for (QTextBlock block = control<QTextBrowser>(sheet(), QStringLiteral("RTB"))->document()->begin();
+             block.isValid(); block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it)
                 QVERIFY(!it.fragment().charFormat().isAnchor());
         }
@@ -318,10 +322,10 @@ private slots:
         // No printer: nothing to say, and the sheet stays as it was.
         read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        const QString before = sheet()->RTB->toHtml();
-        sheet()->cmdPrint->click();
+        const QString before = control<QTextBrowser>(sheet(), QStringLiteral("RTB"))->toHtml();
+        control<QPushButton>(sheet(), QStringLiteral("cmdPrint"))->click();
         QVERIFY(m_fakes->messages.shown.empty());
-        QCOMPARE(sheet()->RTB->toHtml(), before);
+        QCOMPARE(control<QTextBrowser>(sheet(), QStringLiteral("RTB"))->toHtml(), before);
         QVERIFY(sheet()->isVisible());
     }
 };

@@ -25,6 +25,7 @@
 
 using namespace zodiac;
 using shell::WebPage;
+using testsupport::control;
 
 Q_DECLARE_METATYPE(shell::WebPage)
 
@@ -64,7 +65,8 @@ QMap<QString, QString> shownOn(frmChineseZodiacDisplay *display)
         shown.insert(box->objectName(), box->toPlainText());
     for (const QGroupBox *frame : display->findChildren<QGroupBox *>())
         shown.insert(frame->objectName(), frame->title());
-    shown.insert(QStringLiteral("MV"), display->MV->selectedDate().toString(Qt::ISODate));
+    shown.insert(QStringLiteral("MV"),
+                 control<QCalendarWidget>(display, QStringLiteral("MV"))->selectedDate().toString(Qt::ISODate));
     return shown;
 }
 
@@ -89,18 +91,18 @@ private:
     void enter(const QString &name, int sex, int day, int month, int year)
     {
         frmChineseZodiacMain *form = entry();
-        form->txtName->setText(name);
+        control<QLineEdit>(form, QStringLiteral("txtName"))->setText(name);
         if (sex != None)
-            form->optSex[sex]->setChecked(true);
-        form->cboDate->setCurrentIndex(day - 1);
-        form->cboMonth->setCurrentIndex(month - 1);
-        form->cboYear->setCurrentIndex(year - 1936);
+            control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(sex))->setChecked(true);
+        control<QComboBox>(form, QStringLiteral("cboDate"))->setCurrentIndex(day - 1);
+        control<QComboBox>(form, QStringLiteral("cboMonth"))->setCurrentIndex(month - 1);
+        control<QComboBox>(form, QStringLiteral("cboYear"))->setCurrentIndex(year - 1936);
     }
 
     void proceed(const QString &name, int sex, int day, int month, int year)
     {
         enter(name, sex, day, month, year);
-        QTest::mouseClick(entry()->cmdProceed, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(entry(), QStringLiteral("cmdProceed")), Qt::LeftButton);
     }
 
     void openTool()
@@ -113,25 +115,35 @@ private:
     {
         frmChineseZodiacDisplay *display = result();
         QVERIFY(display && display->isVisible());
-        QCOMPARE(display->fraStarUserSignDetails->title(), sign);
-        QCOMPARE(display->lblChineseSign->text(), sign);
-        QCOMPARE(display->lblChineseElement->text(), element);
-        QCOMPARE(display->txtChineseElement->toPlainText(), elementTextOf(element));
+        QCOMPARE(control<QGroupBox>(display, QStringLiteral("fraStarUserSignDetails"))->title(), sign);
+        QCOMPARE(control<QLabel>(display, QStringLiteral("lblChineseSign"))->text(), sign);
+        QCOMPARE(control<QLabel>(display, QStringLiteral("lblChineseElement"))->text(), element);
+        QCOMPARE(control<QPlainTextEdit>(display, QStringLiteral("txtChineseElement"))->toPlainText(),
+                 elementTextOf(element));
         const SignAttributes &sheet = sheetOf(sign);
-        QCOMPARE(display->txtRulingPlanet->text(), QLatin1String(sheet.rulingPlanet));
-        QCOMPARE(display->txtPositiveTraits->toPlainText(), QLatin1String(sheet.positiveTraits));
-        QCOMPARE(display->txtNegativeTraits->toPlainText(), QLatin1String(sheet.negativeTraits));
-        QCOMPARE(display->txtMostCompSign->text(), QLatin1String(sheet.mostCompatible));
-        QCOMPARE(display->txtLeastCompSign->text(), QLatin1String(sheet.leastCompatible));
-        QCOMPARE(display->txtLuckyColor->text(), QLatin1String(sheet.luckyColour));
-        QCOMPARE(display->txtGemStone->text(), QLatin1String(sheet.gemstone));
-        QCOMPARE(display->txtEnergy->text(), QLatin1String(sheet.energy));
-        QCOMPARE(display->txtLuckySeason->text(), QLatin1String(sheet.favourableSeason));
-        QCOMPARE(display->txtLuckyMonth->text(), QLatin1String(sheet.favourableMonth));
-        QCOMPARE(display->txtFamousPersons->toPlainText(), QLatin1String(sheet.famousPersons));
-        QCOMPARE(display->MV->selectedDate(), birth);
-        QCOMPARE(display->MV->yearShown(), birth.year());
-        QCOMPARE(display->MV->monthShown(), birth.month());
+        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtRulingPlanet"))->text(),
+                 QLatin1String(sheet.rulingPlanet));
+        QCOMPARE(control<QPlainTextEdit>(display, QStringLiteral("txtPositiveTraits"))->toPlainText(),
+                 QLatin1String(sheet.positiveTraits));
+        QCOMPARE(control<QPlainTextEdit>(display, QStringLiteral("txtNegativeTraits"))->toPlainText(),
+                 QLatin1String(sheet.negativeTraits));
+        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtMostCompSign"))->text(),
+                 QLatin1String(sheet.mostCompatible));
+        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtLeastCompSign"))->text(),
+                 QLatin1String(sheet.leastCompatible));
+        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtLuckyColor"))->text(),
+                 QLatin1String(sheet.luckyColour));
+        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtGemStone"))->text(), QLatin1String(sheet.gemstone));
+        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtEnergy"))->text(), QLatin1String(sheet.energy));
+        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtLuckySeason"))->text(),
+                 QLatin1String(sheet.favourableSeason));
+        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtLuckyMonth"))->text(),
+                 QLatin1String(sheet.favourableMonth));
+        QCOMPARE(control<QPlainTextEdit>(display, QStringLiteral("txtFamousPersons"))->toPlainText(),
+                 QLatin1String(sheet.famousPersons));
+        QCOMPARE(control<QCalendarWidget>(display, QStringLiteral("MV"))->selectedDate(), birth);
+        QCOMPARE(control<QCalendarWidget>(display, QStringLiteral("MV"))->yearShown(), birth.year());
+        QCOMPARE(control<QCalendarWidget>(display, QStringLiteral("MV"))->monthShown(), birth.month());
     }
 
 private slots:
@@ -164,30 +176,40 @@ private slots:
         frmChineseZodiacMain *form = entry();
         QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Chinese Zodiac Software"));
         QVERIFY(!form->findChild<QMenuBar *>());
-        QCOMPARE(form->fraDetails->title(), QStringLiteral("Your Details Please"));
-        QCOMPARE(form->Label1->text(), QStringLiteral("Name"));
-        QCOMPARE(form->Label5->text(), QStringLiteral("Sex"));
-        QCOMPARE(form->Label2->text(), QStringLiteral("Birth Day"));
-        QVERIFY(form->txtName->text().isEmpty());
-        QCOMPARE(form->optSex[0]->objectName(), QStringLiteral("optSex(0)"));
-        QCOMPARE(form->optSex[0]->text(), QStringLiteral("Male"));
-        QCOMPARE(form->optSex[1]->objectName(), QStringLiteral("optSex(1)"));
-        QCOMPARE(form->optSex[1]->text(), QStringLiteral("Female"));
-        QVERIFY(!form->optSex[0]->isChecked() && !form->optSex[1]->isChecked());
-        QCOMPARE(form->cboDate->count(), 31);
-        QCOMPARE(form->cboMonth->count(), 12);
-        QCOMPARE(form->cboYear->count(), 84);
-        QCOMPARE(form->cboDate->currentText(), QStringLiteral("1"));
-        QCOMPARE(form->cboMonth->currentText(), QStringLiteral("January"));
-        QCOMPARE(form->cboYear->currentText(), QStringLiteral("1936"));
-        for (QComboBox *list : {form->cboDate, form->cboMonth, form->cboYear})
+        QCOMPARE(control<QGroupBox>(form, QStringLiteral("fraDetails"))->title(),
+                 QStringLiteral("Your Details Please"));
+        QCOMPARE(control<QLabel>(form, QStringLiteral("Label1"))->text(), QStringLiteral("Name"));
+        QCOMPARE(control<QLabel>(form, QStringLiteral("Label5"))->text(), QStringLiteral("Sex"));
+        QCOMPARE(control<QLabel>(form, QStringLiteral("Label2"))->text(), QStringLiteral("Birth Day"));
+        QVERIFY(control<QLineEdit>(form, QStringLiteral("txtName"))->text().isEmpty());
+        QCOMPARE(control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(0))->objectName(),
+                 QStringLiteral("optSex(0)"));
+        QCOMPARE(control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(0))->text(), QStringLiteral("Male"));
+        QCOMPARE(control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(1))->objectName(),
+                 QStringLiteral("optSex(1)"));
+        QCOMPARE(control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(1))->text(), QStringLiteral("Female"));
+        QVERIFY(!control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(0))->isChecked()
+                && !control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(1))->isChecked());
+        QCOMPARE(control<QComboBox>(form, QStringLiteral("cboDate"))->count(), 31);
+        QCOMPARE(control<QComboBox>(form, QStringLiteral("cboMonth"))->count(), 12);
+        QCOMPARE(control<QComboBox>(form, QStringLiteral("cboYear"))->count(), 84);
+        QCOMPARE(control<QComboBox>(form, QStringLiteral("cboDate"))->currentText(), QStringLiteral("1"));
+        QCOMPARE(control<QComboBox>(form, QStringLiteral("cboMonth"))->currentText(), QStringLiteral("January"));
+        QCOMPARE(control<QComboBox>(form, QStringLiteral("cboYear"))->currentText(), QStringLiteral("1936"));
+        for (QComboBox *list :
+             {control<QComboBox>(form, QStringLiteral("cboDate")), control<QComboBox>(form, QStringLiteral("cboMonth")),
+              control<QComboBox>(form, QStringLiteral("cboYear"))})
             QVERIFY2(!list->isEditable(), qPrintable(list->objectName()));
-        QCOMPARE(form->cmdProceed->text(), QStringLiteral("&Proceed"));
-        QCOMPARE(form->cmdOpen->text(), QStringLiteral("&Open Previously Saved Record"));
-        QVERIFY(form->cmdOpen->isVisible());
-        QCOMPARE(form->Label1->buddy(), form->txtName);
-        QCOMPARE(form->Label2->buddy(), form->cboDate);
-        QVERIFY(!form->cboMonth->accessibleName().isEmpty() && !form->cboYear->accessibleName().isEmpty());
+        QCOMPARE(control<QPushButton>(form, QStringLiteral("cmdProceed"))->text(), QStringLiteral("&Proceed"));
+        QCOMPARE(control<QPushButton>(form, QStringLiteral("cmdOpen"))->text(),
+                 QStringLiteral("&Open Previously Saved Record"));
+        QVERIFY(control<QPushButton>(form, QStringLiteral("cmdOpen"))->isVisible());
+        QCOMPARE(control<QLabel>(form, QStringLiteral("Label1"))->buddy(),
+                 control<QLineEdit>(form, QStringLiteral("txtName")));
+        QCOMPARE(control<QLabel>(form, QStringLiteral("Label2"))->buddy(),
+                 control<QComboBox>(form, QStringLiteral("cboDate")));
+        QVERIFY(!control<QComboBox>(form, QStringLiteral("cboMonth"))->accessibleName().isEmpty()
+                && !control<QComboBox>(form, QStringLiteral("cboYear"))->accessibleName().isEmpty());
     }
 
     void bannerLabelsOpenTheirPages_data()
@@ -260,8 +282,8 @@ private slots:
         earlier.sign = QStringLiteral("Ox");
         ZodiacResult = earlier;
         enter(name, sex, day, month, year);
-        entry()->cboYear->setFocus();
-        entry()->cmdProceed->click();
+        control<QComboBox>(entry(), QStringLiteral("cboYear"))->setFocus();
+        control<QPushButton>(entry(), QStringLiteral("cmdProceed"))->click();
 
         QCOMPARE(m_fakes->messages.texts(), QStringList{message});
         const shell::MessageRequest &box = m_fakes->messages.shown.front();
@@ -272,12 +294,12 @@ private slots:
         QVERIFY(ZodiacResult == earlier);
         QVERIFY(!result());
         QVERIFY(entry()->isVisible());
-        QCOMPARE(entry()->txtName->text(), name);
-        QCOMPARE(entry()->cboDate->currentIndex(), day - 1);
-        QCOMPARE(entry()->cboMonth->currentIndex(), month - 1);
-        QCOMPARE(entry()->cboYear->currentIndex(), year - 1936);
+        QCOMPARE(control<QLineEdit>(entry(), QStringLiteral("txtName"))->text(), name);
+        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboDate"))->currentIndex(), day - 1);
+        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboMonth"))->currentIndex(), month - 1);
+        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboYear"))->currentIndex(), year - 1936);
         if (sex != None)
-            QVERIFY(entry()->optSex[sex]->isChecked());
+            QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(sex))->isChecked());
     }
 
     void untouchedDefaultsReadAsTheWoodPigOfJanuary1936()
@@ -286,7 +308,7 @@ private slots:
         openTool();
         proceed(QStringLiteral("Bo"), Male, 1, 1, 1936);
         verifyReadingShown(QStringLiteral("Pig"), QStringLiteral("Wood"), QDate(1936, 1, 1));
-        QCOMPARE(result()->lblName->text(), QStringLiteral("Mr. Bo"));
+        QCOMPARE(control<QLabel>(result(), QStringLiteral("lblName"))->text(), QStringLiteral("Mr. Bo"));
         QCOMPARE(ZodiacResult.birthDate, QDate(1936, 1, 1));
         QVERIFY(!entry()->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
@@ -335,7 +357,7 @@ private slots:
         openTool();
         proceed(name, sex, 5, 5, 1985);
         QVERIFY(m_fakes->messages.shown.empty());
-        QTEST(result()->lblName->text(), "greeting");
+        QTEST(control<QLabel>(result(), QStringLiteral("lblName"))->text(), "greeting");
     }
 
     void backThenANewDateShowsTheNewReading_data()
@@ -353,22 +375,22 @@ private slots:
         proceed(QStringLiteral("Ann"), Female, 12, 3, 1975);
         frmChineseZodiacDisplay *first = result();
         if (byMenu)
-            first->mnuBack->trigger();
+            control<QAction>(first, QStringLiteral("mnuBack"))->trigger();
         else
-            QTest::mouseClick(first->cmdBack, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(first, QStringLiteral("cmdBack")), Qt::LeftButton);
         QVERIFY(entry()->isVisible());
         QCOMPARE(result(), first);
         QVERIFY(!first->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
-        QCOMPARE(entry()->txtName->text(), QStringLiteral("Ann"));
-        QVERIFY(entry()->optSex[Female]->isChecked());
-        QCOMPARE(entry()->cboYear->currentText(), QStringLiteral("1975"));
+        QCOMPARE(control<QLineEdit>(entry(), QStringLiteral("txtName"))->text(), QStringLiteral("Ann"));
+        QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(Female))->isChecked());
+        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboYear"))->currentText(), QStringLiteral("1975"));
 
-        entry()->cboYear->setCurrentIndex(1980 - 1936);
-        QTest::mouseClick(entry()->cmdProceed, Qt::LeftButton);
+        control<QComboBox>(entry(), QStringLiteral("cboYear"))->setCurrentIndex(1980 - 1936);
+        QTest::mouseClick(control<QPushButton>(entry(), QStringLiteral("cmdProceed")), Qt::LeftButton);
         QCOMPARE(result(), first);
         verifyReadingShown(QStringLiteral("Monkey"), QStringLiteral("Metal"), QDate(1980, 3, 12));
-        QCOMPARE(result()->lblName->text(), QStringLiteral("Ms. Ann"));
+        QCOMPARE(control<QLabel>(result(), QStringLiteral("lblName"))->text(), QStringLiteral("Ms. Ann"));
         QVERIFY(!entry()->isVisible());
     }
 
@@ -377,8 +399,8 @@ private slots:
         // Whatever the second Proceed does not overwrite would still show the first person's sheet.
         openTool();
         proceed(QStringLiteral("Madge"), Female, 16, 8, 1958);
-        QTest::mouseClick(result()->cmdBack, Qt::LeftButton);
-        entry()->optSex[Male]->setChecked(true);
+        QTest::mouseClick(control<QPushButton>(result(), QStringLiteral("cmdBack")), Qt::LeftButton);
+        control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(Male))->setChecked(true);
         proceed(QStringLiteral("Bo"), Male, 9, 10, 1940);
         const QMap<QString, QString> afterTwo = shownOn(result());
 
@@ -404,9 +426,9 @@ private slots:
         openTool();
         proceed(QStringLiteral("Bo"), Male, 1, 1, 1936);
         if (how == QLatin1String("cmdExit"))
-            QTest::mouseClick(result()->cmdExit, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(result(), QStringLiteral("cmdExit")), Qt::LeftButton);
         else if (how == QLatin1String("mnuExit"))
-            result()->mnuExit->trigger();
+            control<QAction>(result(), QStringLiteral("mnuExit"))->trigger();
         else
             result()->close();
         QVERIFY(!result());
@@ -428,12 +450,13 @@ private slots:
         // A tool reopened from the launcher must not offer the previous reader's entries.
         openTool();
         proceed(QStringLiteral("Ann"), Female, 12, 3, 1975);
-        QTest::mouseClick(result()->cmdExit, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(result(), QStringLiteral("cmdExit")), Qt::LeftButton);
         openTool();
         QVERIFY(!result());
-        QVERIFY(entry()->txtName->text().isEmpty());
-        QVERIFY(!entry()->optSex[0]->isChecked() && !entry()->optSex[1]->isChecked());
-        QCOMPARE(entry()->cboYear->currentText(), QStringLiteral("1936"));
+        QVERIFY(control<QLineEdit>(entry(), QStringLiteral("txtName"))->text().isEmpty());
+        QVERIFY(!control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(0))->isChecked()
+                && !control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(1))->isChecked());
+        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboYear"))->currentText(), QStringLiteral("1936"));
     }
 
     void printOpensTheSheetInFront_data()
@@ -450,9 +473,9 @@ private slots:
         openTool();
         proceed(QStringLiteral("Bo"), Male, 1, 1, 1936);
         if (byMenu)
-            result()->mnuPrint->trigger();
+            control<QAction>(result(), QStringLiteral("mnuPrint"))->trigger();
         else
-            QTest::mouseClick(result()->cmdPrint, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(result(), QStringLiteral("cmdPrint")), Qt::LeftButton);
         shell::ToolWindow *sheet = m_mdi->windows().find(shell::WindowId::ChineseZodiacSave);
         QVERIFY(sheet);
         QVERIFY(sheet->isVisible());
@@ -479,13 +502,13 @@ private slots:
         QCOMPARE(entries("mnuHelp"),
                  QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "mnuHelpSep1=",
                               "mnuUpdate=Check for Software &Update", "mnuHelpSep2=", "mnuAbout=&About Software"}));
-        QCOMPARE(display->fraStarUserDetails->title(), QStringLiteral("Welcome"));
-        QCOMPARE(display->lblDOBDesc->text(), QStringLiteral("Your Date of Birth"));
-        QCOMPARE(display->Label1->text(), QStringLiteral("Your Chinese Sign"));
-        QCOMPARE(display->Label13->text(), QStringLiteral("Your Chinese Element"));
-        QCOMPARE(display->cmdBack->text(), QStringLiteral("&Back"));
-        QCOMPARE(display->cmdExit->text(), QStringLiteral("E&xit"));
-        QCOMPARE(display->cmdPrint->text(), QStringLiteral("&Print"));
+        QCOMPARE(control<QGroupBox>(display, QStringLiteral("fraStarUserDetails"))->title(), QStringLiteral("Welcome"));
+        QCOMPARE(control<QLabel>(display, QStringLiteral("lblDOBDesc"))->text(), QStringLiteral("Your Date of Birth"));
+        QCOMPARE(control<QLabel>(display, QStringLiteral("Label1"))->text(), QStringLiteral("Your Chinese Sign"));
+        QCOMPARE(control<QLabel>(display, QStringLiteral("Label13"))->text(), QStringLiteral("Your Chinese Element"));
+        QCOMPARE(control<QPushButton>(display, QStringLiteral("cmdBack"))->text(), QStringLiteral("&Back"));
+        QCOMPARE(control<QPushButton>(display, QStringLiteral("cmdExit"))->text(), QStringLiteral("E&xit"));
+        QCOMPARE(control<QPushButton>(display, QStringLiteral("cmdPrint"))->text(), QStringLiteral("&Print"));
     }
 
     void everyBoxIsReadOnlyAndLabelledByItsCaption_data()
@@ -565,7 +588,8 @@ private slots:
         }
         for (QPushButton *button : display->findChildren<QPushButton *>())
             QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
-        QCOMPARE(display->txtFamousPersons->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(control<QPlainTextEdit>(display, QStringLiteral("txtFamousPersons"))->verticalScrollBar()->maximum(),
+                 0);
     }
 
     void anotherToolFromTheLauncherClosesBothForms()
