@@ -1,5 +1,6 @@
 // The program as main() starts it, but every message box is written to the file TAVRENNE_MESSAGE_LOG names
 // and answered at once with its default, so a whole-program test can watch a copy it cannot click.
+#include "fake_platform.h"
 #include "tools.h"
 
 #include "shell/frmMDI.h"
@@ -12,43 +13,17 @@
 
 namespace {
 
-class LoggedMessageBoxes final : public shell::MessageBoxes
+void appendToLog(const QString &path, const shell::MessageRequest &request)
 {
-public:
-    explicit LoggedMessageBoxes(const QString &path)
-        : m_path(path)
-    {
-    }
-
-    shell::MessageAnswer show(const shell::MessageRequest &request) override
-    {
-        const bool yesNo = request.buttons == shell::MessageButtons::YesNo;
-        QFile log(m_path);
-        if (log.open(QIODevice::Append | QIODevice::Text)) {
-            const QStringList fields{request.title, iconName(request.icon),
-                                     yesNo ? QStringLiteral("yes-no") : QStringLiteral("ok"),
-                                     QString(request.text).replace(QChar(13), QStringLiteral("\\r"))};
-            log.write((fields.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8());
-        }
-        return yesNo ? shell::MessageAnswer::No : shell::MessageAnswer::Ok;
-    }
-
-private:
-    static QString iconName(shell::MessageIcon icon)
-    {
-        switch (icon) {
-        case shell::MessageIcon::Information:
-            return QStringLiteral("information");
-        case shell::MessageIcon::Critical:
-            return QStringLiteral("critical");
-        case shell::MessageIcon::None:
-            break;
-        }
-        return QStringLiteral("none");
-    }
-
-    QString m_path;
-};
+    static const char *const icons[] = {"none", "information", "critical"};
+    const QStringList fields{request.title, QLatin1String(icons[int(request.icon)]),
+                             request.buttons == shell::MessageButtons::YesNo ? QStringLiteral("yes-no")
+                                                                             : QStringLiteral("ok"),
+                             QString(request.text).replace(QChar(13), QStringLiteral("\\r"))};
+    QFile log(path);
+    if (log.open(QIODevice::Append | QIODevice::Text))
+        log.write((fields.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8());
+}
 
 } // namespace
 
@@ -57,7 +32,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     shell::InstanceLock lock;
     shell::installQtPlatform(&lock);
-    LoggedMessageBoxes boxes(qEnvironmentVariable("TAVRENNE_MESSAGE_LOG"));
+    testsupport::FakeMessageBoxes boxes;
+    boxes.onShow = [path = qEnvironmentVariable("TAVRENNE_MESSAGE_LOG")](const shell::MessageRequest &request) {
+        appendToLog(path, request);
+    };
     shell::platform().messages = &boxes;
     const auto launcher = shell::StartApplication(lock, registerTools);
     if (!launcher)
