@@ -167,8 +167,7 @@ private:
             tool<frmMahjongOracleMain>()->cmdFindMajong_Click();
             return tool<frmMahjongOracleDisplay>();
         }
-        qWarning("no way to open %s", qPrintable(window));
-        return nullptr;
+        qFatal("no way to open %s", qPrintable(window));
     }
 
     // The controls that belong to this window; the launcher's leave out the tool windows inside it.
@@ -233,7 +232,6 @@ private slots:
         // A control without a name is read out as "button" or "edit", and the user can't tell what it does.
         QFETCH(QString, window);
         QWidget *form = open(window);
-        QVERIFY(form);
         QStringList unnamed;
         const QList<QWidget *> controls = controlsOf(form);
         QVERIFY(!controls.isEmpty());
@@ -272,9 +270,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, label);
         QWidget *form = open(window);
-        QVERIFY(form);
-        auto *link = form->findChild<ClickLabel *>(label);
-        QVERIFY2(link, qPrintable(label));
+        auto *link = control<ClickLabel>(form, label);
         QAccessibleInterface *face = accessible(link);
         QVERIFY(face);
         QCOMPARE(face->role(), QAccessible::Link);
@@ -347,7 +343,6 @@ private slots:
         QFETCH(QString, button);
         QFETCH(int, key);
         QWidget *form = open(window);
-        QVERIFY(form);
         auto *target = form->findChild<QAbstractButton *>(button);
         QVERIFY2(target && target->isVisible(), qPrintable(button));
         QSignalSpy clicks(target, &QAbstractButton::clicked);
@@ -377,9 +372,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, menu);
         QWidget *form = open(window);
-        QVERIFY(form);
-        auto *expected = form->findChild<QMenu *>(menu);
-        QVERIFY2(expected, qPrintable(menu));
+        auto *expected = control<QMenu>(form, menu);
         if (form == m_mdi.get())
             QCOMPARE(expected->parentWidget(), m_mdi->menuBar());
         for (int press = 0; press < 2; ++press) {
@@ -414,9 +407,7 @@ private slots:
         QFETCH(QString, picture);
         QFETCH(int, key);
         QWidget *form = open(window);
-        QVERIFY(form);
-        auto *button = form->findChild<PictureButton *>(picture);
-        QVERIFY2(button, qPrintable(picture));
+        auto *button = control<PictureButton>(form, picture);
         QAccessibleInterface *face = accessible(button);
         QVERIFY(face);
         QCOMPARE(face->role(), QAccessible::Button);
@@ -449,9 +440,7 @@ private slots:
         QFETCH(QString, picture);
         QFETCH(QString, name);
         QWidget *form = open(window);
-        QVERIFY(form);
-        auto *box = form->findChild<PictureBox *>(picture);
-        QVERIFY2(box, qPrintable(picture));
+        auto *box = control<PictureBox>(form, picture);
         QAccessibleInterface *face = accessible(box);
         QVERIFY(face);
         QCOMPARE(face->text(QAccessible::Name), name);
@@ -554,7 +543,6 @@ private slots:
         QFETCH(QString, start);
         QFETCH(QStringList, order);
         QWidget *form = open(window);
-        QVERIFY(form);
         auto *first = form->findChild<QWidget *>(start);
         if (!first && form->objectName() == start)
             first = form;
@@ -586,7 +574,6 @@ private slots:
         // A reading box the keyboard can't move through can only be read with a mouse or not at all.
         QFETCH(QString, window);
         QWidget *form = open(window);
-        QVERIFY(form);
         const QList<QPlainTextEdit *> boxes = form->findChildren<QPlainTextEdit *>();
         QVERIFY(!boxes.isEmpty());
         for (QPlainTextEdit *box : boxes) {

@@ -59,6 +59,8 @@ private:
 template<class T>
 T *control(const QObject *parent, const QString &name)
 {
+    if (!parent)
+        qFatal("no window to find \"%s\" in", qPrintable(name));
     T *found = parent->findChild<T *>(name);
     if (!found)
         qFatal("%s has no %s named \"%s\"", qPrintable(parent->objectName()), T::staticMetaObject.className(),

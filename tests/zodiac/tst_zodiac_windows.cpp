@@ -115,35 +115,31 @@ private:
     {
         frmChineseZodiacDisplay *display = result();
         QVERIFY(display && display->isVisible());
-        QCOMPARE(control<QGroupBox>(display, QStringLiteral("fraStarUserSignDetails"))->title(), sign);
-        QCOMPARE(control<QLabel>(display, QStringLiteral("lblChineseSign"))->text(), sign);
-        QCOMPARE(control<QLabel>(display, QStringLiteral("lblChineseElement"))->text(), element);
-        QCOMPARE(control<QPlainTextEdit>(display, QStringLiteral("txtChineseElement"))->toPlainText(),
-                 elementTextOf(element));
         const SignAttributes &sheet = sheetOf(sign);
-        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtRulingPlanet"))->text(),
-                 QLatin1String(sheet.rulingPlanet));
-        QCOMPARE(control<QPlainTextEdit>(display, QStringLiteral("txtPositiveTraits"))->toPlainText(),
-                 QLatin1String(sheet.positiveTraits));
-        QCOMPARE(control<QPlainTextEdit>(display, QStringLiteral("txtNegativeTraits"))->toPlainText(),
-                 QLatin1String(sheet.negativeTraits));
-        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtMostCompSign"))->text(),
-                 QLatin1String(sheet.mostCompatible));
-        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtLeastCompSign"))->text(),
-                 QLatin1String(sheet.leastCompatible));
-        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtLuckyColor"))->text(),
-                 QLatin1String(sheet.luckyColour));
-        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtGemStone"))->text(), QLatin1String(sheet.gemstone));
-        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtEnergy"))->text(), QLatin1String(sheet.energy));
-        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtLuckySeason"))->text(),
-                 QLatin1String(sheet.favourableSeason));
-        QCOMPARE(control<QLineEdit>(display, QStringLiteral("txtLuckyMonth"))->text(),
-                 QLatin1String(sheet.favourableMonth));
-        QCOMPARE(control<QPlainTextEdit>(display, QStringLiteral("txtFamousPersons"))->toPlainText(),
-                 QLatin1String(sheet.famousPersons));
-        QCOMPARE(control<QCalendarWidget>(display, QStringLiteral("MV"))->selectedDate(), birth);
-        QCOMPARE(control<QCalendarWidget>(display, QStringLiteral("MV"))->yearShown(), birth.year());
-        QCOMPARE(control<QCalendarWidget>(display, QStringLiteral("MV"))->monthShown(), birth.month());
+        const QMap<QString, QString> expected{
+            {"fraStarUserSignDetails", sign},
+            {"lblChineseSign", sign},
+            {"lblChineseElement", element},
+            {"txtChineseElement", elementTextOf(element)},
+            {"txtRulingPlanet", QLatin1String(sheet.rulingPlanet)},
+            {"txtPositiveTraits", QLatin1String(sheet.positiveTraits)},
+            {"txtNegativeTraits", QLatin1String(sheet.negativeTraits)},
+            {"txtMostCompSign", QLatin1String(sheet.mostCompatible)},
+            {"txtLeastCompSign", QLatin1String(sheet.leastCompatible)},
+            {"txtLuckyColor", QLatin1String(sheet.luckyColour)},
+            {"txtGemStone", QLatin1String(sheet.gemstone)},
+            {"txtEnergy", QLatin1String(sheet.energy)},
+            {"txtLuckySeason", QLatin1String(sheet.favourableSeason)},
+            {"txtLuckyMonth", QLatin1String(sheet.favourableMonth)},
+            {"txtFamousPersons", QLatin1String(sheet.famousPersons)},
+            {"MV", birth.toString(Qt::ISODate)},
+        };
+        const QMap<QString, QString> shown = shownOn(display);
+        for (auto it = expected.begin(); it != expected.end(); ++it)
+            QCOMPARE(shown.value(it.key()), it.value());
+        auto *calendar = control<QCalendarWidget>(display, QStringLiteral("MV"));
+        QCOMPARE(calendar->yearShown(), birth.year());
+        QCOMPARE(calendar->monthShown(), birth.month());
     }
 
 private slots:
