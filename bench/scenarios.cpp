@@ -148,9 +148,8 @@ public:
             auto *question = m_mdi.windows().find<frmIChingSoftwareStart>();
             if (!expectShown(question, "the I Ching question form"))
                 return;
-            control<QLineEdit>(question, QStringLiteral("txtName"))->setText(QStringLiteral("Benchmark"));
-            control<shell::TextBox>(question, QStringLiteral("txtQuestion"))
-                ->setText(QStringLiteral("Will the figures hold?"));
+            control<QLineEdit>(question, "txtName")->setText(QStringLiteral("Benchmark"));
+            control<shell::TextBox>(question, "txtQuestion")->setText(QStringLiteral("Will the figures hold?"));
             question->cmdProceed_Click();
             auto *casting = m_mdi.windows().find<FrmIChingSoftwareMain>();
             if (!expectShown(casting, "the I Ching casting window"))
@@ -160,7 +159,7 @@ public:
                 for (int toss = 0; toss < 6; ++toss)
                     casting->cmdToss_Click();
             });
-            if (control<QLabel>(casting, QStringLiteral("lblJudgement"))->text().isEmpty()) {
+            if (control<QLabel>(casting, "lblJudgement")->text().isEmpty()) {
                 fail(QStringLiteral("six tosses gave no reading"));
                 return;
             }
@@ -174,12 +173,12 @@ public:
         auto *entry = m_mdi.windows().find<frmChineseZodiacMain>();
         if (!expectShown(entry, "the Zodiac entry form"))
             return nullptr;
-        control<QLineEdit>(entry, QStringLiteral("txtName"))->setText(QStringLiteral("Benchmark"));
+        control<QLineEdit>(entry, "txtName")->setText(QStringLiteral("Benchmark"));
         control<QRadioButton>(entry, QStringLiteral("optSex(%1)").arg(run % 2))->setChecked(true);
-        control<QComboBox>(entry, QStringLiteral("cboDate"))->setCurrentIndex(run % 28);
-        control<QComboBox>(entry, QStringLiteral("cboMonth"))->setCurrentIndex(run % 12);
-        control<QComboBox>(entry, QStringLiteral("cboYear"))
-            ->setCurrentIndex((run * 7) % control<QComboBox>(entry, QStringLiteral("cboYear"))->count());
+        control<QComboBox>(entry, "cboDate")->setCurrentIndex(run % 28);
+        control<QComboBox>(entry, "cboMonth")->setCurrentIndex(run % 12);
+        control<QComboBox>(entry, "cboYear")
+            ->setCurrentIndex((run * 7) % control<QComboBox>(entry, "cboYear")->count());
         settle();
         const std::size_t boxes = m_messages.shown.size();
         const double ms = timeToFrame([entry] { entry->cmdProceed_Click(); });

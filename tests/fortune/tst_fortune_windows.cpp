@@ -80,25 +80,23 @@ private slots:
         // Cookies out of order or a missing instruction mislead the user.
         frmFortuneCookieMain *form = cookies();
         QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Fortune Cookie"));
-        QCOMPARE(control<QLabel>(form, QStringLiteral("lblCaption"))->text(),
+        QCOMPARE(control<QLabel>(form, "lblCaption")->text(),
                  QStringLiteral("Click On Any One Cookie to Know Your Fortune"));
-        QVERIFY(control<QLabel>(form, QStringLiteral("Label1"))
-                    ->text()
-                    .contains(QStringLiteral("cones with an easy-to-use interface")));
-        QVERIFY(control<shell::PictureButton>(form, QStringLiteral("picTwo"))->x()
-                < control<shell::PictureButton>(form, QStringLiteral("picOne"))->x());
-        QVERIFY(control<shell::PictureButton>(form, QStringLiteral("picOne"))->x()
-                < control<shell::PictureButton>(form, QStringLiteral("picThree"))->x());
-        for (auto *cookie : {control<shell::PictureButton>(form, QStringLiteral("picOne")),
-                             control<shell::PictureButton>(form, QStringLiteral("picTwo")),
-                             control<shell::PictureButton>(form, QStringLiteral("picThree"))}) {
+        QVERIFY(
+            control<QLabel>(form, "Label1")->text().contains(QStringLiteral("cones with an easy-to-use interface")));
+        QVERIFY(control<shell::PictureButton>(form, "picTwo")->x()
+                < control<shell::PictureButton>(form, "picOne")->x());
+        QVERIFY(control<shell::PictureButton>(form, "picOne")->x()
+                < control<shell::PictureButton>(form, "picThree")->x());
+        for (auto *cookie :
+             {control<shell::PictureButton>(form, "picOne"), control<shell::PictureButton>(form, "picTwo"),
+              control<shell::PictureButton>(form, "picThree")}) {
             QVERIFY(cookie->isVisible());
             QCOMPARE(cookie->cursor().shape(), Qt::PointingHandCursor);
             QVERIFY(!cookie->accessibleName().isEmpty());
             QVERIFY(!cookie->picture().isNull());
         }
-        QCOMPARE(form->y(), 0);
-        QCOMPARE(form->x(), (m_mdi->mdiArea()->viewport()->width() - form->width()) / 2);
+        QCOMPARE(form->pos(), placeOf(form));
         QVERIFY(!m_mdi->isPanelVisible());
     }
 
@@ -117,7 +115,7 @@ private slots:
         QFETCH(double, r);
         QFETCH(QString, text);
         m_fakes->random.values = {r};
-        QTest::mouseClick(control<shell::PictureButton>(cookies(), QStringLiteral("picOne")), Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picOne"), Qt::LeftButton);
         QVERIFY(result() && result()->isVisible());
         QCOMPARE(result()->lblFortuneMassage->text(), text);
         QCOMPARE(m_fakes->random.draws, 1);
@@ -156,33 +154,33 @@ private slots:
     {
         // A user without a mouse must still get a fortune.
         QFETCH(int, key);
-        control<shell::PictureButton>(cookies(), QStringLiteral("picThree"))->setFocus();
-        QTest::keyClick(control<shell::PictureButton>(cookies(), QStringLiteral("picThree")), Qt::Key(key));
+        control<shell::PictureButton>(cookies(), "picThree")->setFocus();
+        QTest::keyClick(control<shell::PictureButton>(cookies(), "picThree"), Qt::Key(key));
         QTRY_VERIFY(result() && result()->picBrokenThree->isVisible());
     }
 
     void backOffersAllThreeCookiesAndAFreshDraw()
     {
         // A second draw after Back must not show two opened cookies or a hidden cookie.
-        QTest::mouseClick(control<shell::PictureButton>(cookies(), QStringLiteral("picThree")), Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picThree"), Qt::LeftButton);
         result()->cmdOK->click();
         QVERIFY(!result());
         QVERIFY(cookies()->isVisible());
-        for (auto *cookie : {control<shell::PictureButton>(cookies(), QStringLiteral("picOne")),
-                             control<shell::PictureButton>(cookies(), QStringLiteral("picTwo")),
-                             control<shell::PictureButton>(cookies(), QStringLiteral("picThree"))})
+        for (auto *cookie :
+             {control<shell::PictureButton>(cookies(), "picOne"), control<shell::PictureButton>(cookies(), "picTwo"),
+              control<shell::PictureButton>(cookies(), "picThree")})
             QVERIFY(cookie->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
 
         m_fakes->random.values = {0.5};
-        QTest::mouseClick(control<shell::PictureButton>(cookies(), QStringLiteral("picOne")), Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picOne"), Qt::LeftButton);
         QCOMPARE(openedVisible(), 1);
         QVERIFY(result()->picBrokenOne->isVisible());
         QCOMPARE(result()->lblFortuneMassage->text(), fortune::fortuneText(78));
 
         result()->findChild<QAction *>(QStringLiteral("mnuFileBack"))->trigger();
         QVERIFY(!result());
-        QVERIFY(control<shell::PictureButton>(cookies(), QStringLiteral("picOne"))->isVisible());
+        QVERIFY(control<shell::PictureButton>(cookies(), "picOne")->isVisible());
     }
 
     void exitOnTheResultLeadsToThePanel_data()
@@ -197,7 +195,7 @@ private slots:
     {
         // Exit must leave the tool, not fall back to the cookies.
         QFETCH(QString, how);
-        QTest::mouseClick(control<shell::PictureButton>(cookies(), QStringLiteral("picTwo")), Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picTwo"), Qt::LeftButton);
         if (how == QStringLiteral("cmdExit"))
             result()->cmdExit->click();
         else if (how == QStringLiteral("mnuExit"))
@@ -230,7 +228,7 @@ private slots:
     void anotherToolFromTheLauncherClosesBothForms()
     {
         // Leftover cookie forms would reappear the next time the tool opens.
-        QTest::mouseClick(control<shell::PictureButton>(cookies(), QStringLiteral("picTwo")), Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picTwo"), Qt::LeftButton);
         m_mdi->cmdSelectOption_Click(0);
         QVERIFY(!result());
         QVERIFY(!cookies());
@@ -238,7 +236,7 @@ private slots:
 
     void resultFormCarriesItsMenusAndHeading()
     {
-        QTest::mouseClick(control<shell::PictureButton>(cookies(), QStringLiteral("picTwo")), Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picTwo"), Qt::LeftButton);
         QCOMPARE(result()->Label2->text(), QStringLiteral("Your Fortune For Today"));
         QCOMPARE(result()->cmdOK->text(), QStringLiteral("&Back"));
         QCOMPARE(result()->cmdExit->text(), QStringLiteral("&Exit"));
@@ -246,8 +244,7 @@ private slots:
                  QStringLiteral("&Check for Software Update"));
         QCOMPARE(cookies()->findChild<QAction *>(QStringLiteral("mnuUpdate"))->text(),
                  QStringLiteral("Check for Software &Update"));
-        QCOMPARE(result()->y(), 0);
-        QCOMPARE(result()->x(), (m_mdi->mdiArea()->viewport()->width() - result()->width()) / 2);
+        QCOMPARE(result()->pos(), placeOf(result()));
     }
 };
 

@@ -53,9 +53,9 @@ private:
 
     void ask(const QString &name, const QString &text)
     {
-        control<QLineEdit>(question(), QStringLiteral("txtName"))->setText(name);
-        control<shell::TextBox>(question(), QStringLiteral("txtQuestion"))->setText(text);
-        control<QPushButton>(question(), QStringLiteral("cmdProceed"))->click();
+        control<QLineEdit>(question(), "txtName")->setText(name);
+        control<shell::TextBox>(question(), "txtQuestion")->setText(text);
+        control<QPushButton>(question(), "cmdProceed")->click();
     }
 
     // Each toss takes three draws; a draw above one half is heads.
@@ -72,7 +72,7 @@ private:
     {
         queueLines(values);
         for (std::size_t i = 0; i < values.size(); ++i)
-            control<QPushButton>(casting(), QStringLiteral("cmdToss"))->click();
+            control<QPushButton>(casting(), "cmdToss")->click();
     }
 
     // Types each character as a key press carrying that text, accented letters included.
@@ -114,10 +114,9 @@ private slots:
         QVERIFY(!casting());
         QVERIFY(!m_mdi->isPanelVisible());
         QCOMPARE(question()->windowTitle(), QStringLiteral("Qelvo I Ching Software"));
-        QVERIFY(control<QLineEdit>(question(), QStringLiteral("txtName"))->text().isEmpty());
-        QVERIFY(control<shell::TextBox>(question(), QStringLiteral("txtQuestion"))->text().isEmpty());
-        QCOMPARE(question()->y(), 0);
-        QCOMPARE(question()->x(), (m_mdi->mdiArea()->viewport()->width() - question()->width()) / 2);
+        QVERIFY(control<QLineEdit>(question(), "txtName")->text().isEmpty());
+        QVERIFY(control<shell::TextBox>(question(), "txtQuestion")->text().isEmpty());
+        QCOMPARE(question()->pos(), placeOf(question()));
     }
 
     void reminderRunsAtEveryLoadOfTheQuestionForm()
@@ -151,9 +150,9 @@ private slots:
         QFETCH(QString, kept);
         QFETCH(int, refusals);
         openTool();
-        control<QLineEdit>(question(), QStringLiteral("txtName"))->setFocus();
-        typeInto(control<QLineEdit>(question(), QStringLiteral("txtName")), typed);
-        QCOMPARE(control<QLineEdit>(question(), QStringLiteral("txtName"))->text(), kept);
+        control<QLineEdit>(question(), "txtName")->setFocus();
+        typeInto(control<QLineEdit>(question(), "txtName"), typed);
+        QCOMPARE(control<QLineEdit>(question(), "txtName")->text(), kept);
         QCOMPARE(int(m_fakes->messages.shown.size()), refusals);
         for (const auto &box : m_fakes->messages.shown) {
             QCOMPARE(box.text, QStringLiteral("Please Enter Only Characters"));
@@ -166,7 +165,7 @@ private slots:
     {
         // Enter and Ctrl+V are characters too: neither may slip something in.
         openTool();
-        QLineEdit *name = control<QLineEdit>(question(), QStringLiteral("txtName"));
+        QLineEdit *name = control<QLineEdit>(question(), "txtName");
         name->setFocus();
         QTest::keyClicks(name, QStringLiteral("Al"));
         QTest::keyClick(name, Qt::Key_Return);
@@ -178,7 +177,7 @@ private slots:
         QTest::keyClick(name, Qt::Key_Backspace);
         QCOMPARE(name->text(), QStringLiteral("A"));
         QTest::keyClick(name, Qt::Key_Tab);
-        QVERIFY(control<shell::TextBox>(question(), QStringLiteral("txtQuestion"))->hasFocus());
+        QVERIFY(control<shell::TextBox>(question(), "txtQuestion")->hasFocus());
         QCOMPARE(m_fakes->messages.shown.size(), size_t(2));
     }
 
@@ -196,18 +195,18 @@ private slots:
         openTool();
         const auto next = [&] {
             if (byMenu)
-                control<QAction>(question(), QStringLiteral("mnuNext"))->trigger();
+                control<QAction>(question(), "mnuNext")->trigger();
             else
-                control<QPushButton>(question(), QStringLiteral("cmdProceed"))->click();
+                control<QPushButton>(question(), "cmdProceed")->click();
         };
         next();
         QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
         QCOMPARE(m_fakes->messages.shown.back().icon, byMenu ? MessageIcon::None : MessageIcon::Information);
-        QVERIFY(control<QLineEdit>(question(), QStringLiteral("txtName"))->hasFocus());
-        control<QLineEdit>(question(), QStringLiteral("txtName"))->setText(QStringLiteral("Ann"));
+        QVERIFY(control<QLineEdit>(question(), "txtName")->hasFocus());
+        control<QLineEdit>(question(), "txtName")->setText(QStringLiteral("Ann"));
         next();
         QCOMPARE(m_fakes->messages.shown.back().text, QStringLiteral("Please Enter Your Question"));
-        QVERIFY(control<shell::TextBox>(question(), QStringLiteral("txtQuestion"))->hasFocus());
+        QVERIFY(control<shell::TextBox>(question(), "txtQuestion")->hasFocus());
         QVERIFY(!casting());
     }
 
@@ -218,7 +217,7 @@ private slots:
         ask(QStringLiteral("   "), QStringLiteral("  Will it rain?  "));
         QVERIFY(casting() && casting()->isVisible());
         QCOMPARE(frmIChingSoftwareStart::userName, QString());
-        QCOMPARE(control<shell::TextBox>(casting(), QStringLiteral("txtUserInfo"))->text(),
+        QCOMPARE(control<shell::TextBox>(casting(), "txtUserInfo")->text(),
                  QStringLiteral("Name: \r\n\r\nQuestion: Will it rain?"));
         QVERIFY(!question());
         QVERIFY(!m_mdi->isPanelVisible());
@@ -228,20 +227,20 @@ private slots:
     {
         // The menu hides the form, so its texts come back; the button closes it, so they don't.
         openTool();
-        control<QLineEdit>(question(), QStringLiteral("txtName"))->setText(QStringLiteral("Ann"));
-        control<shell::TextBox>(question(), QStringLiteral("txtQuestion"))->setText(QStringLiteral("Shall I travel?"));
-        control<QAction>(question(), QStringLiteral("mnuNext"))->trigger();
+        control<QLineEdit>(question(), "txtName")->setText(QStringLiteral("Ann"));
+        control<shell::TextBox>(question(), "txtQuestion")->setText(QStringLiteral("Shall I travel?"));
+        control<QAction>(question(), "mnuNext")->trigger();
         QVERIFY(question() && !question()->isVisible());
         QVERIFY(casting()->isVisible());
-        control<QAction>(casting(), QStringLiteral("mnuStart"))->trigger();
+        control<QAction>(casting(), "mnuStart")->trigger();
         QVERIFY(!casting());
         QVERIFY(question()->isVisible());
-        QCOMPARE(control<QLineEdit>(question(), QStringLiteral("txtName"))->text(), QStringLiteral("Ann"));
+        QCOMPARE(control<QLineEdit>(question(), "txtName")->text(), QStringLiteral("Ann"));
 
-        control<QPushButton>(question(), QStringLiteral("cmdProceed"))->click();
-        control<QPushButton>(casting(), QStringLiteral("cmdStartAgain"))->click();
+        control<QPushButton>(question(), "cmdProceed")->click();
+        control<QPushButton>(casting(), "cmdStartAgain")->click();
         QVERIFY(question()->isVisible());
-        QVERIFY(control<QLineEdit>(question(), QStringLiteral("txtName"))->text().isEmpty());
+        QVERIFY(control<QLineEdit>(question(), "txtName")->text().isEmpty());
         QVERIFY(!m_mdi->isPanelVisible());
     }
 
@@ -253,12 +252,11 @@ private slots:
         tossAll({9});
         QCOMPARE(figure(1, 6), (QStringList{"", "", "", "", "", "------ o ------"}));
         QCOMPARE(figure(7, 12), (QStringList{"------    ------", "", "", "", "", ""}));
-        QVERIFY(control<QLabel>(casting(), QStringLiteral("lblJudgement"))->text().isEmpty());
-        QVERIFY(control<shell::TextBox>(casting(), QStringLiteral("txtJudgement"))->text().isEmpty());
-        QCOMPARE(control<shell::TextBox>(casting(), QStringLiteral("txtChangeLines"))->text(),
-                 QStringLiteral("Line 1 Changed\r\n"));
+        QVERIFY(control<QLabel>(casting(), "lblJudgement")->text().isEmpty());
+        QVERIFY(control<shell::TextBox>(casting(), "txtJudgement")->text().isEmpty());
+        QCOMPARE(control<shell::TextBox>(casting(), "txtChangeLines")->text(), QStringLiteral("Line 1 Changed\r\n"));
         QCOMPARE(casting()->cast().intCurrentLine, qint16(1));
-        QVERIFY(control<QPushButton>(casting(), QStringLiteral("cmdToss"))->isEnabled());
+        QVERIFY(control<QPushButton>(casting(), "cmdToss")->isEnabled());
         QCOMPARE(m_fakes->random.reseeds, 1);
     }
 
@@ -271,14 +269,13 @@ private slots:
         tossAll({9, 9, 9, 9, 9, 9});
         QCOMPARE(figure(1, 6), QStringList(6, QStringLiteral("------ o ------")));
         QCOMPARE(figure(7, 12), QStringList(6, QStringLiteral("------    ------")));
-        QCOMPARE(control<shell::TextBox>(casting(), QStringLiteral("txtChangeLines"))->text(),
+        QCOMPARE(control<shell::TextBox>(casting(), "txtChangeLines")->text(),
                  QStringLiteral("Line 1 Changed\r\nLine 2 Changed\r\nLine 3 Changed\r\nLine 4 Changed\r\n"
                                 "Line 5 Changed\r\nLine 6 Changed\r\n"));
-        QCOMPARE(control<QLabel>(casting(), QStringLiteral("lblJudgement"))->text(),
-                 QStringLiteral("1 Ch'ien The Creative"));
-        QCOMPARE(control<shell::TextBox>(casting(), QStringLiteral("txtJudgement"))->text(),
+        QCOMPARE(control<QLabel>(casting(), "lblJudgement")->text(), QStringLiteral("1 Ch'ien The Creative"));
+        QCOMPARE(control<shell::TextBox>(casting(), "txtJudgement")->text(),
                  QStringLiteral("The Creative works sublime success,\r\nFurthering through perseverance."));
-        QVERIFY(!control<QPushButton>(casting(), QStringLiteral("cmdToss"))->isEnabled());
+        QVERIFY(!control<QPushButton>(casting(), "cmdToss")->isEnabled());
         QCOMPARE(casting()->cast().intCurrentLine, qint16(5));
         QCOMPARE(casting()->cast().marksArray, (iching::Marks{9, 9, 9, 9, 9, 9}));
         QCOMPARE(casting()->size(), twipsSize(10400, 6800));
@@ -294,11 +291,9 @@ private slots:
         openTool();
         ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
         tossAll({7, 8, 6, 7, 8, 7});
-        QCOMPARE(control<shell::TextBox>(casting(), QStringLiteral("txtChangeLines"))->text(),
-                 QStringLiteral("Line 3 Changed\r\n"));
+        QCOMPARE(control<shell::TextBox>(casting(), "txtChangeLines")->text(), QStringLiteral("Line 3 Changed\r\n"));
         // Lines 3, 2, 1 = yin, yin, yang below; 6, 5, 4 = yang, yin, yang above.
-        QCOMPARE(control<QLabel>(casting(), QStringLiteral("lblJudgement"))->text(),
-                 QStringLiteral("21 Shih Ho Biting Through"));
+        QCOMPARE(control<QLabel>(casting(), "lblJudgement")->text(), QStringLiteral("21 Shih Ho Biting Through"));
         QCOMPARE(casting()->label(4)->text(), QStringLiteral("------ x ------"));
         QCOMPARE(casting()->label(9)->text(), QStringLiteral("----------------"));
     }
@@ -318,18 +313,18 @@ private slots:
         ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
         tossAll({7, 7, 7, 7, 7, 7});
         if (byMenu)
-            control<QAction>(casting(), QStringLiteral("mnuStart"))->trigger();
+            control<QAction>(casting(), "mnuStart")->trigger();
         else
-            control<QPushButton>(casting(), QStringLiteral("cmdStartAgain"))->click();
+            control<QPushButton>(casting(), "cmdStartAgain")->click();
         QVERIFY(!casting());
         QVERIFY(question()->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
         ask(QStringLiteral("Bo"), QStringLiteral("When?"));
-        QVERIFY(control<QPushButton>(casting(), QStringLiteral("cmdToss"))->isEnabled());
+        QVERIFY(control<QPushButton>(casting(), "cmdToss")->isEnabled());
         QCOMPARE(casting()->cast().intCurrentLine, qint16(0));
         QCOMPARE(figure(1, 12), QStringList(12, QString()));
-        QVERIFY(control<QLabel>(casting(), QStringLiteral("lblJudgement"))->text().isEmpty());
-        QCOMPARE(control<shell::TextBox>(casting(), QStringLiteral("txtUserInfo"))->text(),
+        QVERIFY(control<QLabel>(casting(), "lblJudgement")->text().isEmpty());
+        QCOMPARE(control<shell::TextBox>(casting(), "txtUserInfo")->text(),
                  QStringLiteral("Name: Bo\r\n\r\nQuestion: When?"));
     }
 
@@ -350,15 +345,15 @@ private slots:
         openTool();
         if (how.startsWith(QStringLiteral("question"))) {
             if (how.endsWith(QStringLiteral("cmdExit")))
-                control<QPushButton>(question(), QStringLiteral("cmdExit"))->click();
+                control<QPushButton>(question(), "cmdExit")->click();
             else
                 question()->close();
         } else {
             ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
             if (how == QStringLiteral("cmdExit"))
-                control<QPushButton>(casting(), QStringLiteral("cmdExit(1)"))->click();
+                control<QPushButton>(casting(), "cmdExit(1)")->click();
             else if (how == QStringLiteral("mnuExit"))
-                control<QAction>(casting(), QStringLiteral("mnuExit"))->trigger();
+                control<QAction>(casting(), "mnuExit")->trigger();
             else
                 casting()->close();
         }
@@ -370,9 +365,9 @@ private slots:
     {
         // After Next by menu both windows exist; the launcher closing one must not strand the other.
         openTool();
-        control<QLineEdit>(question(), QStringLiteral("txtName"))->setText(QStringLiteral("Ann"));
-        control<shell::TextBox>(question(), QStringLiteral("txtQuestion"))->setText(QStringLiteral("Why?"));
-        control<QAction>(question(), QStringLiteral("mnuNext"))->trigger();
+        control<QLineEdit>(question(), "txtName")->setText(QStringLiteral("Ann"));
+        control<shell::TextBox>(question(), "txtQuestion")->setText(QStringLiteral("Why?"));
+        control<QAction>(question(), "mnuNext")->trigger();
         question()->close();
         QVERIFY(!casting());
         QVERIFY(m_mdi->isPanelVisible());
@@ -384,7 +379,7 @@ private slots:
         openTool();
         ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
         queueLines({8});
-        control<QPushButton>(casting(), QStringLiteral("cmdToss"))->click();
+        control<QPushButton>(casting(), "cmdToss")->click();
         QVERIFY(control<shell::PictureBox>(casting(), QStringLiteral("picCoin(%1)").arg(0))
                     ->picture()
                     .source()
@@ -400,7 +395,7 @@ private slots:
         QTemporaryDir empty;
         iching::setPicturesFolder(empty.path());
         queueLines({7});
-        control<QPushButton>(casting(), QStringLiteral("cmdToss"))->click();
+        control<QPushButton>(casting(), "cmdToss")->click();
         QVERIFY(control<shell::PictureBox>(casting(), QStringLiteral("picCoin(%1)").arg(0))->picture().isNull());
         QCOMPARE(casting()->cast().marksArray[1], qint16(7));
     }

@@ -148,9 +148,9 @@ private slots:
         bool checked = false;
         during(300, [&] {
             checked = true;
-            QVERIFY(control<shell::PictureButton>(form, QStringLiteral("cmdFindMajong"))->isHidden());
-            QVERIFY(control<mahjong::RoundedPanel>(form, QStringLiteral("picMessage"))->isVisible());
-            QVERIFY(control<QLabel>(form, QStringLiteral("pi"))->isVisible());
+            QVERIFY(control<shell::PictureButton>(form, "cmdFindMajong")->isHidden());
+            QVERIFY(control<mahjong::RoundedPanel>(form, "picMessage")->isVisible());
+            QVERIFY(control<QLabel>(form, "pi")->isVisible());
             for (int n = 1; n <= 4; ++n)
                 QVERIFY(control<mahjong::Shape>(form, QStringLiteral("shp%1").arg(n))->isVisible());
             QCOMPARE(m_fakes->random.draws, 0);
@@ -159,7 +159,7 @@ private slots:
         m_fakes->random.values = {0.0};
         QElapsedTimer elapsed;
         elapsed.start();
-        QTest::mouseClick(control<shell::PictureButton>(form, QStringLiteral("cmdFindMajong")), Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(form, "cmdFindMajong"), Qt::LeftButton);
         QVERIFY(elapsed.elapsed() >= Second);
         QVERIFY(checked);
         QVERIFY(result() && result()->isVisible());
@@ -175,7 +175,7 @@ private slots:
         QVERIFY(banner);
         during(200, [&] { QTest::mouseClick(banner, Qt::LeftButton); });
         during(400, [&] { form->findChild<QAction *>(QStringLiteral("mnuOnline"))->trigger(); });
-        QTest::mouseClick(control<shell::PictureButton>(form, QStringLiteral("cmdFindMajong")), Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(form, "cmdFindMajong"), Qt::LeftButton);
         QCOMPARE(m_fakes->webPages.opened.size(), std::size_t(2));
         QVERIFY(result() && result()->isVisible());
         QVERIFY(form->isHidden());
@@ -200,7 +200,7 @@ private slots:
             if (how == QStringLiteral("close box")) {
                 first->close();
             } else if (how == QStringLiteral("exit")) {
-                control<QAction>(first, QStringLiteral("mnuExit"))->trigger();
+                control<QAction>(first, "mnuExit")->trigger();
             } else if (how == QStringLiteral("launcher")) {
                 m_mdi->close();
             } else {
@@ -208,7 +208,7 @@ private slots:
                 m_mdi->cmdSelectOption_Click(3);
             }
         });
-        QTest::mouseClick(control<shell::PictureButton>(first, QStringLiteral("cmdFindMajong")), Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(first, "cmdFindMajong"), Qt::LeftButton);
 
         QVERIFY(!result());
         QCOMPARE(m_fakes->random.draws, 1);
@@ -218,8 +218,8 @@ private slots:
             QVERIFY(!drawForm());
         } else if (how == QStringLiteral("reopen")) {
             QVERIFY(drawForm() && drawForm()->isVisible());
-            QVERIFY(control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong"))->isVisible());
-            QVERIFY(control<mahjong::RoundedPanel>(drawForm(), QStringLiteral("picMessage"))->isHidden());
+            QVERIFY(control<shell::PictureButton>(drawForm(), "cmdFindMajong")->isVisible());
+            QVERIFY(control<mahjong::RoundedPanel>(drawForm(), "picMessage")->isHidden());
             QVERIFY(!m_mdi->isPanelVisible());
         } else {
             QVERIFY(!drawForm());

@@ -84,19 +84,13 @@ private:
     void drawWith(double r)
     {
         m_fakes->random.values = {r};
-        QTest::mouseClick(control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong")), Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(drawForm(), "cmdFindMajong"), Qt::LeftButton);
     }
 
     int panelsVisible()
     {
         return int(result()->picWind->isVisible()) + int(result()->picFlower->isVisible())
                + int(result()->picSeason->isVisible());
-    }
-
-    void verifyPlacedAtTheTop(QWidget *window)
-    {
-        QCOMPARE(window->y(), 0);
-        QCOMPARE(window->x(), (m_mdi->mdiArea()->viewport()->width() - window->width()) / 2);
     }
 
 private slots:
@@ -122,10 +116,10 @@ private slots:
         else
             m_mdi->cmdSelectOption_Click(qint16(index));
         QVERIFY(drawForm() && drawForm()->isVisible());
-        QVERIFY(control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong"))->isVisible());
-        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), QStringLiteral("picMessage"))->isVisible());
+        QVERIFY(control<shell::PictureButton>(drawForm(), "cmdFindMajong")->isVisible());
+        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), "picMessage")->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
-        verifyPlacedAtTheTop(drawForm());
+        QCOMPARE(drawForm()->pos(), placeOf(drawForm()));
     }
 
     void theDrawFormLooksAsDesigned()
@@ -133,15 +127,13 @@ private slots:
         // A missing instruction, menu entry or banner, a hidden way to draw or a wait panel left showing stalls the user.
         frmMahjongOracleMain *form = drawForm();
         QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Mahjong Oracle"));
-        QCOMPARE(control<QLabel>(form, QStringLiteral("Label5"))->text(),
-                 QStringLiteral("Welcome to the Mahjong Oracle !"));
-        QCOMPARE(control<QLabel>(form, QStringLiteral("Label4"))->text(),
+        QCOMPARE(control<QLabel>(form, "Label5")->text(), QStringLiteral("Welcome to the Mahjong Oracle !"));
+        QCOMPARE(control<QLabel>(form, "Label4")->text(),
                  QStringLiteral("Think about the Problem that has been worrying you"));
-        QCOMPARE(control<QLabel>(form, QStringLiteral("Label3"))->text(),
-                 QStringLiteral("Take a Deep Breath and Calm Yourself."));
-        QCOMPARE(control<QLabel>(form, QStringLiteral("lblClickMessage"))->text(),
+        QCOMPARE(control<QLabel>(form, "Label3")->text(), QStringLiteral("Take a Deep Breath and Calm Yourself."));
+        QCOMPARE(control<QLabel>(form, "lblClickMessage")->text(),
                  QStringLiteral("Take a Deep Breath And Click on the Mahjong Tile"));
-        QCOMPARE(control<QLabel>(form, QStringLiteral("pi"))->text(), QStringLiteral("Please Wait"));
+        QCOMPARE(control<QLabel>(form, "pi")->text(), QStringLiteral("Please Wait"));
         const QStringList entries{"mnuExit", "E&xit", "mnuOnline", "&Online Help", "mnuVisit", "&Visit Us Online",
                                   "mnuUpdate", "Check for Software &Update", "mnuAbout", "&About Software"};
         for (qsizetype i = 0; i < entries.size(); i += 2) {
@@ -152,7 +144,7 @@ private slots:
         for (const char *banner : {"Label61", "lblFullBrand", "lblCobrand"})
             QVERIFY2(form->findChild<QLabel *>(QString::fromLatin1(banner)), banner);
 
-        auto *tiles = control<shell::PictureButton>(form, QStringLiteral("cmdFindMajong"));
+        auto *tiles = control<shell::PictureButton>(form, "cmdFindMajong");
         QVERIFY(tiles->isVisible());
         QCOMPARE(tiles->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(!tiles->accessibleName().isEmpty());
@@ -160,9 +152,9 @@ private slots:
         QCOMPARE(tiles->picture().source(), QStringLiteral(":/mahjong/tiles/group.svg"));
         QVERIFY(!tiles->picture().isNull());
 
-        auto *message = control<mahjong::RoundedPanel>(form, QStringLiteral("picMessage"));
+        auto *message = control<mahjong::RoundedPanel>(form, "picMessage");
         QVERIFY(!message->isVisible());
-        QCOMPARE(control<QLabel>(form, QStringLiteral("pi"))->parentWidget(), message);
+        QCOMPARE(control<QLabel>(form, "pi")->parentWidget(), message);
         // shp1 to shp4, left to right on one line inside the message.
         std::array<mahjong::Shape *, 4> shapes{};
         for (std::size_t i = 0; i < shapes.size(); ++i) {
@@ -175,7 +167,7 @@ private slots:
         }
         // The tiles are read only once a draw needs one.
         QVERIFY(!form->IMGMajong.isLoaded());
-        verifyPlacedAtTheTop(form);
+        QCOMPARE(form->pos(), placeOf(form));
     }
 
     void aDrawShowsTheTileOfR_data()
@@ -239,11 +231,11 @@ private slots:
         QCOMPARE(m_fakes->random.reseeds, 0);
         // The draw form waits, hidden, as the draw left it.
         QVERIFY(form->isHidden());
-        QVERIFY(control<shell::PictureButton>(form, QStringLiteral("cmdFindMajong"))->isHidden());
-        QVERIFY(!control<mahjong::RoundedPanel>(form, QStringLiteral("picMessage"))->isHidden());
+        QVERIFY(control<shell::PictureButton>(form, "cmdFindMajong")->isHidden());
+        QVERIFY(!control<mahjong::RoundedPanel>(form, "picMessage")->isHidden());
         QVERIFY(!m_mdi->isPanelVisible());
         QCOMPARE(QApplication::focusWidget(), result()->cmdOK);
-        verifyPlacedAtTheTop(result());
+        QCOMPARE(result()->pos(), placeOf(result()));
     }
 
     void keyboardDrawsToo_data()
@@ -258,8 +250,8 @@ private slots:
         // A user without a mouse must still get a reading.
         QFETCH(int, key);
         m_fakes->random.values = {rFor(39)};
-        control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong"))->setFocus();
-        QTest::keyClick(control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong")), Qt::Key(key));
+        control<shell::PictureButton>(drawForm(), "cmdFindMajong")->setFocus();
+        QTest::keyClick(control<shell::PictureButton>(drawForm(), "cmdFindMajong"), Qt::Key(key));
         QTRY_VERIFY(result() && result()->isVisible());
         QCOMPARE(result()->lblName->text(), QStringLiteral("Wind East"));
     }
@@ -287,11 +279,10 @@ private slots:
 
         QVERIFY(!result());
         QVERIFY(drawForm() && drawForm()->isVisible());
-        QVERIFY(control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong"))->isVisible());
-        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), QStringLiteral("picMessage"))->isVisible());
+        QVERIFY(control<shell::PictureButton>(drawForm(), "cmdFindMajong")->isVisible());
+        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), "picMessage")->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
-        QCOMPARE(QApplication::focusWidget(),
-                 control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong")));
+        QCOMPARE(QApplication::focusWidget(), control<shell::PictureButton>(drawForm(), "cmdFindMajong"));
 
         drawWith(rFor(20));
         QCOMPARE(result()->lblEnglishName->text(), QStringLiteral("Insect"));
@@ -307,10 +298,10 @@ private slots:
         result()->cmdOK->click();
         QVERIFY(!result());
         QVERIFY(drawForm() && drawForm()->isVisible());
-        QVERIFY(control<shell::PictureButton>(drawForm(), QStringLiteral("cmdFindMajong"))->isVisible());
-        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), QStringLiteral("picMessage"))->isVisible());
+        QVERIFY(control<shell::PictureButton>(drawForm(), "cmdFindMajong")->isVisible());
+        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), "picMessage")->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
-        verifyPlacedAtTheTop(drawForm());
+        QCOMPARE(drawForm()->pos(), placeOf(drawForm()));
     }
 
     void exitOnTheResultLeadsToTheLauncherPanel_data()
@@ -349,7 +340,7 @@ private slots:
         // Without its panel the launcher would be an empty frame.
         QFETCH(bool, byMenu);
         if (byMenu)
-            control<QAction>(drawForm(), QStringLiteral("mnuExit"))->trigger();
+            control<QAction>(drawForm(), "mnuExit")->trigger();
         else
             drawForm()->close();
         QVERIFY(!drawForm());

@@ -130,9 +130,8 @@ private:
             m_mdi->cmdSelectOption_Click(2);
             if (window == QLatin1String("frmIChingSoftwareStart"))
                 return tool<frmIChingSoftwareStart>();
-            control<QLineEdit>(tool<frmIChingSoftwareStart>(), QStringLiteral("txtName"))
-                ->setText(QStringLiteral("Ada"));
-            control<shell::TextBox>(tool<frmIChingSoftwareStart>(), QStringLiteral("txtQuestion"))
+            control<QLineEdit>(tool<frmIChingSoftwareStart>(), "txtName")->setText(QStringLiteral("Ada"));
+            control<shell::TextBox>(tool<frmIChingSoftwareStart>(), "txtQuestion")
                 ->setText(QStringLiteral("Will it rain?"));
             tool<frmIChingSoftwareStart>()->cmdProceed_Click();
             for (int toss = 0; toss < 6; ++toss)
@@ -143,7 +142,7 @@ private:
             m_mdi->cmdSelectOption_Click(0);
             if (window == QLatin1String("frmChineseZodiacMain"))
                 return tool<frmChineseZodiacMain>();
-            control<QLineEdit>(tool<frmChineseZodiacMain>(), QStringLiteral("txtName"))->setText(QStringLiteral("Ada"));
+            control<QLineEdit>(tool<frmChineseZodiacMain>(), "txtName")->setText(QStringLiteral("Ada"));
             control<QRadioButton>(tool<frmChineseZodiacMain>(), QStringLiteral("optSex(%1)").arg(1))->setChecked(true);
             tool<frmChineseZodiacMain>()->cmdProceed_Click();
             if (window == QLatin1String("frmChineseZodiacDisplay"))
@@ -451,8 +450,8 @@ private slots:
     {
         // Coins that keep saying "Coin 1" leave a screen-reader user unable to follow the toss.
         open(QStringLiteral("frmIChingSoftwareStart"));
-        control<QLineEdit>(tool<frmIChingSoftwareStart>(), QStringLiteral("txtName"))->setText(QStringLiteral("Ada"));
-        control<shell::TextBox>(tool<frmIChingSoftwareStart>(), QStringLiteral("txtQuestion"))
+        control<QLineEdit>(tool<frmIChingSoftwareStart>(), "txtName")->setText(QStringLiteral("Ada"));
+        control<shell::TextBox>(tool<frmIChingSoftwareStart>(), "txtQuestion")
             ->setText(QStringLiteral("Will it rain?"));
         tool<frmIChingSoftwareStart>()->cmdProceed_Click();
         FrmIChingSoftwareMain *casting = tool<FrmIChingSoftwareMain>();
@@ -494,16 +493,14 @@ private slots:
         // Where a list's name is its current entry, "1936" alone does not say it is the year of birth.
         auto *entry = qobject_cast<frmChineseZodiacMain *>(open(QStringLiteral("frmChineseZodiacMain")));
         QVERIFY(entry);
-        QCOMPARE(accessible(control<QComboBox>(entry, QStringLiteral("cboDate")))->text(QAccessible::Description),
+        QCOMPARE(accessible(control<QComboBox>(entry, "cboDate"))->text(QAccessible::Description),
                  QStringLiteral("Birth Day"));
-        QCOMPARE(accessible(control<QComboBox>(entry, QStringLiteral("cboMonth")))->text(QAccessible::Description),
+        QCOMPARE(accessible(control<QComboBox>(entry, "cboMonth"))->text(QAccessible::Description),
                  QStringLiteral("Birth Month"));
-        QCOMPARE(accessible(control<QComboBox>(entry, QStringLiteral("cboYear")))->text(QAccessible::Description),
+        QCOMPARE(accessible(control<QComboBox>(entry, "cboYear"))->text(QAccessible::Description),
                  QStringLiteral("Birth Year"));
-        QCOMPARE(buddyLabelOf(control<QComboBox>(entry, QStringLiteral("cboDate"))),
-                 control<QLabel>(entry, QStringLiteral("Label2")));
-        QCOMPARE(buddyLabelOf(control<QLineEdit>(entry, QStringLiteral("txtName"))),
-                 control<QLabel>(entry, QStringLiteral("Label1")));
+        QCOMPARE(buddyLabelOf(control<QComboBox>(entry, "cboDate")), control<QLabel>(entry, "Label2"));
+        QCOMPARE(buddyLabelOf(control<QLineEdit>(entry, "txtName")), control<QLabel>(entry, "Label1"));
     }
 
     void tabFollowsTheScreen_data()

@@ -111,16 +111,16 @@ private slots:
         for (const char *name : {"Picture6", "lblOrrindelBanner", "Picture1", "picButtonContainer", "Picture2",
                                  "Picture3", "Picture4", "Picture5", "picMain", "PicCoBrand", "cmdMdiExit", "Label7"})
             QVERIFY2(control<QWidget>(m_mdi.get(), QString::fromLatin1(name))->isVisible(), name);
-        QCOMPARE(control<QPushButton>(m_mdi.get(), QStringLiteral("cmdMdiExit"))->text(), QStringLiteral("&Exit"));
-        QCOMPARE(control<QAction>(m_mdi.get(), QStringLiteral("mnuExit"))->text(), QStringLiteral("E&xit"));
+        QCOMPARE(control<QPushButton>(m_mdi.get(), "cmdMdiExit")->text(), QStringLiteral("&Exit"));
+        QCOMPARE(control<QAction>(m_mdi.get(), "mnuExit")->text(), QStringLiteral("E&xit"));
     }
 
     void controlsStayCentredWhenTheLauncherIsResized()
     {
         // Items laid out once at load end up off-centre, or the Exit button off-screen.
-        auto *picMain = control<QWidget>(m_mdi.get(), QStringLiteral("picMain"));
-        auto *buttons = control<QWidget>(m_mdi.get(), QStringLiteral("picButtonContainer"));
-        auto *exit = control<QPushButton>(m_mdi.get(), QStringLiteral("cmdMdiExit"));
+        auto *picMain = control<QWidget>(m_mdi.get(), "picMain");
+        auto *buttons = control<QWidget>(m_mdi.get(), "picButtonContainer");
+        auto *exit = control<QPushButton>(m_mdi.get(), "cmdMdiExit");
         for (const int width : {1000, 1400, 900}) {
             m_mdi->resize(width, 700);
             QTRY_COMPARE(picMain->width(), m_mdi->centralWidget()->width());
@@ -128,7 +128,7 @@ private slots:
             for (int index = 0; index < 7; ++index)
                 QCOMPARE(caption(index)->x(), (panel - caption(index)->width()) / 2);
             QCOMPARE(buttons->x(), (panel - buttons->width()) / 2);
-            QVERIFY(exit->geometry().right() < control<QWidget>(m_mdi.get(), QStringLiteral("PicCoBrand"))->width());
+            QVERIFY(exit->geometry().right() < control<QWidget>(m_mdi.get(), "PicCoBrand")->width());
             QVERIFY(exit->x() > panel / 2);
         }
     }
@@ -196,8 +196,7 @@ private slots:
         QVERIFY(opened->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
         // Placed centred at the top of the client area, after it was shown, and only then pressed on.
-        QCOMPARE(opened->y(), 0);
-        QCOMPARE(opened->x(), (m_mdi->mdiArea()->viewport()->width() - opened->width()) / 2);
+        QCOMPARE(opened->pos(), placeOf(opened));
         QCOMPARE(g_log.mid(g_log.size() - 2),
                  (QStringList{QStringLiteral("prepare"), QStringLiteral("placed %1").arg(opened->x())}));
     }
@@ -272,7 +271,7 @@ private slots:
         QVERIFY(caption(4)->font().underline());
         moveOver(caption(0));
         QVERIFY(!caption(0)->font().underline());
-        moveOver(control<shell::Panel>(m_mdi.get(), QStringLiteral("picMain")));
+        moveOver(control<shell::Panel>(m_mdi.get(), "picMain"));
         for (int index = 0; index < 7; ++index)
             QVERIFY(!caption(index)->font().underline());
     }
@@ -306,7 +305,7 @@ private slots:
     {
         // Every window builds its Help menu from one place; its order is part of the program.
         QStringList names;
-        for (QAction *action : control<QMenu>(m_mdi.get(), QStringLiteral("mnuHelp"))->actions())
+        for (QAction *action : control<QMenu>(m_mdi.get(), "mnuHelp")->actions())
             names << (action->isSeparator() ? QStringLiteral("-") : action->objectName() + QLatin1Char(' ') + action->text());
         QCOMPARE(names, (QStringList{QStringLiteral("mnuOnline &Online Help"), QStringLiteral("mnuVisit &Visit Us Online"),
                                      QStringLiteral("-"), QStringLiteral("mnuUpdate Check for Software &Update"),
@@ -329,7 +328,7 @@ private slots:
             QCOMPARE(box->cmdOK->text(), QStringLiteral("&OK"));
             box->cmdOK->click();
         });
-        control<QAction>(m_mdi.get(), QStringLiteral("mnuAbout"))->trigger();
+        control<QAction>(m_mdi.get(), "mnuAbout")->trigger();
         QVERIFY(seen);
         QTRY_VERIFY(m_mdi->findChild<frmAbout *>() == nullptr);
         QCOMPARE(m_fakes->webPages.opened.size(), size_t(2));
@@ -351,9 +350,9 @@ private slots:
         QFETCH(bool, byMenu);
         click(toolButton(1));
         if (byMenu)
-            control<QAction>(m_mdi.get(), QStringLiteral("mnuExit"))->trigger();
+            control<QAction>(m_mdi.get(), "mnuExit")->trigger();
         else
-            control<QPushButton>(m_mdi.get(), QStringLiteral("cmdMdiExit"))->click();
+            control<QPushButton>(m_mdi.get(), "cmdMdiExit")->click();
         QVERIFY(g_log.contains(QStringLiteral("unload frmFortuneCookieMain")));
         QVERIFY(m_mdi->windows().openWindows().empty());
         QCOMPARE(m_fakes->process.ends, 1);

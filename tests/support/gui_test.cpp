@@ -26,6 +26,11 @@ void GuiTest::init()
     afterLauncher();
 }
 
+QPoint GuiTest::placeOf(const QWidget *window) const
+{
+    return QPoint((m_mdi->mdiArea()->viewport()->width() - window->width()) / 2, 0);
+}
+
 shell::ClickLabel *GuiTest::caption(int index) const
 {
     return control<shell::ClickLabel>(m_mdi.get(), QStringLiteral("lblCaption(%1)").arg(index));

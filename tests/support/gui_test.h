@@ -42,6 +42,8 @@ protected:
         return m_mdi->windows().find<T>();
     }
 
+    // Where a tool window places itself: centred at the top of the launcher's client area.
+    QPoint placeOf(const QWidget *window) const;
     // The launcher's captions and tool buttons, by index.
     shell::ClickLabel *caption(int index) const;
     shell::WrapButton *toolButton(int index) const;

@@ -55,16 +55,16 @@ private slots:
         mdi.show();
         mdi.cmdSelectOption_Click(0);
         auto *entry = mdi.windows().find<frmChineseZodiacMain>();
-        control<QLineEdit>(entry, QStringLiteral("txtName"))->setText(QStringLiteral("Ann"));
+        control<QLineEdit>(entry, "txtName")->setText(QStringLiteral("Ann"));
         control<QRadioButton>(entry, QStringLiteral("optSex(%1)").arg(1))->setChecked(true);
-        control<QComboBox>(entry, QStringLiteral("cboDate"))->setCurrentText(QStringLiteral("12"));
-        control<QComboBox>(entry, QStringLiteral("cboMonth"))->setCurrentText(QStringLiteral("March"));
-        control<QComboBox>(entry, QStringLiteral("cboYear"))->setCurrentText(QStringLiteral("1975"));
-        control<QPushButton>(entry, QStringLiteral("cmdProceed"))->click();
-        control<QPushButton>(mdi.windows().find<frmChineseZodiacDisplay>(), QStringLiteral("cmdPrint"))->click();
+        control<QComboBox>(entry, "cboDate")->setCurrentText(QStringLiteral("12"));
+        control<QComboBox>(entry, "cboMonth")->setCurrentText(QStringLiteral("March"));
+        control<QComboBox>(entry, "cboYear")->setCurrentText(QStringLiteral("1975"));
+        control<QPushButton>(entry, "cmdProceed")->click();
+        control<QPushButton>(mdi.windows().find<frmChineseZodiacDisplay>(), "cmdPrint")->click();
         auto *sheet = mdi.windows().find<frmChineseZodiacSave>();
         QVERIFY(sheet);
-        control<QPushButton>(sheet, QStringLiteral("cmdPrint"))->click();
+        control<QPushButton>(sheet, "cmdPrint")->click();
         QVERIFY(fakes.messages.shown.empty());
 
         // The queue writes the file when the job is done: complete once it has not grown for half a second.

@@ -80,18 +80,18 @@ private:
     void read(const QString &name, int sex, int day, const QString &month, int year)
     {
         m_mdi->cmdSelectOption_Click(0);
-        control<QLineEdit>(entry(), QStringLiteral("txtName"))->setText(name);
+        control<QLineEdit>(entry(), "txtName")->setText(name);
         control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(sex))->setChecked(true);
-        control<QComboBox>(entry(), QStringLiteral("cboDate"))->setCurrentText(QString::number(day));
-        control<QComboBox>(entry(), QStringLiteral("cboMonth"))->setCurrentText(month);
-        control<QComboBox>(entry(), QStringLiteral("cboYear"))->setCurrentText(QString::number(year));
-        control<QPushButton>(entry(), QStringLiteral("cmdProceed"))->click();
+        control<QComboBox>(entry(), "cboDate")->setCurrentText(QString::number(day));
+        control<QComboBox>(entry(), "cboMonth")->setCurrentText(month);
+        control<QComboBox>(entry(), "cboYear")->setCurrentText(QString::number(year));
+        control<QPushButton>(entry(), "cmdProceed")->click();
         QVERIFY(result() && result()->isVisible());
     }
 
     void openSheet()
     {
-        control<QPushButton>(result(), QStringLiteral("cmdPrint"))->click();
+        control<QPushButton>(result(), "cmdPrint")->click();
         QVERIFY(sheet() && sheet()->isVisible());
     }
 
@@ -103,7 +103,7 @@ private slots:
         // A run in the wrong style or without its spacing prints a sheet that reads as one blur.
         read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        QTextDocument *doc = control<QTextBrowser>(sheet(), QStringLiteral("RTB"))->document();
+        QTextDocument *doc = control<QTextBrowser>(sheet(), "RTB")->document();
         const QStringList lines = doc->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 15 * 3 + 1);
         QCOMPARE(lines[0], QStringLiteral("Name: Ann"));
@@ -144,17 +144,15 @@ private slots:
         // A second Print while the sheet is open keeps it; a new opening shows the reading then held.
         read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        const QString first = control<QTextBrowser>(sheet(), QStringLiteral("RTB"))->toPlainText();
+        const QString first = control<QTextBrowser>(sheet(), "RTB")->toPlainText();
         zodiac::ZodiacResult.name = QStringLiteral("Changed");
-        control<QPushButton>(result(), QStringLiteral("cmdPrint"))->click();
-        QCOMPARE(control<QTextBrowser>(sheet(), QStringLiteral("RTB"))->toPlainText(), first);
+        control<QPushButton>(result(), "cmdPrint")->click();
+        QCOMPARE(control<QTextBrowser>(sheet(), "RTB")->toPlainText(), first);
         sheet()->close();
         QVERIFY(!sheet());
         QVERIFY(result()->isVisible());
-        control<QPushButton>(result(), QStringLiteral("cmdPrint"))->click();
-        QVERIFY(control<QTextBrowser>(sheet(), QStringLiteral("RTB"))
-                    ->toPlainText()
-                    .startsWith(QStringLiteral("Name: Changed")));
+        control<QPushButton>(result(), "cmdPrint")->click();
+        QVERIFY(control<QTextBrowser>(sheet(), "RTB")->toPlainText().startsWith(QStringLiteral("Name: Changed")));
     }
 
     void saveWritesTheFiveEntriesThroughTheDialog()
@@ -162,7 +160,7 @@ private slots:
         read(QStringLiteral("  Ann  "), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
-        control<QPushButton>(sheet(), QStringLiteral("cmdSave"))->click();
+        control<QPushButton>(sheet(), "cmdSave")->click();
         QCOMPARE(m_fakes->fileDialogs.asked.size(), size_t(1));
         const FileDialogRequest &asked = m_fakes->fileDialogs.asked.front();
         QCOMPARE(asked.kind, FileDialogRequest::Kind::Save);
@@ -179,7 +177,7 @@ private slots:
     {
         read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        control<QPushButton>(sheet(), QStringLiteral("cmdSave"))->click();
+        control<QPushButton>(sheet(), "cmdSave")->click();
         QCOMPARE(m_fakes->fileDialogs.asked.size(), size_t(1));
         QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
         QVERIFY(m_fakes->messages.shown.empty());
@@ -192,7 +190,7 @@ private slots:
         openSheet();
         const QString target = path(QStringLiteral("no-such-folder/ann.str"));
         m_fakes->fileDialogs.answers = {target};
-        control<QPushButton>(sheet(), QStringLiteral("cmdSave"))->click();
+        control<QPushButton>(sheet(), "cmdSave")->click();
         QCOMPARE(m_fakes->messages.shown.size(), size_t(1));
         QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Critical);
         QVERIFY(m_fakes->messages.shown.front().text.contains(target));
@@ -215,13 +213,13 @@ private slots:
         read(QStringLiteral("Ann"), sex, 12, QStringLiteral("March"), 1975);
         openSheet();
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
-        control<QPushButton>(sheet(), QStringLiteral("cmdSave"))->click();
-        control<QPushButton>(result(), QStringLiteral("cmdExit"))->click();
+        control<QPushButton>(sheet(), "cmdSave")->click();
+        control<QPushButton>(result(), "cmdExit")->click();
         zodiac::ZodiacResult = zodiac::ZodiacReading();
 
         m_mdi->cmdSelectOption_Click(0);
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
-        control<QPushButton>(entry(), QStringLiteral("cmdOpen"))->click();
+        control<QPushButton>(entry(), "cmdOpen")->click();
         const FileDialogRequest &asked = m_fakes->fileDialogs.asked.back();
         QCOMPARE(asked.kind, FileDialogRequest::Kind::Open);
         QCOMPARE(asked.filter, QStringLiteral("Qelvo Chinese Astrology (*.str)"));
@@ -230,14 +228,14 @@ private slots:
 
         QVERIFY(result() && result()->isVisible());
         QVERIFY(!entry()->isVisible());
-        QCOMPARE(control<QLabel>(result(), QStringLiteral("lblName"))->text(), greeting);
-        QCOMPARE(control<QLabel>(result(), QStringLiteral("lblChineseSign"))->text(), QStringLiteral("Rabbit"));
-        QCOMPARE(control<QLabel>(result(), QStringLiteral("lblChineseElement"))->text(), QStringLiteral("Wood"));
+        QCOMPARE(control<QLabel>(result(), "lblName")->text(), greeting);
+        QCOMPARE(control<QLabel>(result(), "lblChineseSign")->text(), QStringLiteral("Rabbit"));
+        QCOMPARE(control<QLabel>(result(), "lblChineseElement")->text(), QStringLiteral("Wood"));
         QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(sex))->isChecked());
-        QCOMPARE(control<QLineEdit>(entry(), QStringLiteral("txtName"))->text(), QStringLiteral("Ann"));
-        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboDate"))->currentText(), QStringLiteral("12"));
-        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboMonth"))->currentText(), QStringLiteral("March"));
-        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboYear"))->currentText(), QStringLiteral("1975"));
+        QCOMPARE(control<QLineEdit>(entry(), "txtName")->text(), QStringLiteral("Ann"));
+        QCOMPARE(control<QComboBox>(entry(), "cboDate")->currentText(), QStringLiteral("12"));
+        QCOMPARE(control<QComboBox>(entry(), "cboMonth")->currentText(), QStringLiteral("March"));
+        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentText(), QStringLiteral("1975"));
     }
 
     void onlyLowerCaseStrFilesAreOpened()
@@ -246,18 +244,18 @@ private slots:
         writeAll(path(QStringLiteral("ann.STR")), scrambledLines({"Ann", "Female", "12", "March", "1975"}));
         m_mdi->cmdSelectOption_Click(0);
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.STR"))};
-        control<QPushButton>(entry(), QStringLiteral("cmdOpen"))->click();
+        control<QPushButton>(entry(), "cmdOpen")->click();
         QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("Please Check The File.")});
         QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Critical);
         QVERIFY(entry()->isVisible());
-        QVERIFY(control<QLineEdit>(entry(), QStringLiteral("txtName"))->text().isEmpty());
+        QVERIFY(control<QLineEdit>(entry(), "txtName")->text().isEmpty());
         QVERIFY(!result());
     }
 
     void cancelledOpenDoesNothing()
     {
         m_mdi->cmdSelectOption_Click(0);
-        control<QPushButton>(entry(), QStringLiteral("cmdOpen"))->click();
+        control<QPushButton>(entry(), "cmdOpen")->click();
         QVERIFY(m_fakes->messages.shown.empty());
         QVERIFY(entry()->isVisible());
     }
@@ -267,14 +265,14 @@ private slots:
         // Missing lines are empty: an empty sex is Female, an unknown date keeps the lists as they were.
         writeAll(path(QStringLiteral("short.str")), scrambledLines({"Bo", "", "32"}));
         m_mdi->cmdSelectOption_Click(0);
-        control<QComboBox>(entry(), QStringLiteral("cboMonth"))->setCurrentText(QStringLiteral("June"));
+        control<QComboBox>(entry(), "cboMonth")->setCurrentText(QStringLiteral("June"));
         m_fakes->fileDialogs.answers = {path(QStringLiteral("short.str"))};
-        control<QPushButton>(entry(), QStringLiteral("cmdOpen"))->click();
+        control<QPushButton>(entry(), "cmdOpen")->click();
         QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(Female))->isChecked());
-        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboDate"))->currentText(), QStringLiteral("1"));
-        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboMonth"))->currentText(), QStringLiteral("June"));
-        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboYear"))->currentText(), QStringLiteral("1936"));
-        QCOMPARE(control<QLabel>(result(), QStringLiteral("lblName"))->text(), QStringLiteral("Ms. Bo"));
+        QCOMPARE(control<QComboBox>(entry(), "cboDate")->currentText(), QStringLiteral("1"));
+        QCOMPARE(control<QComboBox>(entry(), "cboMonth")->currentText(), QStringLiteral("June"));
+        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentText(), QStringLiteral("1936"));
+        QCOMPARE(control<QLabel>(result(), "lblName")->text(), QStringLiteral("Ms. Bo"));
     }
 
     void fileWithoutANameStopsAtTheNameCheck()
@@ -282,7 +280,7 @@ private slots:
         writeAll(path(QStringLiteral("noname.str")), QByteArray());
         m_mdi->cmdSelectOption_Click(0);
         m_fakes->fileDialogs.answers = {path(QStringLiteral("noname.str"))};
-        control<QPushButton>(entry(), QStringLiteral("cmdOpen"))->click();
+        control<QPushButton>(entry(), "cmdOpen")->click();
         QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
         QVERIFY(entry()->isVisible());
         QVERIFY(!result());
@@ -293,7 +291,7 @@ private slots:
         // A name from a file is outside input: "file:" must never reach the shell.
         read(QStringLiteral("Ann www.example.com"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        QTextBrowser *rtb = control<QTextBrowser>(sheet(), QStringLiteral("RTB"));
+        QTextBrowser *rtb = control<QTextBrowser>(sheet(), "RTB");
         QStringList anchors;
         for (QTextBlock block = rtb->document()->begin(); block.isValid(); block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -309,9 +307,9 @@ private slots:
 
         sheet()->close();
         zodiac::ZodiacResult.name = QStringLiteral("file:///usr/bin/xterm");
-        control<QPushButton>(result(), QStringLiteral("cmdPrint"))->click();
-        for (QTextBlock block = control<QTextBrowser>(sheet(), QStringLiteral("RTB"))->document()->begin();
-             block.isValid(); block = block.next()) {
+        control<QPushButton>(result(), "cmdPrint")->click();
+        for (QTextBlock block = control<QTextBrowser>(sheet(), "RTB")->document()->begin(); block.isValid();
+             block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it)
                 QVERIFY(!it.fragment().charFormat().isAnchor());
         }
@@ -322,10 +320,10 @@ private slots:
         // No printer: nothing to say, and the sheet stays as it was.
         read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        const QString before = control<QTextBrowser>(sheet(), QStringLiteral("RTB"))->toHtml();
-        control<QPushButton>(sheet(), QStringLiteral("cmdPrint"))->click();
+        const QString before = control<QTextBrowser>(sheet(), "RTB")->toHtml();
+        control<QPushButton>(sheet(), "cmdPrint")->click();
         QVERIFY(m_fakes->messages.shown.empty());
-        QCOMPARE(control<QTextBrowser>(sheet(), QStringLiteral("RTB"))->toHtml(), before);
+        QCOMPARE(control<QTextBrowser>(sheet(), "RTB")->toHtml(), before);
         QVERIFY(sheet()->isVisible());
     }
 };

@@ -65,8 +65,7 @@ QMap<QString, QString> shownOn(frmChineseZodiacDisplay *display)
         shown.insert(box->objectName(), box->toPlainText());
     for (const QGroupBox *frame : display->findChildren<QGroupBox *>())
         shown.insert(frame->objectName(), frame->title());
-    shown.insert(QStringLiteral("MV"),
-                 control<QCalendarWidget>(display, QStringLiteral("MV"))->selectedDate().toString(Qt::ISODate));
+    shown.insert(QStringLiteral("MV"), control<QCalendarWidget>(display, "MV")->selectedDate().toString(Qt::ISODate));
     return shown;
 }
 
@@ -91,18 +90,18 @@ private:
     void enter(const QString &name, int sex, int day, int month, int year)
     {
         frmChineseZodiacMain *form = entry();
-        control<QLineEdit>(form, QStringLiteral("txtName"))->setText(name);
+        control<QLineEdit>(form, "txtName")->setText(name);
         if (sex != None)
             control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(sex))->setChecked(true);
-        control<QComboBox>(form, QStringLiteral("cboDate"))->setCurrentIndex(day - 1);
-        control<QComboBox>(form, QStringLiteral("cboMonth"))->setCurrentIndex(month - 1);
-        control<QComboBox>(form, QStringLiteral("cboYear"))->setCurrentIndex(year - 1936);
+        control<QComboBox>(form, "cboDate")->setCurrentIndex(day - 1);
+        control<QComboBox>(form, "cboMonth")->setCurrentIndex(month - 1);
+        control<QComboBox>(form, "cboYear")->setCurrentIndex(year - 1936);
     }
 
     void proceed(const QString &name, int sex, int day, int month, int year)
     {
         enter(name, sex, day, month, year);
-        QTest::mouseClick(control<QPushButton>(entry(), QStringLiteral("cmdProceed")), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(entry(), "cmdProceed"), Qt::LeftButton);
     }
 
     void openTool()
@@ -137,7 +136,7 @@ private:
         const QMap<QString, QString> shown = shownOn(display);
         for (auto it = expected.begin(); it != expected.end(); ++it)
             QCOMPARE(shown.value(it.key()), it.value());
-        auto *calendar = control<QCalendarWidget>(display, QStringLiteral("MV"));
+        auto *calendar = control<QCalendarWidget>(display, "MV");
         QCOMPARE(calendar->yearShown(), birth.year());
         QCOMPARE(calendar->monthShown(), birth.month());
     }
@@ -161,8 +160,7 @@ private slots:
         QVERIFY(entry() && entry()->isVisible());
         QVERIFY(!result());
         QVERIFY(!m_mdi->isPanelVisible());
-        QCOMPARE(entry()->y(), 0);
-        QCOMPARE(entry()->x(), (m_mdi->mdiArea()->viewport()->width() - entry()->width()) / 2);
+        QCOMPARE(entry()->pos(), placeOf(entry()));
     }
 
     void entryFormOpensWithItsDefaults()
@@ -172,12 +170,11 @@ private slots:
         frmChineseZodiacMain *form = entry();
         QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Chinese Zodiac Software"));
         QVERIFY(!form->findChild<QMenuBar *>());
-        QCOMPARE(control<QGroupBox>(form, QStringLiteral("fraDetails"))->title(),
-                 QStringLiteral("Your Details Please"));
-        QCOMPARE(control<QLabel>(form, QStringLiteral("Label1"))->text(), QStringLiteral("Name"));
-        QCOMPARE(control<QLabel>(form, QStringLiteral("Label5"))->text(), QStringLiteral("Sex"));
-        QCOMPARE(control<QLabel>(form, QStringLiteral("Label2"))->text(), QStringLiteral("Birth Day"));
-        QVERIFY(control<QLineEdit>(form, QStringLiteral("txtName"))->text().isEmpty());
+        QCOMPARE(control<QGroupBox>(form, "fraDetails")->title(), QStringLiteral("Your Details Please"));
+        QCOMPARE(control<QLabel>(form, "Label1")->text(), QStringLiteral("Name"));
+        QCOMPARE(control<QLabel>(form, "Label5")->text(), QStringLiteral("Sex"));
+        QCOMPARE(control<QLabel>(form, "Label2")->text(), QStringLiteral("Birth Day"));
+        QVERIFY(control<QLineEdit>(form, "txtName")->text().isEmpty());
         QCOMPARE(control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(0))->objectName(),
                  QStringLiteral("optSex(0)"));
         QCOMPARE(control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(0))->text(), QStringLiteral("Male"));
@@ -186,26 +183,22 @@ private slots:
         QCOMPARE(control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(1))->text(), QStringLiteral("Female"));
         QVERIFY(!control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(0))->isChecked()
                 && !control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(1))->isChecked());
-        QCOMPARE(control<QComboBox>(form, QStringLiteral("cboDate"))->count(), 31);
-        QCOMPARE(control<QComboBox>(form, QStringLiteral("cboMonth"))->count(), 12);
-        QCOMPARE(control<QComboBox>(form, QStringLiteral("cboYear"))->count(), 84);
-        QCOMPARE(control<QComboBox>(form, QStringLiteral("cboDate"))->currentText(), QStringLiteral("1"));
-        QCOMPARE(control<QComboBox>(form, QStringLiteral("cboMonth"))->currentText(), QStringLiteral("January"));
-        QCOMPARE(control<QComboBox>(form, QStringLiteral("cboYear"))->currentText(), QStringLiteral("1936"));
-        for (QComboBox *list :
-             {control<QComboBox>(form, QStringLiteral("cboDate")), control<QComboBox>(form, QStringLiteral("cboMonth")),
-              control<QComboBox>(form, QStringLiteral("cboYear"))})
+        QCOMPARE(control<QComboBox>(form, "cboDate")->count(), 31);
+        QCOMPARE(control<QComboBox>(form, "cboMonth")->count(), 12);
+        QCOMPARE(control<QComboBox>(form, "cboYear")->count(), 84);
+        QCOMPARE(control<QComboBox>(form, "cboDate")->currentText(), QStringLiteral("1"));
+        QCOMPARE(control<QComboBox>(form, "cboMonth")->currentText(), QStringLiteral("January"));
+        QCOMPARE(control<QComboBox>(form, "cboYear")->currentText(), QStringLiteral("1936"));
+        for (QComboBox *list : {control<QComboBox>(form, "cboDate"), control<QComboBox>(form, "cboMonth"),
+                                control<QComboBox>(form, "cboYear")})
             QVERIFY2(!list->isEditable(), qPrintable(list->objectName()));
-        QCOMPARE(control<QPushButton>(form, QStringLiteral("cmdProceed"))->text(), QStringLiteral("&Proceed"));
-        QCOMPARE(control<QPushButton>(form, QStringLiteral("cmdOpen"))->text(),
-                 QStringLiteral("&Open Previously Saved Record"));
-        QVERIFY(control<QPushButton>(form, QStringLiteral("cmdOpen"))->isVisible());
-        QCOMPARE(control<QLabel>(form, QStringLiteral("Label1"))->buddy(),
-                 control<QLineEdit>(form, QStringLiteral("txtName")));
-        QCOMPARE(control<QLabel>(form, QStringLiteral("Label2"))->buddy(),
-                 control<QComboBox>(form, QStringLiteral("cboDate")));
-        QVERIFY(!control<QComboBox>(form, QStringLiteral("cboMonth"))->accessibleName().isEmpty()
-                && !control<QComboBox>(form, QStringLiteral("cboYear"))->accessibleName().isEmpty());
+        QCOMPARE(control<QPushButton>(form, "cmdProceed")->text(), QStringLiteral("&Proceed"));
+        QCOMPARE(control<QPushButton>(form, "cmdOpen")->text(), QStringLiteral("&Open Previously Saved Record"));
+        QVERIFY(control<QPushButton>(form, "cmdOpen")->isVisible());
+        QCOMPARE(control<QLabel>(form, "Label1")->buddy(), control<QLineEdit>(form, "txtName"));
+        QCOMPARE(control<QLabel>(form, "Label2")->buddy(), control<QComboBox>(form, "cboDate"));
+        QVERIFY(!control<QComboBox>(form, "cboMonth")->accessibleName().isEmpty()
+                && !control<QComboBox>(form, "cboYear")->accessibleName().isEmpty());
     }
 
     void bannerLabelsOpenTheirPages_data()
@@ -278,8 +271,8 @@ private slots:
         earlier.sign = QStringLiteral("Ox");
         ZodiacResult = earlier;
         enter(name, sex, day, month, year);
-        control<QComboBox>(entry(), QStringLiteral("cboYear"))->setFocus();
-        control<QPushButton>(entry(), QStringLiteral("cmdProceed"))->click();
+        control<QComboBox>(entry(), "cboYear")->setFocus();
+        control<QPushButton>(entry(), "cmdProceed")->click();
 
         QCOMPARE(m_fakes->messages.texts(), QStringList{message});
         const shell::MessageRequest &box = m_fakes->messages.shown.front();
@@ -290,10 +283,10 @@ private slots:
         QVERIFY(ZodiacResult == earlier);
         QVERIFY(!result());
         QVERIFY(entry()->isVisible());
-        QCOMPARE(control<QLineEdit>(entry(), QStringLiteral("txtName"))->text(), name);
-        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboDate"))->currentIndex(), day - 1);
-        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboMonth"))->currentIndex(), month - 1);
-        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboYear"))->currentIndex(), year - 1936);
+        QCOMPARE(control<QLineEdit>(entry(), "txtName")->text(), name);
+        QCOMPARE(control<QComboBox>(entry(), "cboDate")->currentIndex(), day - 1);
+        QCOMPARE(control<QComboBox>(entry(), "cboMonth")->currentIndex(), month - 1);
+        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentIndex(), year - 1936);
         if (sex != None)
             QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(sex))->isChecked());
     }
@@ -304,13 +297,12 @@ private slots:
         openTool();
         proceed(QStringLiteral("Bo"), Male, 1, 1, 1936);
         verifyReadingShown(QStringLiteral("Pig"), QStringLiteral("Wood"), QDate(1936, 1, 1));
-        QCOMPARE(control<QLabel>(result(), QStringLiteral("lblName"))->text(), QStringLiteral("Mr. Bo"));
+        QCOMPARE(control<QLabel>(result(), "lblName")->text(), QStringLiteral("Mr. Bo"));
         QCOMPARE(ZodiacResult.birthDate, QDate(1936, 1, 1));
         QVERIFY(!entry()->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
         QVERIFY(m_fakes->messages.shown.empty());
-        QCOMPARE(result()->y(), 0);
-        QCOMPARE(result()->x(), (m_mdi->mdiArea()->viewport()->width() - result()->width()) / 2);
+        QCOMPARE(result()->pos(), placeOf(result()));
     }
 
     void resultShowsTheWholeReadingOfTheDate_data()
@@ -353,7 +345,7 @@ private slots:
         openTool();
         proceed(name, sex, 5, 5, 1985);
         QVERIFY(m_fakes->messages.shown.empty());
-        QTEST(control<QLabel>(result(), QStringLiteral("lblName"))->text(), "greeting");
+        QTEST(control<QLabel>(result(), "lblName")->text(), "greeting");
     }
 
     void backThenANewDateShowsTheNewReading_data()
@@ -371,22 +363,22 @@ private slots:
         proceed(QStringLiteral("Ann"), Female, 12, 3, 1975);
         frmChineseZodiacDisplay *first = result();
         if (byMenu)
-            control<QAction>(first, QStringLiteral("mnuBack"))->trigger();
+            control<QAction>(first, "mnuBack")->trigger();
         else
-            QTest::mouseClick(control<QPushButton>(first, QStringLiteral("cmdBack")), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(first, "cmdBack"), Qt::LeftButton);
         QVERIFY(entry()->isVisible());
         QCOMPARE(result(), first);
         QVERIFY(!first->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
-        QCOMPARE(control<QLineEdit>(entry(), QStringLiteral("txtName"))->text(), QStringLiteral("Ann"));
+        QCOMPARE(control<QLineEdit>(entry(), "txtName")->text(), QStringLiteral("Ann"));
         QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(Female))->isChecked());
-        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboYear"))->currentText(), QStringLiteral("1975"));
+        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentText(), QStringLiteral("1975"));
 
-        control<QComboBox>(entry(), QStringLiteral("cboYear"))->setCurrentIndex(1980 - 1936);
-        QTest::mouseClick(control<QPushButton>(entry(), QStringLiteral("cmdProceed")), Qt::LeftButton);
+        control<QComboBox>(entry(), "cboYear")->setCurrentIndex(1980 - 1936);
+        QTest::mouseClick(control<QPushButton>(entry(), "cmdProceed"), Qt::LeftButton);
         QCOMPARE(result(), first);
         verifyReadingShown(QStringLiteral("Monkey"), QStringLiteral("Metal"), QDate(1980, 3, 12));
-        QCOMPARE(control<QLabel>(result(), QStringLiteral("lblName"))->text(), QStringLiteral("Ms. Ann"));
+        QCOMPARE(control<QLabel>(result(), "lblName")->text(), QStringLiteral("Ms. Ann"));
         QVERIFY(!entry()->isVisible());
     }
 
@@ -395,7 +387,7 @@ private slots:
         // Whatever the second Proceed does not overwrite would still show the first person's sheet.
         openTool();
         proceed(QStringLiteral("Madge"), Female, 16, 8, 1958);
-        QTest::mouseClick(control<QPushButton>(result(), QStringLiteral("cmdBack")), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(result(), "cmdBack"), Qt::LeftButton);
         control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(Male))->setChecked(true);
         proceed(QStringLiteral("Bo"), Male, 9, 10, 1940);
         const QMap<QString, QString> afterTwo = shownOn(result());
@@ -422,9 +414,9 @@ private slots:
         openTool();
         proceed(QStringLiteral("Bo"), Male, 1, 1, 1936);
         if (how == QLatin1String("cmdExit"))
-            QTest::mouseClick(control<QPushButton>(result(), QStringLiteral("cmdExit")), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(result(), "cmdExit"), Qt::LeftButton);
         else if (how == QLatin1String("mnuExit"))
-            control<QAction>(result(), QStringLiteral("mnuExit"))->trigger();
+            control<QAction>(result(), "mnuExit")->trigger();
         else
             result()->close();
         QVERIFY(!result());
@@ -446,13 +438,13 @@ private slots:
         // A tool reopened from the launcher must not offer the previous reader's entries.
         openTool();
         proceed(QStringLiteral("Ann"), Female, 12, 3, 1975);
-        QTest::mouseClick(control<QPushButton>(result(), QStringLiteral("cmdExit")), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(result(), "cmdExit"), Qt::LeftButton);
         openTool();
         QVERIFY(!result());
-        QVERIFY(control<QLineEdit>(entry(), QStringLiteral("txtName"))->text().isEmpty());
+        QVERIFY(control<QLineEdit>(entry(), "txtName")->text().isEmpty());
         QVERIFY(!control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(0))->isChecked()
                 && !control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(1))->isChecked());
-        QCOMPARE(control<QComboBox>(entry(), QStringLiteral("cboYear"))->currentText(), QStringLiteral("1936"));
+        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentText(), QStringLiteral("1936"));
     }
 
     void printOpensTheSheetInFront_data()
@@ -469,9 +461,9 @@ private slots:
         openTool();
         proceed(QStringLiteral("Bo"), Male, 1, 1, 1936);
         if (byMenu)
-            control<QAction>(result(), QStringLiteral("mnuPrint"))->trigger();
+            control<QAction>(result(), "mnuPrint")->trigger();
         else
-            QTest::mouseClick(control<QPushButton>(result(), QStringLiteral("cmdPrint")), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(result(), "cmdPrint"), Qt::LeftButton);
         shell::ToolWindow *sheet = m_mdi->windows().find(shell::WindowId::ChineseZodiacSave);
         QVERIFY(sheet);
         QVERIFY(sheet->isVisible());
@@ -498,13 +490,13 @@ private slots:
         QCOMPARE(entries("mnuHelp"),
                  QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "mnuHelpSep1=",
                               "mnuUpdate=Check for Software &Update", "mnuHelpSep2=", "mnuAbout=&About Software"}));
-        QCOMPARE(control<QGroupBox>(display, QStringLiteral("fraStarUserDetails"))->title(), QStringLiteral("Welcome"));
-        QCOMPARE(control<QLabel>(display, QStringLiteral("lblDOBDesc"))->text(), QStringLiteral("Your Date of Birth"));
-        QCOMPARE(control<QLabel>(display, QStringLiteral("Label1"))->text(), QStringLiteral("Your Chinese Sign"));
-        QCOMPARE(control<QLabel>(display, QStringLiteral("Label13"))->text(), QStringLiteral("Your Chinese Element"));
-        QCOMPARE(control<QPushButton>(display, QStringLiteral("cmdBack"))->text(), QStringLiteral("&Back"));
-        QCOMPARE(control<QPushButton>(display, QStringLiteral("cmdExit"))->text(), QStringLiteral("E&xit"));
-        QCOMPARE(control<QPushButton>(display, QStringLiteral("cmdPrint"))->text(), QStringLiteral("&Print"));
+        QCOMPARE(control<QGroupBox>(display, "fraStarUserDetails")->title(), QStringLiteral("Welcome"));
+        QCOMPARE(control<QLabel>(display, "lblDOBDesc")->text(), QStringLiteral("Your Date of Birth"));
+        QCOMPARE(control<QLabel>(display, "Label1")->text(), QStringLiteral("Your Chinese Sign"));
+        QCOMPARE(control<QLabel>(display, "Label13")->text(), QStringLiteral("Your Chinese Element"));
+        QCOMPARE(control<QPushButton>(display, "cmdBack")->text(), QStringLiteral("&Back"));
+        QCOMPARE(control<QPushButton>(display, "cmdExit")->text(), QStringLiteral("E&xit"));
+        QCOMPARE(control<QPushButton>(display, "cmdPrint")->text(), QStringLiteral("&Print"));
     }
 
     void everyBoxIsReadOnlyAndLabelledByItsCaption_data()
@@ -584,8 +576,7 @@ private slots:
         }
         for (QPushButton *button : display->findChildren<QPushButton *>())
             QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
-        QCOMPARE(control<QPlainTextEdit>(display, QStringLiteral("txtFamousPersons"))->verticalScrollBar()->maximum(),
-                 0);
+        QCOMPARE(control<QPlainTextEdit>(display, "txtFamousPersons")->verticalScrollBar()->maximum(), 0);
     }
 
     void anotherToolFromTheLauncherClosesBothForms()
