@@ -250,6 +250,7 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("label");
+        // clang-format off
         QTest::newRow("launcher banner") << "frmMDI" << "lblOrrindelBanner";
         QTest::newRow("launcher Zodiac caption") << "frmMDI" << "lblCaption(3)";
         QTest::newRow("launcher Fortune caption") << "frmMDI" << "lblCaption(4)";
@@ -261,6 +262,7 @@ private slots:
         QTest::newRow("tool banner") << "frmFortuneCookieMain" << "Label61";
         QTest::newRow("Zodiac address") << "frmChineseZodiacMain" << "Label3";
         QTest::newRow("sheet banner") << "frmChineseZodiacSave" << "Label1";
+        // clang-format on
     }
 
     void linksAreLinksThatAPressFollows()
@@ -318,6 +320,7 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("key");
+        // clang-format off
         QTest::newRow("launcher Exit") << "frmMDI" << "cmdMdiExit" << int(Qt::Key_E);
         QTest::newRow("About OK") << "frmAbout" << "cmdOK" << int(Qt::Key_O);
         QTest::newRow("question Next") << "frmIChingSoftwareStart" << "cmdProceed" << int(Qt::Key_N);
@@ -333,6 +336,7 @@ private slots:
         QTest::newRow("fortune Exit") << "frmFortuneCookieDisplay" << "cmdExit" << int(Qt::Key_E);
         QTest::newRow("mahjong Back") << "frmMahjongOracleDisplay" << "cmdOK" << int(Qt::Key_B);
         QTest::newRow("mahjong Exit") << "frmMahjongOracleDisplay" << "cmdExit" << int(Qt::Key_E);
+        // clang-format on
     }
 
     void mnemonicsPressTheirButton()
@@ -395,8 +399,10 @@ private slots:
             QTest::addRow("%s Space", cookie) << "frmFortuneCookieMain" << cookie << int(Qt::Key_Space);
             QTest::addRow("%s Enter", cookie) << "frmFortuneCookieMain" << cookie << int(Qt::Key_Return);
         }
+        // clang-format off
         QTest::newRow("tiles Space") << "frmMahjongOracleMain" << "cmdFindMajong" << int(Qt::Key_Space);
         QTest::newRow("tiles Enter") << "frmMahjongOracleMain" << "cmdFindMajong" << int(Qt::Key_Return);
+        // clang-format on
     }
 
     void picturesThatActAsButtonsAnswerTheKeyboard()
@@ -424,12 +430,14 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("name");
+        // clang-format off
         QTest::newRow("launcher icon") << "frmMDI" << "Picture2" << "Chinese Zodiac";
         QTest::newRow("About emblem") << "frmAbout" << "Picture1" << "Tavrenne";
         QTest::newRow("opened cookie") << "frmFortuneCookieDisplay" << "picBrokenOne" << "Opened fortune cookie";
         QTest::newRow("drawn tile") << "frmMahjongOracleDisplay" << "picMajong" << "The drawn tile";
         QTest::newRow("question decoration") << "frmIChingSoftwareStart" << "Picture1" << "";
         QTest::newRow("entry emblem") << "frmChineseZodiacMain" << "picEmblem" << "";
+        // clang-format on
     }
 
     void picturesWithMeaningAreImagesAndDecorationIsSilent()
@@ -508,6 +516,7 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("start");
         QTest::addColumn<QStringList>("order");
+        // clang-format off
         QTest::newRow("launcher") << "frmMDI" << "cmdSelectOption(0)"
                                   << QStringList{"cmdSelectOption(0)", "cmdSelectOption(2)", "cmdSelectOption(1)",
                                                  "cmdSelectOption(3)", "lblCaption(3)",      "lblCaption(5)",
@@ -531,6 +540,7 @@ private slots:
         QTest::newRow("cookies") << "frmFortuneCookieMain" << "picTwo" << QStringList{"picTwo", "picOne", "picThree"};
         QTest::newRow("fortune") << "frmFortuneCookieDisplay" << "cmdOK" << QStringList{"cmdOK", "cmdExit"};
         QTest::newRow("mahjong") << "frmMahjongOracleDisplay" << "cmdOK" << QStringList{"cmdOK", "cmdExit"};
+        // clang-format on
     }
 
     void tabFollowsTheScreen()

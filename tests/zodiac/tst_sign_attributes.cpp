@@ -23,6 +23,7 @@ struct BirthProof
 };
 
 // Everyone listed in the table, with the birth date that puts them under their sign.
+// clang-format off
 constexpr BirthProof kBirths[] = {
     {"Rat", "Zinedine Zidane", {1972,  6, 23}},
     {"Rat", "Ben Affleck", {1972,  8, 15}},
@@ -92,6 +93,7 @@ constexpr BirthProof kBirths[] = {
     {"Pig", "Hillary Clinton", {1947, 10, 26}},
     {"Pig", "Ewan McGregor", {1971,  3, 31}},
 };
+// clang-format on
 
 const SignAttributes *findSign(const QString &sign)
 {
@@ -186,6 +188,7 @@ void TestSignAttributes::shortFieldsAreStoredExactly_data()
     QTest::addColumn<QString>("favourableSeason");
     QTest::addColumn<QString>("favourableMonth");
 
+    // clang-format off
     QTest::newRow("Rat") << "Rat" << "Jupiter" << "Dragon, Monkey" << "Horse"
                          << "Light Blue" << "Carbuncle, Red Garnet" << "Yin (positive)" << "Winter" << "December";
     QTest::newRow("Ox") << "Ox" << "Saturn" << "Snake, Rooster" << "Goat"
@@ -210,6 +213,7 @@ void TestSignAttributes::shortFieldsAreStoredExactly_data()
                          << "Pale Yellow" << "Diamond" << "Yang (Negative)" << "Winter" << "October";
     QTest::newRow("Pig") << "Pig" << "Mars" << "Rabbit, Goat" << "Snake"
                          << "Dark Blue" << "Topaz" << "Yin (Positive)" << "Early Winter" << "October";
+    // clang-format on
 }
 
 void TestSignAttributes::shortFieldsAreStoredExactly()

@@ -245,6 +245,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
 
+        // clang-format off
         QTest::newRow("empty name, no sex") << "" << None << 1 << 1 << 1936 << "Please Enter Your Name" << "txtName";
         QTest::newRow("no sex") << "Bo" << None << 1 << 1 << 1936 << "Please Specify Your Sex" << "cmdProceed";
         QTest::newRow("29 Feb 1997") << "Bo" << Male << 29 << 2 << 1997 << "Please Enter Correct Date Or Month!"
@@ -253,6 +254,7 @@ private slots:
                                      << "cboYear";
         QTest::newRow("31 Apr 1980") << "Bo" << Female << 31 << 4 << 1980 << "Please Enter Correct Date Or Month !"
                                      << "cboYear";
+        // clang-format on
     }
 
     void validationFailureSaysWhyAndKeepsEverything()
@@ -310,9 +312,11 @@ private slots:
         QTest::addColumn<QDate>("birth");
         QTest::addColumn<QString>("sign");
         QTest::addColumn<QString>("element");
+        // clang-format off
         QTest::newRow("28 Jan 1960") << QDate(1960, 1, 28) << "Rat" << "Metal";
         QTest::newRow("29 Feb 1996") << QDate(1996, 2, 29) << "Rat" << "Fire";
         QTest::newRow("31 Dec 2019") << QDate(2019, 12, 31) << "Pig" << "Earth";
+        // clang-format on
     }
 
     void resultShowsTheWholeReadingOfTheDate()
@@ -504,6 +508,7 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("box");
+        // clang-format off
         QTest::newRow("ruling planet") << "Label4" << "Ruling Planet" << "txtRulingPlanet";
         QTest::newRow("positive") << "Label2" << "Positive Traits" << "txtPositiveTraits";
         QTest::newRow("negative") << "Label6" << "Negative Traits" << "txtNegativeTraits";
@@ -516,6 +521,7 @@ private slots:
         QTest::newRow("month") << "Label8" << "Lucky Month" << "txtLuckyMonth";
         QTest::newRow("famous") << "Label10" << "Famous Personalities Born Under this Sign" << "txtFamousPersons";
         QTest::newRow("calendar") << "lblDOBDesc" << "Your Date of Birth" << "MV";
+        // clang-format on
     }
 
     void everyBoxIsReadOnlyAndLabelledByItsCaption()
