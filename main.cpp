@@ -1,12 +1,10 @@
 // Tavrenne: four Chinese divination tools behind one launcher.
-#include "fortune/fortune_windows.h"
-#include "iching/iching_windows.h"
-#include "mahjong/mahjong_windows.h"
+#include "tools.h"
+
 #include "shell/frmMDI.h"
 #include "shell/instance_lock.h"
 #include "shell/qt_platform.h"
 #include "shell/startup.h"
-#include "zodiac/zodiac_windows.h"
 
 #include <QApplication>
 
@@ -17,12 +15,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tavrenne.Tavrenne"));
     shell::InstanceLock lock;
     shell::installQtPlatform(&lock);
-    const auto launcher = shell::StartApplication(lock, [](frmMDI &mdi) {
-        fortune::registerWindows(mdi);
-        iching::registerWindows(mdi);
-        zodiac::registerWindows(mdi);
-        mahjong::registerWindows(mdi);
-    });
+    const auto launcher = shell::StartApplication(lock, registerTools);
     if (!launcher)
         return 0;
     return app.exec();

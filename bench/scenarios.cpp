@@ -2,16 +2,14 @@
 #include "scenarios.h"
 
 #include "measure.h"
+#include "tools.h"
 
-#include "fortune/fortune_windows.h"
 #include "fortune/frmFortuneCookieDisplay.h"
 #include "fortune/frmFortuneCookieMain.h"
 #include "iching/FrmIChingSoftwareMain.h"
 #include "iching/frmIChingSoftwareStart.h"
-#include "iching/iching_windows.h"
 #include "mahjong/frmMahjongOracleDisplay.h"
 #include "mahjong/frmMahjongOracleMain.h"
-#include "mahjong/mahjong_windows.h"
 #include "shell/frmMDI.h"
 #include "shell/instance_lock.h"
 #include "shell/qt_platform.h"
@@ -19,10 +17,10 @@
 #include "shell/text_box.h"
 #include "shell/tool_window.h"
 #include "support/fake_platform.h"
+#include "support/gui_test.h"
 #include "zodiac/frmChineseZodiacDisplay.h"
 #include "zodiac/frmChineseZodiacMain.h"
 #include "zodiac/frmChineseZodiacSave.h"
-#include "zodiac/zodiac_windows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -37,6 +35,7 @@
 
 using shell::ToolWindow;
 using shell::WindowId;
+using testsupport::control;
 
 namespace bench {
 
@@ -149,8 +148,8 @@ public:
             auto *question = m_mdi.windows().find<frmIChingSoftwareStart>();
             if (!expectShown(question, "the I Ching question form"))
                 return;
-            question->txtName->setText(QStringLiteral("Benchmark"));
-            question->txtQuestion->setText(QStringLiteral("Will the figures hold?"));
+            control<QLineEdit>(question, "txtName")->setText(QStringLiteral("Benchmark"));
+            control<shell::TextBox>(question, "txtQuestion")->setText(QStringLiteral("Will the figures hold?"));
             question->cmdProceed_Click();
             auto *casting = m_mdi.windows().find<FrmIChingSoftwareMain>();
             if (!expectShown(casting, "the I Ching casting window"))
@@ -160,7 +159,7 @@ public:
                 for (int toss = 0; toss < 6; ++toss)
                     casting->cmdToss_Click();
             });
-            if (casting->lblJudgement->text().isEmpty()) {
+            if (control<QLabel>(casting, "lblJudgement")->text().isEmpty()) {
                 fail(QStringLiteral("six tosses gave no reading"));
                 return;
             }
@@ -174,11 +173,12 @@ public:
         auto *entry = m_mdi.windows().find<frmChineseZodiacMain>();
         if (!expectShown(entry, "the Zodiac entry form"))
             return nullptr;
-        entry->txtName->setText(QStringLiteral("Benchmark"));
-        entry->optSex[run % 2]->setChecked(true);
-        entry->cboDate->setCurrentIndex(run % 28);
-        entry->cboMonth->setCurrentIndex(run % 12);
-        entry->cboYear->setCurrentIndex((run * 7) % entry->cboYear->count());
+        control<QLineEdit>(entry, "txtName")->setText(QStringLiteral("Benchmark"));
+        control<QRadioButton>(entry, QStringLiteral("optSex(%1)").arg(run % 2))->setChecked(true);
+        control<QComboBox>(entry, "cboDate")->setCurrentIndex(run % 28);
+        control<QComboBox>(entry, "cboMonth")->setCurrentIndex(run % 12);
+        control<QComboBox>(entry, "cboYear")
+            ->setCurrentIndex((run * 7) % control<QComboBox>(entry, "cboYear")->count());
         settle();
         const std::size_t boxes = m_messages.shown.size();
         const double ms = timeToFrame([entry] { entry->cmdProceed_Click(); });
@@ -276,14 +276,6 @@ private:
 
 } // namespace
 
-void registerTools(frmMDI &mdi)
-{
-    fortune::registerWindows(mdi);
-    iching::registerWindows(mdi);
-    zodiac::registerWindows(mdi);
-    mahjong::registerWindows(mdi);
-}
-
 int runLauncherStart(int argc, char *argv[], QTextStream &out)
 {
     const qint64 mainNs = monotonicNs();
@@ -293,6 +285,9 @@ int runLauncherStart(int argc, char *argv[], QTextStream &out)
     watcher.arm();
     shell::InstanceLock lock;
     shell::installQtPlatform(&lock);
+    // A box would wait for a click that never comes: answered at once, and reported.
+    testsupport::FakeMessageBoxes boxes;
+    shell::platform().messages = &boxes;
     const auto launcher = shell::StartApplication(lock, registerTools);
     if (!launcher) {
         out << "error the launcher did not start\n";
@@ -302,6 +297,8 @@ int runLauncherStart(int argc, char *argv[], QTextStream &out)
         out << "error the launcher painted no frame\n";
         return 1;
     }
+    if (!boxes.shown.empty())
+        out << "error the launcher raised message boxes: " << boxes.texts().join(QStringLiteral(" | ")) << '\n';
     // The next copy must find the lock free, not stale.
     reportStartAndEnd(out, mainNs, monotonicNs(), [&lock] { lock.release(); });
 }

@@ -3,12 +3,7 @@
 
 #include <QTextStream>
 
-class frmMDI;
-
 namespace bench {
-
-// Every tool's windows, as the program registers them.
-void registerTools(frmMDI &mdi);
 
 // The program's own start, as the executable does it; returns the launcher's exit code.
 // Reports the first painted frame and the peak memory on `out`, then ends the process.

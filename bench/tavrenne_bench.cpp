@@ -94,8 +94,6 @@ public:
         // Private folders: the launcher's lock and its reminder setting are the benchmark's own.
         m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
         m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.filePath(QStringLiteral("runtime")));
-        // Any box the launcher raises is logged and answered at once instead of waiting for a click.
-        m_environment.insert(QStringLiteral("TAVRENNE_MESSAGE_LOG"), boxLog());
     }
 
     // In memory when the machine allows, as a desktop's runtime folder is: the launcher's lock is
@@ -106,8 +104,6 @@ public:
         const QString base = shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
         return base + QStringLiteral("/tavrenne-bench-XXXXXX");
     }
-
-    QString boxLog() const { return m_home.filePath(QStringLiteral("boxes.log")); }
 
     // A copy of this executable in one of its measuring modes.
     ChildReport run(const QStringList &arguments, int timeoutMs)
@@ -380,9 +376,6 @@ int main(int argc, char *argv[])
                          QStringLiteral("--wait-runs"), QString::number(options.waitRuns)},
             120000 + 10000 * options.waitRuns);
     errors << tools.errors;
-    QFile boxes(runner.boxLog());
-    if (boxes.open(QIODevice::ReadOnly) && boxes.size() > 0)
-        errors << QStringLiteral("the launcher raised message boxes: ") + QString::fromUtf8(boxes.readAll()).trimmed();
 
     QList<Row> rows;
     const auto info = [&rows](const QString &key, const QString &label, const QString &unit,

@@ -8,6 +8,8 @@
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "shell/picture.h"
+#include "shell/picture_box.h"
+#include "shell/picture_button.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
 #include "shell/ui.h"

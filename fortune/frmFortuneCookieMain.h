@@ -23,17 +23,19 @@ public:
     void mnuExit_Click();
     void showCookies(bool visible);
 
+    // The sibling window hands the keyboard to it.
     shell::PictureButton *picTwo;
+
+protected:
+    void Form_Load() override;
+
+private:
     shell::PictureButton *picOne;
     shell::PictureButton *picThree;
     QLabel *lblCaption;
     QLabel *Label1;
     QAction *mnuExit;
 
-protected:
-    void Form_Load() override;
-
-private:
     enum class Cookie { One, Two, Three };
     void draw(Cookie clicked);
 };

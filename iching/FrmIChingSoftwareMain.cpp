@@ -8,6 +8,7 @@
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "shell/picture.h"
+#include "shell/picture_box.h"
 #include "shell/platform.h"
 #include "shell/text_box.h"
 #include "shell/twips.h"
@@ -16,7 +17,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -206,9 +206,7 @@ void FrmIChingSoftwareMain::cmdToss_Click()
     const bool complete = m_cast.record(toss.lineValue);
     if (complete) {
         cmdToss->setEnabled(false);
-        const QMdiArea *area = mdiArea();
-        const int clientWidth = area ? area->viewport()->width() : width();
-        move(std::max(0, (clientWidth - width()) / 2), 0);
+        place();
         resize(twipsSize(10400, 6800));
     }
     DisplayChangedLines(m_cast.marksArray);
@@ -231,20 +229,12 @@ void FrmIChingSoftwareMain::DisplayChangedLines(const Marks &marksArray)
             changedSymbol(value) == LineSymbol::Yang ? QStringLiteral("yang") : QStringLiteral("yin")));
     }
     txtChangeLines->setText(changingLinesText(marksArray));
-
-    QString bottom;
-    QString top;
-    for (int line = 3; line >= 1; --line)
-        bottom += lineDigit(marksArray[line - 1]);
-    for (int line = 6; line >= 4; --line)
-        top += lineDigit(marksArray[line - 1]);
-    Find_Hexagrams1(bottom, top);
+    Find_Hexagrams1(marksArray);
 }
 
-void FrmIChingSoftwareMain::Find_Hexagrams1(const QString &Bottom_H1, const QString &Top_H1)
+void FrmIChingSoftwareMain::Find_Hexagrams1(const Marks &marksArray)
 {
-    const QString strVal = Bottom_H1 + Top_H1;
-    Display_Judgement(strVal);
+    Display_Judgement(hexagramKey(marksArray));
 }
 
 void FrmIChingSoftwareMain::Display_Judgement(const QString &strVal)

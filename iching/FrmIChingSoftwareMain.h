@@ -30,7 +30,7 @@ public:
 
     void cmdToss_Click();
     void DisplayChangedLines(const iching::Marks &marksArray);
-    void Find_Hexagrams1(const QString &Bottom_H1, const QString &Top_H1);
+    void Find_Hexagrams1(const iching::Marks &marksArray);
     void Display_Judgement(const QString &strVal);
     void cmdStartAgain_Click();
     void cmdExit_Click(int index);
@@ -44,13 +44,24 @@ public:
     void prepareForLauncher() override;
     void placedByLauncher() override;
 
+    // Label1..Label6: cast figure, lines 6 down to 1; Label7..Label12: changed figure, lines 1 up to 6.
+
+    // LabelN by its number, 1 to 12.
+    iching::FigureLine *label(int n) const { return figureLabels[n - 1]; }
+
+    // The sibling window hands the keyboard to it.
+    QPushButton *cmdToss;
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
     shell::TextBox *txtUserInfo;
     QFrame *fraHexagram1;
     QFrame *fraCoins;
     QFrame *fraHaxagram2;
-    QPushButton *cmdToss;
     std::array<shell::PictureBox *, 3> picCoin;
-    // Label1..Label6: cast figure, lines 6 down to 1; Label7..Label12: changed figure, lines 1 up to 6.
     std::array<iching::FigureLine *, 12> figureLabels;
     QLabel *Label13;
     QLabel *lblJudgement;
@@ -64,14 +75,6 @@ public:
     QAction *mnuStart;
     QAction *mnuExit;
 
-    // LabelN by its number, 1 to 12.
-    iching::FigureLine *label(int n) const { return figureLabels[n - 1]; }
-
-protected:
-    void Form_Load() override;
-    void Form_Unload() override;
-
-private:
     void createFigures();
     void createCoins();
     void createReading();

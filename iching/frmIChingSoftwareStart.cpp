@@ -7,6 +7,7 @@
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "shell/picture.h"
+#include "shell/picture_box.h"
 #include "shell/platform.h"
 #include "shell/strings.h"
 #include "shell/text_box.h"

@@ -32,8 +32,16 @@ public:
     void cmdExit_Click();
     void mnuExit_Click();
 
-    QLabel *Label1;
+    // The sibling window hands the keyboard to it.
     QLineEdit *txtName;
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLabel *Label1;
     QLabel *Label2;
     shell::TextBox *txtQuestion;
     QPushButton *cmdExit;
@@ -44,12 +52,6 @@ public:
     QAction *mnuNext;
     QAction *mnuExit;
 
-protected:
-    void Form_Load() override;
-    void Form_Unload() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     // Returns false (and has said why) when the form does not go on.
     bool txtName_KeyPress(QChar typed);
     bool proceed(bool withIcon);

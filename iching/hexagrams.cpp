@@ -5,6 +5,7 @@ namespace iching {
 
 // Captions keep their old romanisation exactly, marks and brackets included, as readers have always seen them.
 // Each verse line is its own literal so the window can join them with its own line breaks.
+// clang-format off
 const std::array<HexagramRecord, HexagramCount> Hexagrams{{
     // Lower Heaven
     {1, "111111", "1 Ch'ien The Creative",
@@ -590,5 +591,6 @@ const std::array<HexagramRecord, HexagramCount> Hexagrams{{
       "Thus the superior man joins with his friends",
       "For discussion and practice."}},
 }};
+// clang-format on
 
 } // namespace iching

@@ -37,17 +37,21 @@ public:
     // Ready for a draw: the tiles offered, the wait panel away.
     void offerTiles();
 
+    mahjong::TileImageList IMGMajong;
+
+    // The sibling window hands the keyboard to it.
+    shell::PictureButton *cmdFindMajong;
+
+protected:
+    void Form_Load() override;
+
+private:
     QLabel *Label5;
     QLabel *Label4;
     QLabel *Label3;
     QLabel *lblClickMessage;
-    shell::PictureButton *cmdFindMajong;
     mahjong::RoundedPanel *picMessage;
     QLabel *pi;
-    std::array<mahjong::Shape *, 4> shp;  // shp1 to shp4, left to right
-    mahjong::TileImageList IMGMajong;
+    std::array<mahjong::Shape *, 4> shp; // shp1 to shp4, left to right
     QAction *mnuExit;
-
-protected:
-    void Form_Load() override;
 };

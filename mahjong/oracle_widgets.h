@@ -11,7 +11,6 @@ inline const QColor Felt(24, 92, 58);
 inline const QColor FeltDeep(16, 66, 41);
 inline const QColor Gold(233, 196, 106);
 inline const QColor Ivory(250, 243, 224);
-inline const QColor Mist(200, 224, 206);
 inline const QColor ButtonFace(238, 229, 204);
 } // namespace colours
 

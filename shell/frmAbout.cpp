@@ -1,8 +1,9 @@
 // The About box: program name, description and the maker's links.
 #include "frmAbout.h"
 
-#include "click_widgets.h"
+#include "click_label.h"
 #include "picture.h"
+#include "picture_box.h"
 #include "twips.h"
 #include "ui.h"
 #include "web_pages.h"

@@ -1,21 +1,23 @@
 // The launcher: the parent window of every tool window, with the panel of tool choices.
 #include "frmMDI.h"
 
-#include "click_widgets.h"
+#include "click_label.h"
 #include "modHelp.h"
+#include "panel.h"
 #include "picture.h"
+#include "picture_box.h"
+#include "tool_keys_first.h"
 #include "tool_window.h"
 #include "twips.h"
 #include "ui.h"
+#include "wrap_button.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcutEvent>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -24,8 +26,6 @@ using namespace shell;
 namespace {
 
 frmMDI *g_instance = nullptr;
-
-const QColor BannerBlue(192, 192, 255);
 
 struct ToolButton
 {
@@ -54,6 +54,7 @@ struct Caption
     int top, width, height;
 };
 
+// clang-format off
 constexpr std::array<Caption, 7> kCaptions{{
     {"Welcome to Tavrenne", qRgb(0, 255, 255), 12, true, 240, 4065, 270},
     {"Chinese Divination is an age old subject, the origin of which is unknown till date. Astrology & "
@@ -69,12 +70,14 @@ constexpr std::array<Caption, 7> kCaptions{{
     {"IChing Software", qRgb(0, 255, 0), 12, true, 3400, 2160, 270},
     {"Mahjong Oracle", qRgb(255, 0, 0), 12, true, 4920, 2070, 270},
 }};
+// clang-format on
 
 // Caption index 3 to 6 opens the tool of button index 0 to 3.
 constexpr qint16 FirstLinkCaption = 3;
 constexpr qint16 LastLinkCaption = 6;
 
 // Closes every tool window; the second pass catches those a close handler reopened.
+// clang-format off
 constexpr std::array<WindowId, 13> kCloseOrder{
     WindowId::ChineseZodiacDisplay, WindowId::ChineseZodiacMain,   WindowId::ChineseZodiacSave,
     WindowId::FortuneCookieDisplay, WindowId::FortuneCookieMain,   WindowId::IChingSoftwareMain,
@@ -82,93 +85,7 @@ constexpr std::array<WindowId, 13> kCloseOrder{
     WindowId::ChineseZodiacDisplay, WindowId::FortuneCookieDisplay, WindowId::MahjongOracleDisplay,
     WindowId::IChingSoftwareStart,
 };
-
-// Tab follows the screen, not the order of creation: the banner, the tools left to right,
-// their captions top to bottom, then the foot strip.
-void setKeyboardOrder(frmMDI &mdi)
-{
-    const std::array<QWidget *, 11> order{mdi.lblOrrindelBanner, mdi.cmdSelectOption[0], mdi.cmdSelectOption[2],
-                                          mdi.cmdSelectOption[1],  mdi.cmdSelectOption[3], mdi.lblCaption[3],
-                                          mdi.lblCaption[5],       mdi.lblCaption[4],      mdi.lblCaption[6],
-                                          mdi.cmdMdiExit,          mdi.Label7};
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-// The tool window in use, if one is on screen.
-QMdiSubWindow *toolInUse(const QMdiArea *area)
-{
-    QMdiSubWindow *window = area->currentSubWindow();
-    return window && window->isVisible() ? window : nullptr;
-}
-
-const QString ToolKeysFirstName = QStringLiteral("toolKeysFirst");
-
-// The launcher shares its window with the tools, so its Alt+E and its Alt+F and Alt+H would mean two controls
-// at once while a tool with the same letters is in use: Qt then only moves the focus between the buttons, and
-// opens the two menus in turn. The tool's keys come first. The launcher deletes this before its controls.
-class ToolKeysFirst : public QObject
-{
-public:
-    explicit ToolKeysFirst(frmMDI &mdi)
-        : QObject(&mdi)
-        , m_menus(mdi.menuBar())
-        , m_area(mdi.mdiArea())
-        , m_exit(mdi.cmdMdiExit)
-    {
-        setObjectName(ToolKeysFirstName);
-        m_menus->installEventFilter(this);
-        // A tool window is activated while it loads, before it shows: its showing and hiding count too.
-        m_area->viewport()->installEventFilter(this);
-        connect(m_area, &QMdiArea::subWindowActivated, this, &ToolKeysFirst::yieldButtonKeys);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == m_area->viewport()) {
-            if (event->type() == QEvent::ChildAdded) {
-                if (auto *window = qobject_cast<QMdiSubWindow *>(static_cast<QChildEvent *>(event)->child()))
-                    window->installEventFilter(this);
-            }
-            return false;
-        }
-        if (qobject_cast<QMdiSubWindow *>(watched)) {
-            if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
-                yieldButtonKeys();
-            return false;
-        }
-        if (watched != m_menus || event->type() != QEvent::Shortcut)
-            return false;
-        QMdiSubWindow *tool = toolInUse(m_area);
-        QMenuBar *menus = tool ? tool->widget()->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-        if (!menus)
-            return false;
-        const QKeySequence key = static_cast<QShortcutEvent *>(event)->key();
-        for (QAction *action : menus->actions()) {
-            if (action->isVisible() && action->isEnabled() && QKeySequence::mnemonic(action->text()) == key) {
-                menus->setActiveAction(action);
-                return true;
-            }
-        }
-        return false;
-    }
-
-private:
-    void yieldButtonKeys()
-    {
-        const QKeySequence key = QKeySequence::mnemonic(m_exit->text());
-        bool toolHasIt = false;
-        if (QMdiSubWindow *tool = toolInUse(m_area)) {
-            for (const QAbstractButton *button : tool->findChildren<QAbstractButton *>())
-                toolHasIt = toolHasIt || (button->isVisibleTo(tool) && QKeySequence::mnemonic(button->text()) == key);
-        }
-        m_exit->setShortcut(toolHasIt ? QKeySequence() : key);
-    }
-
-    QMenuBar *m_menus;
-    QMdiArea *m_area;
-    QPushButton *m_exit;
-};
+// clang-format on
 
 } // namespace
 
@@ -191,8 +108,8 @@ frmMDI::frmMDI(QWidget *parent)
     createButtons();
     createCaptions();
     createMenus();
-    setKeyboardOrder(*this);
-    new ToolKeysFirst(*this);
+    setKeyboardOrder();
+    m_toolKeys = new ToolKeysFirst(menuBar(), m_area, cmdMdiExit, this);
     MDIForm_Load();
     // Banners are links too, but a tool is what the user came for.
     cmdSelectOption[0]->setFocus();
@@ -201,7 +118,7 @@ frmMDI::frmMDI(QWidget *parent)
 frmMDI::~frmMDI()
 {
     // Its filters watch controls that are about to go.
-    delete findChild<QObject *>(ToolKeysFirstName, Qt::FindDirectChildrenOnly);
+    delete m_toolKeys;
     if (g_instance == this)
         g_instance = nullptr;
 }
@@ -224,13 +141,9 @@ void frmMDI::createStrips()
     Picture6->setCursor(Qt::PointingHandCursor);
     connect(Picture6, &Panel::clicked, this, [] { OpenWebPage(WebPage::HomePage); });
     connect(Picture6, &Panel::resized, this, &frmMDI::centreControls);
-    lblOrrindelBanner = named<ClickLabel>(Picture6, QStringLiteral("lblOrrindelBanner"),
-                                          QStringLiteral("Discover more calm, clever software at the Tavrenne home page"));
-    lblOrrindelBanner->setFont(verdana(9.75, true, true));
-    lblOrrindelBanner->makeLink();
-    setTextColour(lblOrrindelBanner, QColor(0, 0, 128));
-    lblOrrindelBanner->adjustSize();
-    connect(lblOrrindelBanner, &ClickLabel::clicked, this, [] { OpenWebPage(WebPage::HomePage); });
+    lblOrrindelBanner = addWebLink(Picture6, QStringLiteral("lblOrrindelBanner"),
+                                   QStringLiteral("Discover more calm, clever software at the Tavrenne home page"),
+                                   WebPage::HomePage, 9.75);
     layout->addWidget(Picture6);
 
     Picture1 = named<QWidget>(client, QStringLiteral("Picture1"));
@@ -259,14 +172,10 @@ void frmMDI::createStrips()
     cmdMdiExit->setFont(verdana(8.25, true));
     setButtonFace(cmdMdiExit);
     connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
-    Label7 = named<ClickLabel>(PicCoBrand, QStringLiteral("Label7"),
-                               QStringLiteral("Your name on these four oracles? Ask about our branding offer"));
-    Label7->setFont(verdana(8.25, true, true));
-    Label7->makeLink();
-    setTextColour(Label7, QColor(0, 0, 128));
-    Label7->adjustSize();
+    Label7 = addWebLink(PicCoBrand, QStringLiteral("Label7"),
+                        QStringLiteral("Your name on these four oracles? Ask about our branding offer"),
+                        WebPage::BrandingOffer);
     Label7->move(twips(240), (twipsY(735) - Label7->height()) / 2);
-    connect(Label7, &ClickLabel::clicked, this, [] { OpenWebPage(WebPage::BrandingOffer); });
     layout->addWidget(PicCoBrand);
 
     setCentralWidget(client);
@@ -332,6 +241,20 @@ void frmMDI::createMenus()
     mnuFile = addFileMenu(menuBar());
     mnuExit = addMenuEntry(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
     mnuHelp = addHelpMenu(menuBar(), this);
+}
+
+// Tab follows the screen, not the order of creation: the banner, the tools left to right,
+// their captions top to bottom, then the foot strip.
+void frmMDI::setKeyboardOrder()
+{
+    // clang-format off
+    const std::array<QWidget *, 11> order{lblOrrindelBanner, cmdSelectOption[0], cmdSelectOption[2],
+                                          cmdSelectOption[1], cmdSelectOption[3], lblCaption[3],
+                                          lblCaption[5],      lblCaption[4],      lblCaption[6],
+                                          cmdMdiExit,         Label7};
+    // clang-format on
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void frmMDI::MDIForm_Load()

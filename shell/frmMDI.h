@@ -17,6 +17,7 @@ namespace shell {
 class ClickLabel;
 class Panel;
 class PictureBox;
+class ToolKeysFirst;
 class WrapButton;
 } // namespace shell
 
@@ -47,6 +48,10 @@ public:
     void mnuExit_Click();
     void MDIForm_Unload();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
     shell::Panel *Picture6;
     shell::ClickLabel *lblOrrindelBanner;
     QWidget *Picture1;
@@ -65,19 +70,17 @@ public:
     QAction *mnuExit;
     QMenu *mnuHelp;
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
     void createStrips();
     void createButtons();
     void createCaptions();
     void createMenus();
+    void setKeyboardOrder();
     void closeToolWindows();
     void openTool(qint16 buttonIndex);
     void centreControls();
 
     QMdiArea *m_area;
     shell::WindowRegistry *m_windows;
+    shell::ToolKeysFirst *m_toolKeys;
     bool m_unloading = false;
 };

@@ -1,14 +1,20 @@
-// The procedures every window shares: quitting and the shared menus.
+// The procedures every window shares: quitting, the shared menus and the maker's banner links.
 #include "modHelp.h"
 
+#include "click_label.h"
 #include "frmAbout.h"
 #include "frmMDI.h"
+#include "panel.h"
 #include "platform.h"
 #include "tool_window.h"
+#include "ui.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <vector>
 
 namespace shell {
 
@@ -65,17 +71,6 @@ QMenu *addHelpMenu(QMenuBar *bar, QWidget *owner, const HelpMenuNames &names)
     return menu;
 }
 
-} // namespace shell
-
-#include "click_widgets.h"
-#include "ui.h"
-
-#include <QHBoxLayout>
-
-#include <vector>
-
-namespace shell {
-
 QString bannerText(WebPage page)
 {
     switch (page) {
@@ -93,24 +88,31 @@ QString bannerText(WebPage page)
     return QString();
 }
 
+ClickLabel *addWebLink(QWidget *parent, const QString &name, const QString &text, WebPage page, qreal points)
+{
+    auto *label = named<ClickLabel>(parent, name, text);
+    label->setFont(verdana(points, true, true));
+    setTextColour(label, LinkNavy);
+    label->makeLink();
+    label->adjustSize();
+    QObject::connect(label, &ClickLabel::clicked, label, [page] { OpenWebPage(page); });
+    return label;
+}
+
 Panel *addBannerStrip(QWidget *form, const QRect &geometry, std::initializer_list<BannerLink> links,
                       const QString &stripName)
 {
     auto *strip = new Panel(form);
     strip->setObjectName(stripName.isEmpty() ? QStringLiteral("bannerStrip") : stripName);
-    strip->setBackground(QColor(192, 192, 255));
+    strip->setBackground(BannerBlue);
     strip->setGeometry(geometry);
     auto *layout = new QHBoxLayout(strip);
     layout->setContentsMargins(8, 0, 8, 0);
     layout->addStretch(1);
     std::vector<ClickLabel *> labels;
     for (const BannerLink &link : links) {
-        auto *label = new ClickLabel(link.text.isEmpty() ? bannerText(link.page) : link.text, strip);
-        label->setObjectName(link.name);
-        setTextColour(label, QColor(0, 0, 128));
-        label->makeLink();
-        const WebPage page = link.page;
-        QObject::connect(label, &ClickLabel::clicked, label, [page] { OpenWebPage(page); });
+        ClickLabel *label
+            = addWebLink(strip, link.name, link.text.isEmpty() ? bannerText(link.page) : link.text, link.page);
         layout->addWidget(label);
         labels.push_back(label);
     }

@@ -6,9 +6,11 @@
 #include "update_reminder.h"
 #include "web_pages.h"
 
+#include <QRect>
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 
 class QAction;
 class QMenu;
@@ -34,14 +36,6 @@ QMenu *addFileMenu(QMenuBar *bar);
 QAction *addMenuEntry(QMenu *menu, const QString &name, const QString &caption, std::function<void()> handler);
 void addMenuSeparator(QMenu *menu, const QString &name);
 
-} // namespace shell
-
-#include <QRect>
-
-#include <initializer_list>
-
-namespace shell {
-
 class ClickLabel;
 class Panel;
 
@@ -54,6 +48,10 @@ struct BannerLink
     WebPage page;
     QString text = QString();  // the page's usual banner text when empty
 };
+
+// A navy link, as the maker's banners carry, that opens `page`.
+ClickLabel *addWebLink(QWidget *parent, const QString &name, const QString &text, WebPage page,
+                       qreal points = 8.25);
 
 // A strip of the maker's banner links along a tool window, each opening its page.
 Panel *addBannerStrip(QWidget *form, const QRect &geometry, std::initializer_list<BannerLink> links,

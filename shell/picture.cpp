@@ -1,11 +1,8 @@
 // Pictures drawn crisp at any scale: SVG art from resources, or bitmaps from files.
 #include "picture.h"
 
-#include <QAccessibleWidget>
 #include <QIconEngine>
-#include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 
 namespace shell {
@@ -38,6 +35,12 @@ Picture Picture::fromFile(const QString &path)
     p.m_source = path;
     p.m_pixmap.load(path);
     return p;
+}
+
+QSize Picture::sizeHint() const
+{
+    const QSize natural = naturalSize();
+    return natural.isValid() && !natural.isEmpty() ? natural : QSize(32, 32);
 }
 
 bool Picture::isNull() const
@@ -111,104 +114,6 @@ QIcon Picture::icon() const
     if (isNull())
         return QIcon();
     return QIcon(new PictureIconEngine(*this));
-}
-
-namespace {
-
-// A picture with a name is an image a screen reader announces; one without is decoration it passes over.
-class PictureBoxAccessible : public QAccessibleWidget
-{
-public:
-    explicit PictureBoxAccessible(QWidget *box)
-        : QAccessibleWidget(box, QAccessible::Graphic)
-    {
-    }
-
-    QAccessible::Role role() const override
-    {
-        return widget()->accessibleName().isEmpty() ? QAccessible::Client : QAccessible::Graphic;
-    }
-};
-
-QAccessibleInterface *pictureBoxAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(PictureBox::staticMetaObject.className()) && object && object->isWidgetType())
-        return new PictureBoxAccessible(static_cast<QWidget *>(object));
-    return nullptr;
-}
-
-} // namespace
-
-PictureBox::PictureBox(QWidget *parent)
-    : QWidget(parent)
-{
-    static const bool accessibleInstalled = [] {
-        QAccessible::installFactory(&pictureBoxAccessible);
-        return true;
-    }();
-    Q_UNUSED(accessibleInstalled);
-}
-
-void PictureBox::setPicture(const Picture &picture)
-{
-    m_picture = picture;
-    update();
-}
-
-QSize PictureBox::sizeHint() const
-{
-    const QSize natural = m_picture.naturalSize();
-    return natural.isValid() && !natural.isEmpty() ? natural : QSize(32, 32);
-}
-
-void PictureBox::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    m_picture.paint(painter, rect());
-}
-
-PictureButton::PictureButton(QWidget *parent)
-    : QAbstractButton(parent)
-{
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void PictureButton::setPicture(const Picture &picture)
-{
-    m_picture = picture;
-    update();
-}
-
-QSize PictureButton::sizeHint() const
-{
-    const QSize natural = m_picture.naturalSize();
-    return natural.isValid() && !natural.isEmpty() ? natural : QSize(32, 32);
-}
-
-void PictureButton::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    const QRect inner = rect().adjusted(3, 3, -3, -3);
-    if (isDown())
-        painter.translate(1, 1);
-    m_picture.paint(painter, inner);
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
-}
-
-void PictureButton::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (!event->isAutoRepeat())
-            animateClick();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace shell

@@ -1,14 +1,13 @@
 // Pictures drawn crisp at any scale: SVG art from resources, or bitmaps from files.
 #pragma once
 
-#include <QAbstractButton>
 #include <QIcon>
 #include <QPixmap>
-#include <QPointer>
-#include <QWidget>
+#include <QString>
 
 #include <memory>
 
+class QPainter;
 class QSvgRenderer;
 
 namespace shell {
@@ -24,6 +23,8 @@ public:
     bool isNull() const;
     QString source() const { return m_source; }
     QSize naturalSize() const;
+    // The size a widget showing it asks for: its natural size, or a small square when it has none.
+    QSize sizeHint() const;
     void paint(QPainter &painter, const QRect &bounds) const;  // keeps the aspect ratio, centred
     // The picture as an icon, drawn at whatever size is asked for.
     QIcon icon() const;
@@ -42,40 +43,6 @@ private:
     QString m_source;
     std::shared_ptr<Vector> m_vector;
     QPixmap m_pixmap;
-};
-
-class PictureBox : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit PictureBox(QWidget *parent = nullptr);
-    void setPicture(const Picture &picture);
-    const Picture &picture() const { return m_picture; }
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    Picture m_picture;
-};
-
-// A picture that acts as a button: hand pointer, keyboard focus, Space or Enter to press.
-class PictureButton : public QAbstractButton
-{
-    Q_OBJECT
-public:
-    explicit PictureButton(QWidget *parent = nullptr);
-    void setPicture(const Picture &picture);
-    const Picture &picture() const { return m_picture; }
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    Picture m_picture;
 };
 
 } // namespace shell

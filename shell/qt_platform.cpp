@@ -7,12 +7,10 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QThread>
-#include <QTimer>
 
 #include <cstdlib>
 
@@ -27,39 +25,6 @@ QString messageTextForDisplay(const QString &text)
 }
 
 namespace {
-
-const char *iconName(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::None:
-        return "none";
-    case MessageIcon::Information:
-        return "information";
-    case MessageIcon::Critical:
-        return "critical";
-    }
-    return "";
-}
-
-// With TAVRENNE_MESSAGE_LOG set, every box is written to that file and answered at once
-// with its default, so a whole-program test can watch a copy it cannot click.
-void logAndAnswerSoon(QMessageBox &box, const MessageRequest &request)
-{
-    const QString path = qEnvironmentVariable("TAVRENNE_MESSAGE_LOG");
-    if (path.isEmpty())
-        return;
-    QFile log(path);
-    if (log.open(QIODevice::Append | QIODevice::Text)) {
-        const QString line = request.title + QLatin1Char('\t') + QLatin1String(iconName(request.icon))
-                             + QLatin1Char('\t')
-                             + (request.buttons == MessageButtons::YesNo ? QStringLiteral("yes-no") : QStringLiteral("ok"))
-                             + QLatin1Char('\t') + QString(request.text).replace(QChar(13), QStringLiteral("\\r"))
-                             + QLatin1Char('\n');
-        log.write(line.toUtf8());
-    }
-    const int answer = request.buttons == MessageButtons::YesNo ? QMessageBox::No : QMessageBox::Ok;
-    QTimer::singleShot(0, &box, [&box, answer] { box.done(answer); });
-}
 
 class QtMessageBoxes final : public MessageBoxes
 {
@@ -87,7 +52,6 @@ public:
         } else {
             box.setStandardButtons(QMessageBox::Ok);
         }
-        logAndAnswerSoon(box, request);
         const int result = box.exec();
         if (request.buttons == MessageButtons::YesNo)
             return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

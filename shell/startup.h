@@ -13,8 +13,7 @@ class InstanceLock;
 // Each tool hands the launcher the factories of its windows.
 using ToolRegistration = std::function<void(frmMDI &)>;
 
-// The launcher, shown; nullptr when this copy must not run. The program's icon comes shortly after
-// the launcher's first frame.
+// The launcher, shown; nullptr when this copy must not run.
 std::unique_ptr<frmMDI> StartApplication(InstanceLock &lock, const ToolRegistration &registerTools);
 
 // Gives every window the program's icon, unless the application has one already.

@@ -8,6 +8,10 @@
 
 namespace shell {
 
+// The maker's banner strips, and the links on them.
+inline const QColor BannerBlue(192, 192, 255);
+inline const QColor LinkNavy(0, 0, 128);
+
 QFont verdana(qreal points, bool bold = false, bool underline = false);
 void setTextColour(QWidget *widget, const QColor &colour);
 void setBackgroundColour(QWidget *widget, const QColor &colour);

@@ -45,11 +45,6 @@ void WindowRegistry::registerFactory(WindowId id, Factory factory)
     m_factories[id] = std::move(factory);
 }
 
-bool WindowRegistry::hasFactory(WindowId id) const
-{
-    return m_factories.count(id) != 0;
-}
-
 ToolWindow *WindowRegistry::window(WindowId id)
 {
     if (ToolWindow *open = find(id))
@@ -64,7 +59,6 @@ ToolWindow *WindowRegistry::window(WindowId id)
     if (m_area)
         m_area->addSubWindow(created);
     m_open.emplace_back(id, created);
-    emit windowOpened(id);
     created->load();
     // A load may end the window (or the program) at once.
     return find(id);

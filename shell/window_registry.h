@@ -37,7 +37,6 @@ public:
     explicit WindowRegistry(QMdiArea *area, QObject *parent = nullptr);
 
     void registerFactory(WindowId id, Factory factory);
-    bool hasFactory(WindowId id) const;
 
     // The open window, created and loaded first if need be; nullptr when the
     // window can't be made or closed itself while loading.
@@ -65,7 +64,6 @@ public:
     QMdiArea *area() const { return m_area; }
 
 signals:
-    void windowOpened(shell::WindowId id);
     void windowClosed(shell::WindowId id);
 
 private:

@@ -11,6 +11,7 @@ struct Start
 };
 
 // Row i begins the Chinese year of Gregorian year 1936 + i.
+// clang-format off
 constexpr std::array<Start, ChineseYearRows> kStarts{{
     {1936, 1, 24}, {1937, 2, 11}, {1938, 1, 31}, {1939, 2, 19}, {1940, 2,  8}, {1941, 1, 27},
     {1942, 2, 15}, {1943, 2,  5}, {1944, 1, 25}, {1945, 2, 13}, {1946, 2,  2}, {1947, 1, 22},
@@ -27,6 +28,7 @@ constexpr std::array<Start, ChineseYearRows> kStarts{{
     {2008, 2,  7}, {2009, 1, 26}, {2010, 2, 14}, {2011, 2,  3}, {2012, 1, 23}, {2013, 2, 10},
     {2014, 1, 31}, {2015, 2, 19}, {2016, 2,  8}, {2017, 1, 28}, {2018, 2, 16}, {2019, 2,  5},
 }};
+// clang-format on
 
 // 1 to 23 January 1936 still belong to the year that began on 4 February 1935.
 constexpr std::array<const char *, 12> kSigns{"Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",

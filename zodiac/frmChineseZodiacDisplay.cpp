@@ -6,9 +6,9 @@
 #include "zodiac_look.h"
 #include "zodiac_result.h"
 
-#include "shell/click_widgets.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
+#include "shell/panel.h"
 #include "shell/twips.h"
 #include "shell/ui.h"
 
@@ -293,18 +293,7 @@ frmChineseZodiacDisplay::frmChineseZodiacDisplay(frmMDI &mdi)
         buttons->addWidget(button);
     layout->addLayout(buttons);
 
-    auto *banner = named<Panel>(form(), QStringLiteral("bannerRow"));
-    banner->setBackground(QColor(192, 192, 255));
-    auto *links = new QHBoxLayout(banner);
-    links->setContentsMargins(twips(120), twipsY(60), twips(120), twipsY(60));
-    Label14 = look::homePageLink(banner, "Label14", bannerText(WebPage::HomePage));
-    fraFullBrand = look::brandStrip(banner, 5000);
-    lblFullBrand = fraFullBrand->findChild<ClickLabel *>(QStringLiteral("lblFullBrand"));
-    lblCobrand = fraFullBrand->findChild<ClickLabel *>(QStringLiteral("lblCobrand"));
-    links->addWidget(Label14);
-    links->addStretch(1);
-    links->addWidget(fraFullBrand);
-    outer->addWidget(banner);
+    outer->addWidget(look::bannerRow(form(), {{QStringLiteral("Label14"), WebPage::HomePage}}));
 
     setClientSizeTwips(FormWidth, FormHeight);
 }

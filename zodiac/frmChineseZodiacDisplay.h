@@ -11,11 +11,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace shell {
-class ClickLabel;
-class Panel;
-} // namespace shell
-
 class frmChineseZodiacDisplay : public shell::ToolWindow
 {
     Q_OBJECT
@@ -34,6 +29,11 @@ public:
     void mnuExit_Click();
     void mnuPrint_Click();
 
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
     QGroupBox *fraStarUserDetails;
     QLabel *lblName;
     QLabel *lblDOBDesc;
@@ -43,7 +43,6 @@ public:
     QLabel *Label13;
     QLabel *lblChineseElement;
     QPlainTextEdit *txtChineseElement;
-
     QGroupBox *fraStarUserSignDetails;
     QLabel *Label4;
     QLineEdit *txtRulingPlanet;
@@ -67,20 +66,10 @@ public:
     QLineEdit *txtLuckyMonth;
     QLabel *Label10;
     QPlainTextEdit *txtFamousPersons;
-
     QPushButton *cmdBack;
     QPushButton *cmdExit;
     QPushButton *cmdPrint;
-    shell::ClickLabel *Label14;
-    shell::Panel *fraFullBrand;
-    shell::ClickLabel *lblCobrand;
-    shell::ClickLabel *lblFullBrand;
-
     QAction *mnuPrint;
     QAction *mnuBack;
     QAction *mnuExit;
-
-protected:
-    void Form_Load() override;
-    void Form_Unload() override;
 };

@@ -6,10 +6,11 @@
 #include "zodiac_look.h"
 #include "zodiac_result.h"
 
-#include "shell/click_widgets.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
+#include "shell/panel.h"
 #include "shell/picture.h"
+#include "shell/picture_box.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
 #include "shell/ui.h"
@@ -126,21 +127,9 @@ frmChineseZodiacMain::frmChineseZodiacMain(frmMDI &mdi)
     layout->addLayout(buttons);
     layout->addStretch(1);
 
-    auto *banner = named<Panel>(form(), QStringLiteral("bannerRow"));
-    banner->setBackground(QColor(192, 192, 255));
-    auto *links = new QHBoxLayout(banner);
-    links->setContentsMargins(twips(120), twipsY(60), twips(120), twipsY(60));
-    links->setSpacing(twips(240));
-    Label14 = look::homePageLink(banner, "Label14", bannerText(WebPage::HomePage));
-    Label3 = look::homePageLink(banner, "Label3", webPageAddress(WebPage::HomePage).host());
-    fraFullBrand = look::brandStrip(banner, 5000);
-    lblFullBrand = fraFullBrand->findChild<ClickLabel *>(QStringLiteral("lblFullBrand"));
-    lblCobrand = fraFullBrand->findChild<ClickLabel *>(QStringLiteral("lblCobrand"));
-    links->addWidget(Label14);
-    links->addWidget(Label3);
-    links->addStretch(1);
-    links->addWidget(fraFullBrand);
-    outer->addWidget(banner);
+    outer->addWidget(look::bannerRow(form(), {{QStringLiteral("Label14"), WebPage::HomePage},
+                                              {QStringLiteral("Label3"), WebPage::HomePage,
+                                               webPageAddress(WebPage::HomePage).host()}}));
 
     setClientSizeTwips(FormWidth, FormHeight);
 }

@@ -15,11 +15,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace shell {
-class ClickLabel;
-class Panel;
-} // namespace shell
-
 class frmChineseZodiacMain : public shell::ToolWindow
 {
     Q_OBJECT
@@ -33,6 +28,10 @@ public:
     // The controls as Proceed reads them.
     zodiac::BirthEntries entries() const;
 
+protected:
+    void Form_Load() override;
+
+private:
     QGroupBox *fraDetails;
     QLabel *Label1;
     QLineEdit *txtName;
@@ -44,15 +43,6 @@ public:
     QComboBox *cboYear;
     QPushButton *cmdProceed;
     QPushButton *cmdOpen;
-    shell::ClickLabel *Label14;
-    shell::ClickLabel *Label3;
-    shell::Panel *fraFullBrand;
-    shell::ClickLabel *lblCobrand;
-    shell::ClickLabel *lblFullBrand;
 
-protected:
-    void Form_Load() override;
-
-private:
     zodiac::ChineseYearTable m_yearTable;
 };

@@ -6,7 +6,6 @@
 #include "result_sheet.h"
 #include "zodiac_result.h"
 
-#include "shell/click_widgets.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "shell/platform.h"

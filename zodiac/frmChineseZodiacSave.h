@@ -28,14 +28,14 @@ public:
     // The printer Print uses; tests stand in a missing one.
     static std::function<QPrinterInfo()> defaultPrinter;
 
+protected:
+    void Form_Load() override;
+
+private:
     QTextBrowser *RTB;
     QPushButton *cmdSave;
     QPushButton *cmdPrint;
     shell::Panel *fraFullBrand;
 
-protected:
-    void Form_Load() override;
-
-private:
     void buildSheet();
 };

@@ -227,6 +227,7 @@ constexpr const char *kEarthText =
 
 // sign, ruling planet, positive, negative, most compatible, least compatible,
 // lucky colour, gemstone, energy, favourable season, favourable month, famous persons
+// clang-format off
 const std::array<SignAttributes, 12> SignTable{{
     {"Rat", "Jupiter", kRatPositive, kRatNegative, "Dragon, Monkey", "Horse",
      "Light Blue", "Carbuncle, Red Garnet", "Yin (positive)", "Winter", "December",
@@ -273,5 +274,6 @@ const std::array<ElementText, 5> ElementTable{{
     {"Fire", kFireText},
     {"Earth", kEarthText},
 }};
+// clang-format on
 
 } // namespace zodiac

@@ -1,12 +1,13 @@
 // The look the Zodiac windows share: paper and ink, framed groups, captions, buttons, banner links.
 #include "zodiac_look.h"
 
-#include "shell/click_widgets.h"
-#include "shell/modHelp.h"
+#include "shell/click_label.h"
+#include "shell/panel.h"
 #include "shell/twips.h"
 #include "shell/ui.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -45,22 +46,23 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text)
     return button;
 }
 
-ClickLabel *homePageLink(QWidget *parent, const char *name, const QString &text)
+Panel *bannerRow(QWidget *form, std::initializer_list<BannerLink> links)
 {
-    auto *label = named<ClickLabel>(parent, QString::fromLatin1(name), text);
-    label->setFont(verdana(8.25, true, true));
-    setTextColour(label, QColor(0, 0, 128));
-    label->makeLink();
-    QObject::connect(label, &ClickLabel::clicked, label, [] { OpenWebPage(WebPage::HomePage); });
-    return label;
-}
-
-Panel *brandStrip(QWidget *form, int widthTwips)
-{
-    return addBannerStrip(form, twipsRect(0, 0, widthTwips, 480),
-                          {{QStringLiteral("lblFullBrand"), WebPage::BrandingOffer},
-                           {QStringLiteral("lblCobrand"), WebPage::CoBranding}},
-                          QStringLiteral("fraFullBrand"));
+    auto *row = named<Panel>(form, QStringLiteral("bannerRow"));
+    row->setBackground(BannerBlue);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(twips(120), twipsY(60), twips(120), twipsY(60));
+    layout->setSpacing(twips(240));
+    for (const BannerLink &link : links) {
+        const QString text = link.text.isEmpty() ? bannerText(link.page) : link.text;
+        layout->addWidget(addWebLink(row, link.name, text, link.page));
+    }
+    layout->addStretch(1);
+    layout->addWidget(addBannerStrip(row, twipsRect(0, 0, 5000, 480),
+                                     {{QStringLiteral("lblFullBrand"), WebPage::BrandingOffer},
+                                      {QStringLiteral("lblCobrand"), WebPage::CoBranding}},
+                                     QStringLiteral("fraFullBrand")));
+    return row;
 }
 
 } // namespace zodiac::look

@@ -1,8 +1,12 @@
 // The look the Zodiac windows share: paper and ink, framed groups, captions, buttons, banner links.
 #pragma once
 
+#include "shell/modHelp.h"
+
 #include <QColor>
 #include <QString>
+
+#include <initializer_list>
 
 class QGroupBox;
 class QLabel;
@@ -10,7 +14,6 @@ class QPushButton;
 class QWidget;
 
 namespace shell {
-class ClickLabel;
 class Panel;
 } // namespace shell
 
@@ -28,9 +31,8 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &title);
 // The caption of a field.
 QLabel *caption(QWidget *parent, const char *name, const QString &text);
 QPushButton *button(QWidget *parent, const char *name, const QString &text);
-// A banner label that opens the maker's home page.
-shell::ClickLabel *homePageLink(QWidget *parent, const char *name, const QString &text);
-// The strip with the branding-offer and co-branding links, `widthTwips` wide.
-shell::Panel *brandStrip(QWidget *form, int widthTwips);
+// The row of the maker's links along the foot of a window: `links` at the left, the strip with the
+// branding-offer and co-branding links at the right.
+shell::Panel *bannerRow(QWidget *form, std::initializer_list<shell::BannerLink> links);
 
 } // namespace zodiac::look

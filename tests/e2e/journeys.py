@@ -92,7 +92,7 @@ class Session:
             # Leaks are the unit tests' business; here a sanitizer only stops the program at a real fault.
             ASAN_OPTIONS="detect_leaks=0:abort_on_error=1",
         )
-        for variable in ("TAVRENNE_MESSAGE_LOG", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "SESSION_MANAGER"):
+        for variable in ("XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "SESSION_MANAGER"):
             self.environment.pop(variable, None)
         self.program = None
 

@@ -7,7 +7,9 @@
 #include "fortune/modFortunrCookies.h"
 #include "shell/frmMDI.h"
 #include "shell/picture.h"
-#include "support/fake_platform.h"
+#include "shell/picture_box.h"
+#include "shell/picture_button.h"
+#include "support/gui_test.h"
 
 #include <QAction>
 #include <QLabel>
@@ -15,17 +17,28 @@
 #include <QPushButton>
 #include <QTest>
 
+using testsupport::control;
 using testsupport::largestBelowOne;
 
-class TestFortuneWindows : public QObject
+class TestFortuneWindows : public testsupport::GuiTest
 {
     Q_OBJECT
+public:
+    TestFortuneWindows()
+        : GuiTest(fortune::registerWindows, QSize(1100, 800))
+    {
+    }
 
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
+protected:
+    void afterLauncher() override
+    {
+        m_mdi->cmdSelectOption_Click(1);
+        QVERIFY(cookies() && cookies()->isVisible());
+    }
 
-    frmFortuneCookieMain *cookies() { return m_mdi->windows().find<frmFortuneCookieMain>(); }
-    frmFortuneCookieDisplay *result() { return m_mdi->windows().find<frmFortuneCookieDisplay>(); }
+private:
+    frmFortuneCookieMain *cookies() { return tool<frmFortuneCookieMain>(); }
+    frmFortuneCookieDisplay *result() { return tool<frmFortuneCookieDisplay>(); }
 
     int openedVisible()
     {
@@ -35,24 +48,6 @@ class TestFortuneWindows : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        m_mdi = std::make_unique<frmMDI>();
-        fortune::registerWindows(*m_mdi);
-        m_mdi->resize(1100, 800);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
-        m_mdi->cmdSelectOption_Click(1);
-        QVERIFY(cookies() && cookies()->isVisible());
-    }
-
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-    }
-
     void drawTurnsRIntoARow_data()
     {
         QTest::addColumn<double>("r");
@@ -85,18 +80,23 @@ private slots:
         // Cookies out of order or a missing instruction mislead the user.
         frmFortuneCookieMain *form = cookies();
         QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Fortune Cookie"));
-        QCOMPARE(form->lblCaption->text(), QStringLiteral("Click On Any One Cookie to Know Your Fortune"));
-        QVERIFY(form->Label1->text().contains(QStringLiteral("cones with an easy-to-use interface")));
-        QVERIFY(form->picTwo->x() < form->picOne->x());
-        QVERIFY(form->picOne->x() < form->picThree->x());
-        for (auto *cookie : {form->picOne, form->picTwo, form->picThree}) {
+        QCOMPARE(control<QLabel>(form, "lblCaption")->text(),
+                 QStringLiteral("Click On Any One Cookie to Know Your Fortune"));
+        QVERIFY(
+            control<QLabel>(form, "Label1")->text().contains(QStringLiteral("cones with an easy-to-use interface")));
+        QVERIFY(control<shell::PictureButton>(form, "picTwo")->x()
+                < control<shell::PictureButton>(form, "picOne")->x());
+        QVERIFY(control<shell::PictureButton>(form, "picOne")->x()
+                < control<shell::PictureButton>(form, "picThree")->x());
+        for (auto *cookie :
+             {control<shell::PictureButton>(form, "picOne"), control<shell::PictureButton>(form, "picTwo"),
+              control<shell::PictureButton>(form, "picThree")}) {
             QVERIFY(cookie->isVisible());
             QCOMPARE(cookie->cursor().shape(), Qt::PointingHandCursor);
             QVERIFY(!cookie->accessibleName().isEmpty());
             QVERIFY(!cookie->picture().isNull());
         }
-        QCOMPARE(form->y(), 0);
-        QCOMPARE(form->x(), (m_mdi->mdiArea()->viewport()->width() - form->width()) / 2);
+        QCOMPARE(form->pos(), placeOf(form));
         QVERIFY(!m_mdi->isPanelVisible());
     }
 
@@ -115,7 +115,7 @@ private slots:
         QFETCH(double, r);
         QFETCH(QString, text);
         m_fakes->random.values = {r};
-        QTest::mouseClick(cookies()->picOne, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picOne"), Qt::LeftButton);
         QVERIFY(result() && result()->isVisible());
         QCOMPARE(result()->lblFortuneMassage->text(), text);
         QCOMPARE(m_fakes->random.draws, 1);
@@ -154,31 +154,33 @@ private slots:
     {
         // A user without a mouse must still get a fortune.
         QFETCH(int, key);
-        cookies()->picThree->setFocus();
-        QTest::keyClick(cookies()->picThree, Qt::Key(key));
+        control<shell::PictureButton>(cookies(), "picThree")->setFocus();
+        QTest::keyClick(control<shell::PictureButton>(cookies(), "picThree"), Qt::Key(key));
         QTRY_VERIFY(result() && result()->picBrokenThree->isVisible());
     }
 
     void backOffersAllThreeCookiesAndAFreshDraw()
     {
         // A second draw after Back must not show two opened cookies or a hidden cookie.
-        QTest::mouseClick(cookies()->picThree, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picThree"), Qt::LeftButton);
         result()->cmdOK->click();
         QVERIFY(!result());
         QVERIFY(cookies()->isVisible());
-        for (auto *cookie : {cookies()->picOne, cookies()->picTwo, cookies()->picThree})
+        for (auto *cookie :
+             {control<shell::PictureButton>(cookies(), "picOne"), control<shell::PictureButton>(cookies(), "picTwo"),
+              control<shell::PictureButton>(cookies(), "picThree")})
             QVERIFY(cookie->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
 
         m_fakes->random.values = {0.5};
-        QTest::mouseClick(cookies()->picOne, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picOne"), Qt::LeftButton);
         QCOMPARE(openedVisible(), 1);
         QVERIFY(result()->picBrokenOne->isVisible());
         QCOMPARE(result()->lblFortuneMassage->text(), fortune::fortuneText(78));
 
         result()->findChild<QAction *>(QStringLiteral("mnuFileBack"))->trigger();
         QVERIFY(!result());
-        QVERIFY(cookies()->picOne->isVisible());
+        QVERIFY(control<shell::PictureButton>(cookies(), "picOne")->isVisible());
     }
 
     void exitOnTheResultLeadsToThePanel_data()
@@ -193,7 +195,7 @@ private slots:
     {
         // Exit must leave the tool, not fall back to the cookies.
         QFETCH(QString, how);
-        QTest::mouseClick(cookies()->picTwo, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picTwo"), Qt::LeftButton);
         if (how == QStringLiteral("cmdExit"))
             result()->cmdExit->click();
         else if (how == QStringLiteral("mnuExit"))
@@ -226,7 +228,7 @@ private slots:
     void anotherToolFromTheLauncherClosesBothForms()
     {
         // Leftover cookie forms would reappear the next time the tool opens.
-        QTest::mouseClick(cookies()->picTwo, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picTwo"), Qt::LeftButton);
         m_mdi->cmdSelectOption_Click(0);
         QVERIFY(!result());
         QVERIFY(!cookies());
@@ -234,7 +236,7 @@ private slots:
 
     void resultFormCarriesItsMenusAndHeading()
     {
-        QTest::mouseClick(cookies()->picTwo, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picTwo"), Qt::LeftButton);
         QCOMPARE(result()->Label2->text(), QStringLiteral("Your Fortune For Today"));
         QCOMPARE(result()->cmdOK->text(), QStringLiteral("&Back"));
         QCOMPARE(result()->cmdExit->text(), QStringLiteral("&Exit"));
@@ -242,8 +244,7 @@ private slots:
                  QStringLiteral("&Check for Software Update"));
         QCOMPARE(cookies()->findChild<QAction *>(QStringLiteral("mnuUpdate"))->text(),
                  QStringLiteral("Check for Software &Update"));
-        QCOMPARE(result()->y(), 0);
-        QCOMPARE(result()->x(), (m_mdi->mdiArea()->viewport()->width() - result()->width()) / 2);
+        QCOMPARE(result()->pos(), placeOf(result()));
     }
 };
 

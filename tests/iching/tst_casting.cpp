@@ -17,11 +17,13 @@ enum Trigram { Heaven, Lake, Fire, Thunder, Wind, Water, Mountain, Earth };
 
 Trigram trigramOf(bool bottom, bool middle, bool top)
 {
+    // clang-format off
     static const std::map<std::tuple<bool, bool, bool>, Trigram> byLines{
         {{true, true, true}, Heaven},     {{true, true, false}, Lake},   {{true, false, true}, Fire},
         {{true, false, false}, Thunder},  {{false, true, true}, Wind},   {{false, true, false}, Water},
         {{false, false, true}, Mountain}, {{false, false, false}, Earth},
     };
+    // clang-format on
     return byLines.at({bottom, middle, top});
 }
 
@@ -124,6 +126,7 @@ private slots:
         QTest::addColumn<Marks>("marks");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("caption");
+        // clang-format off
         QTest::newRow("six 7s") << marksOf({7, 7, 7, 7, 7, 7}) << "111111" << "1 Ch'ien The Creative";
         QTest::newRow("six 8s") << marksOf({8, 8, 8, 8, 8, 8}) << "000000" << "2 K'un The Receptive";
         QTest::newRow("six 9s") << marksOf({9, 9, 9, 9, 9, 9}) << "111111" << "1 Ch'ien The Creative";
@@ -135,6 +138,7 @@ private slots:
         QTest::newRow("five lines") << marksOf({7, 7, 7, 7, 7, 0}) << "11111" << "";
         QTest::newRow("one line") << marksOf({9, 0, 0, 0, 0, 0}) << "1" << "";
         QTest::newRow("nothing cast") << marksOf({0, 0, 0, 0, 0, 0}) << "" << "";
+        // clang-format on
     }
 
     void keyEdgeCases()

@@ -6,11 +6,13 @@
 #include "iching/iching_windows.h"
 #include "shell/frmMDI.h"
 #include "shell/picture.h"
+#include "shell/picture_box.h"
+#include "shell/picture_button.h"
 #include "shell/text_box.h"
 #include "shell/text_scrambling.h"
 #include "shell/twips.h"
 #include "shell/update_reminder.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,24 +27,37 @@
 #include <QTest>
 
 using namespace shell;
+using testsupport::control;
 
-class TestIChingWindows : public QObject
+class TestIChingWindows : public testsupport::GuiTest
 {
     Q_OBJECT
+public:
+    TestIChingWindows()
+        : GuiTest(iching::registerWindows, QSize(1200, 900))
+    {
+    }
 
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
+protected:
+    void beforeLauncher() override
+    {
+        iching::setPicturesFolder(QString());
+        frmIChingSoftwareStart::userName.clear();
+        frmIChingSoftwareStart::userQuestion.clear();
+    }
+    void afterLauncherClosed() override { iching::setPicturesFolder(QString()); }
 
-    frmIChingSoftwareStart *question() { return m_mdi->windows().find<frmIChingSoftwareStart>(); }
-    FrmIChingSoftwareMain *casting() { return m_mdi->windows().find<FrmIChingSoftwareMain>(); }
+private:
+    frmIChingSoftwareStart *question() { return tool<frmIChingSoftwareStart>(); }
+    FrmIChingSoftwareMain *casting() { return tool<FrmIChingSoftwareMain>(); }
 
     void openTool() { m_mdi->cmdSelectOption_Click(2); }
 
     void ask(const QString &name, const QString &text)
     {
-        question()->txtName->setText(name);
-        question()->txtQuestion->setText(text);
-        question()->cmdProceed->click();
+        control<QLineEdit>(question(), "txtName")->setText(name);
+        control<shell::TextBox>(question(), "txtQuestion")->setText(text);
+        control<QPushButton>(question(), "cmdProceed")->click();
     }
 
     // Each toss takes three draws; a draw above one half is heads.
@@ -59,7 +74,7 @@ class TestIChingWindows : public QObject
     {
         queueLines(values);
         for (std::size_t i = 0; i < values.size(); ++i)
-            casting()->cmdToss->click();
+            control<QPushButton>(casting(), "cmdToss")->click();
     }
 
     // Types each character as a key press carrying that text, accented letters included.
@@ -82,26 +97,6 @@ class TestIChingWindows : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        iching::setPicturesFolder(QString());
-        frmIChingSoftwareStart::userName.clear();
-        frmIChingSoftwareStart::userQuestion.clear();
-        m_mdi = std::make_unique<frmMDI>();
-        iching::registerWindows(*m_mdi);
-        m_mdi->resize(1200, 900);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
-    }
-
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-        iching::setPicturesFolder(QString());
-    }
-
     void launcherShowsOnlyTheQuestionForm_data()
     {
         QTest::addColumn<bool>("byCaption");
@@ -121,10 +116,9 @@ private slots:
         QVERIFY(!casting());
         QVERIFY(!m_mdi->isPanelVisible());
         QCOMPARE(question()->windowTitle(), QStringLiteral("Qelvo I Ching Software"));
-        QVERIFY(question()->txtName->text().isEmpty());
-        QVERIFY(question()->txtQuestion->text().isEmpty());
-        QCOMPARE(question()->y(), 0);
-        QCOMPARE(question()->x(), (m_mdi->mdiArea()->viewport()->width() - question()->width()) / 2);
+        QVERIFY(control<QLineEdit>(question(), "txtName")->text().isEmpty());
+        QVERIFY(control<shell::TextBox>(question(), "txtQuestion")->text().isEmpty());
+        QCOMPARE(question()->pos(), placeOf(question()));
     }
 
     void reminderRunsAtEveryLoadOfTheQuestionForm()
@@ -158,9 +152,9 @@ private slots:
         QFETCH(QString, kept);
         QFETCH(int, refusals);
         openTool();
-        question()->txtName->setFocus();
-        typeInto(question()->txtName, typed);
-        QCOMPARE(question()->txtName->text(), kept);
+        control<QLineEdit>(question(), "txtName")->setFocus();
+        typeInto(control<QLineEdit>(question(), "txtName"), typed);
+        QCOMPARE(control<QLineEdit>(question(), "txtName")->text(), kept);
         QCOMPARE(int(m_fakes->messages.shown.size()), refusals);
         for (const auto &box : m_fakes->messages.shown) {
             QCOMPARE(box.text, QStringLiteral("Please Enter Only Characters"));
@@ -173,7 +167,7 @@ private slots:
     {
         // Enter and Ctrl+V are characters too: neither may slip something in.
         openTool();
-        QLineEdit *name = question()->txtName;
+        QLineEdit *name = control<QLineEdit>(question(), "txtName");
         name->setFocus();
         QTest::keyClicks(name, QStringLiteral("Al"));
         QTest::keyClick(name, Qt::Key_Return);
@@ -185,7 +179,7 @@ private slots:
         QTest::keyClick(name, Qt::Key_Backspace);
         QCOMPARE(name->text(), QStringLiteral("A"));
         QTest::keyClick(name, Qt::Key_Tab);
-        QVERIFY(question()->txtQuestion->hasFocus());
+        QVERIFY(control<shell::TextBox>(question(), "txtQuestion")->hasFocus());
         QCOMPARE(m_fakes->messages.shown.size(), size_t(2));
     }
 
@@ -259,18 +253,18 @@ private slots:
         openTool();
         const auto next = [&] {
             if (byMenu)
-                question()->mnuNext->trigger();
+                control<QAction>(question(), "mnuNext")->trigger();
             else
-                question()->cmdProceed->click();
+                control<QPushButton>(question(), "cmdProceed")->click();
         };
         next();
         QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
         QCOMPARE(m_fakes->messages.shown.back().icon, byMenu ? MessageIcon::None : MessageIcon::Information);
-        QVERIFY(question()->txtName->hasFocus());
-        question()->txtName->setText(QStringLiteral("Ann"));
+        QVERIFY(control<QLineEdit>(question(), "txtName")->hasFocus());
+        control<QLineEdit>(question(), "txtName")->setText(QStringLiteral("Ann"));
         next();
         QCOMPARE(m_fakes->messages.shown.back().text, QStringLiteral("Please Enter Your Question"));
-        QVERIFY(question()->txtQuestion->hasFocus());
+        QVERIFY(control<shell::TextBox>(question(), "txtQuestion")->hasFocus());
         QVERIFY(!casting());
     }
 
@@ -281,7 +275,8 @@ private slots:
         ask(QStringLiteral("   "), QStringLiteral("  Will it rain?  "));
         QVERIFY(casting() && casting()->isVisible());
         QCOMPARE(frmIChingSoftwareStart::userName, QString());
-        QCOMPARE(casting()->txtUserInfo->text(), QStringLiteral("Name: \r\n\r\nQuestion: Will it rain?"));
+        QCOMPARE(control<shell::TextBox>(casting(), "txtUserInfo")->text(),
+                 QStringLiteral("Name: \r\n\r\nQuestion: Will it rain?"));
         QVERIFY(!question());
         QVERIFY(!m_mdi->isPanelVisible());
     }
@@ -290,20 +285,20 @@ private slots:
     {
         // The menu hides the form, so its texts come back; the button closes it, so they don't.
         openTool();
-        question()->txtName->setText(QStringLiteral("Ann"));
-        question()->txtQuestion->setText(QStringLiteral("Shall I travel?"));
-        question()->mnuNext->trigger();
+        control<QLineEdit>(question(), "txtName")->setText(QStringLiteral("Ann"));
+        control<shell::TextBox>(question(), "txtQuestion")->setText(QStringLiteral("Shall I travel?"));
+        control<QAction>(question(), "mnuNext")->trigger();
         QVERIFY(question() && !question()->isVisible());
         QVERIFY(casting()->isVisible());
-        casting()->mnuStart->trigger();
+        control<QAction>(casting(), "mnuStart")->trigger();
         QVERIFY(!casting());
         QVERIFY(question()->isVisible());
-        QCOMPARE(question()->txtName->text(), QStringLiteral("Ann"));
+        QCOMPARE(control<QLineEdit>(question(), "txtName")->text(), QStringLiteral("Ann"));
 
-        question()->cmdProceed->click();
-        casting()->cmdStartAgain->click();
+        control<QPushButton>(question(), "cmdProceed")->click();
+        control<QPushButton>(casting(), "cmdStartAgain")->click();
         QVERIFY(question()->isVisible());
-        QVERIFY(question()->txtName->text().isEmpty());
+        QVERIFY(control<QLineEdit>(question(), "txtName")->text().isEmpty());
         QVERIFY(!m_mdi->isPanelVisible());
     }
 
@@ -315,11 +310,11 @@ private slots:
         tossAll({9});
         QCOMPARE(figure(1, 6), (QStringList{"", "", "", "", "", "------ o ------"}));
         QCOMPARE(figure(7, 12), (QStringList{"------    ------", "", "", "", "", ""}));
-        QVERIFY(casting()->lblJudgement->text().isEmpty());
-        QVERIFY(casting()->txtJudgement->text().isEmpty());
-        QCOMPARE(casting()->txtChangeLines->text(), QStringLiteral("Line 1 Changed\r\n"));
+        QVERIFY(control<QLabel>(casting(), "lblJudgement")->text().isEmpty());
+        QVERIFY(control<shell::TextBox>(casting(), "txtJudgement")->text().isEmpty());
+        QCOMPARE(control<shell::TextBox>(casting(), "txtChangeLines")->text(), QStringLiteral("Line 1 Changed\r\n"));
         QCOMPARE(casting()->cast().intCurrentLine, qint16(1));
-        QVERIFY(casting()->cmdToss->isEnabled());
+        QVERIFY(control<QPushButton>(casting(), "cmdToss")->isEnabled());
         QCOMPARE(m_fakes->random.reseeds, 1);
     }
 
@@ -332,13 +327,13 @@ private slots:
         tossAll({9, 9, 9, 9, 9, 9});
         QCOMPARE(figure(1, 6), QStringList(6, QStringLiteral("------ o ------")));
         QCOMPARE(figure(7, 12), QStringList(6, QStringLiteral("------    ------")));
-        QCOMPARE(casting()->txtChangeLines->text(),
+        QCOMPARE(control<shell::TextBox>(casting(), "txtChangeLines")->text(),
                  QStringLiteral("Line 1 Changed\r\nLine 2 Changed\r\nLine 3 Changed\r\nLine 4 Changed\r\n"
                                 "Line 5 Changed\r\nLine 6 Changed\r\n"));
-        QCOMPARE(casting()->lblJudgement->text(), QStringLiteral("1 Ch'ien The Creative"));
-        QCOMPARE(casting()->txtJudgement->text(),
+        QCOMPARE(control<QLabel>(casting(), "lblJudgement")->text(), QStringLiteral("1 Ch'ien The Creative"));
+        QCOMPARE(control<shell::TextBox>(casting(), "txtJudgement")->text(),
                  QStringLiteral("The Creative works sublime success,\r\nFurthering through perseverance."));
-        QVERIFY(!casting()->cmdToss->isEnabled());
+        QVERIFY(!control<QPushButton>(casting(), "cmdToss")->isEnabled());
         QCOMPARE(casting()->cast().intCurrentLine, qint16(5));
         QCOMPARE(casting()->cast().marksArray, (iching::Marks{9, 9, 9, 9, 9, 9}));
         QCOMPARE(casting()->size(), twipsSize(10400, 6800));
@@ -354,9 +349,9 @@ private slots:
         openTool();
         ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
         tossAll({7, 8, 6, 7, 8, 7});
-        QCOMPARE(casting()->txtChangeLines->text(), QStringLiteral("Line 3 Changed\r\n"));
+        QCOMPARE(control<shell::TextBox>(casting(), "txtChangeLines")->text(), QStringLiteral("Line 3 Changed\r\n"));
         // Lines 3, 2, 1 = yin, yin, yang below; 6, 5, 4 = yang, yin, yang above.
-        QCOMPARE(casting()->lblJudgement->text(), QStringLiteral("21 Shih Ho Biting Through"));
+        QCOMPARE(control<QLabel>(casting(), "lblJudgement")->text(), QStringLiteral("21 Shih Ho Biting Through"));
         QCOMPARE(casting()->label(4)->text(), QStringLiteral("------ x ------"));
         QCOMPARE(casting()->label(9)->text(), QStringLiteral("----------------"));
     }
@@ -376,18 +371,19 @@ private slots:
         ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
         tossAll({7, 7, 7, 7, 7, 7});
         if (byMenu)
-            casting()->mnuStart->trigger();
+            control<QAction>(casting(), "mnuStart")->trigger();
         else
-            casting()->cmdStartAgain->click();
+            control<QPushButton>(casting(), "cmdStartAgain")->click();
         QVERIFY(!casting());
         QVERIFY(question()->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
         ask(QStringLiteral("Bo"), QStringLiteral("When?"));
-        QVERIFY(casting()->cmdToss->isEnabled());
+        QVERIFY(control<QPushButton>(casting(), "cmdToss")->isEnabled());
         QCOMPARE(casting()->cast().intCurrentLine, qint16(0));
         QCOMPARE(figure(1, 12), QStringList(12, QString()));
-        QVERIFY(casting()->lblJudgement->text().isEmpty());
-        QCOMPARE(casting()->txtUserInfo->text(), QStringLiteral("Name: Bo\r\n\r\nQuestion: When?"));
+        QVERIFY(control<QLabel>(casting(), "lblJudgement")->text().isEmpty());
+        QCOMPARE(control<shell::TextBox>(casting(), "txtUserInfo")->text(),
+                 QStringLiteral("Name: Bo\r\n\r\nQuestion: When?"));
     }
 
     void exitLeadsBackToThePanel_data()
@@ -407,15 +403,15 @@ private slots:
         openTool();
         if (how.startsWith(QStringLiteral("question"))) {
             if (how.endsWith(QStringLiteral("cmdExit")))
-                question()->cmdExit->click();
+                control<QPushButton>(question(), "cmdExit")->click();
             else
                 question()->close();
         } else {
             ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
             if (how == QStringLiteral("cmdExit"))
-                casting()->cmdExit->click();
+                control<QPushButton>(casting(), "cmdExit(1)")->click();
             else if (how == QStringLiteral("mnuExit"))
-                casting()->mnuExit->trigger();
+                control<QAction>(casting(), "mnuExit")->trigger();
             else
                 casting()->close();
         }
@@ -427,9 +423,9 @@ private slots:
     {
         // After Next by menu both windows exist; the launcher closing one must not strand the other.
         openTool();
-        question()->txtName->setText(QStringLiteral("Ann"));
-        question()->txtQuestion->setText(QStringLiteral("Why?"));
-        question()->mnuNext->trigger();
+        control<QLineEdit>(question(), "txtName")->setText(QStringLiteral("Ann"));
+        control<shell::TextBox>(question(), "txtQuestion")->setText(QStringLiteral("Why?"));
+        control<QAction>(question(), "mnuNext")->trigger();
         question()->close();
         QVERIFY(!casting());
         QVERIFY(m_mdi->isPanelVisible());
@@ -441,17 +437,24 @@ private slots:
         openTool();
         ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
         queueLines({8});
-        casting()->cmdToss->click();
-        QVERIFY(casting()->picCoin[0]->picture().source().endsWith(QStringLiteral("pics/heads.gif")));
-        QVERIFY(casting()->picCoin[2]->picture().source().endsWith(QStringLiteral("pics/tails.gif")));
-        QVERIFY(!casting()->picCoin[0]->picture().isNull());
-        QCOMPARE(casting()->picCoin[0]->accessibleDescription(), QStringLiteral("heads"));
+        control<QPushButton>(casting(), "cmdToss")->click();
+        QVERIFY(control<shell::PictureBox>(casting(), QStringLiteral("picCoin(%1)").arg(0))
+                    ->picture()
+                    .source()
+                    .endsWith(QStringLiteral("pics/heads.gif")));
+        QVERIFY(control<shell::PictureBox>(casting(), QStringLiteral("picCoin(%1)").arg(2))
+                    ->picture()
+                    .source()
+                    .endsWith(QStringLiteral("pics/tails.gif")));
+        QVERIFY(!control<shell::PictureBox>(casting(), QStringLiteral("picCoin(%1)").arg(0))->picture().isNull());
+        QCOMPARE(control<shell::PictureBox>(casting(), QStringLiteral("picCoin(%1)").arg(0))->accessibleDescription(),
+                 QStringLiteral("heads"));
 
         QTemporaryDir empty;
         iching::setPicturesFolder(empty.path());
         queueLines({7});
-        casting()->cmdToss->click();
-        QVERIFY(casting()->picCoin[0]->picture().isNull());
+        control<QPushButton>(casting(), "cmdToss")->click();
+        QVERIFY(control<shell::PictureBox>(casting(), QStringLiteral("picCoin(%1)").arg(0))->picture().isNull());
         QCOMPARE(casting()->cast().marksArray[1], qint16(7));
     }
 

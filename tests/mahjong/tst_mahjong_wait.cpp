@@ -4,10 +4,12 @@
 #include "mahjong/mahjong_windows.h"
 #include "mahjong/modMajongOracle.h"
 #include "mahjong/oracle_widgets.h"
-#include "shell/click_widgets.h"
+#include "shell/click_label.h"
 #include "shell/frmMDI.h"
 #include "shell/picture.h"
-#include "support/fake_platform.h"
+#include "shell/picture_box.h"
+#include "shell/picture_button.h"
+#include "support/gui_test.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -19,6 +21,8 @@
 #include <sys/resource.h>
 
 #include <functional>
+
+using testsupport::control;
 
 namespace {
 
@@ -42,39 +46,31 @@ void during(int ms, std::function<void()> what)
 
 } // namespace
 
-class TestMahjongWait : public QObject
+class TestMahjongWait : public testsupport::GuiTest
 {
     Q_OBJECT
-
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
-
-    frmMahjongOracleMain *drawForm() { return m_mdi->windows().find<frmMahjongOracleMain>(); }
-    frmMahjongOracleDisplay *result() { return m_mdi->windows().find<frmMahjongOracleDisplay>(); }
-
-    qint16 m_programPause = 0;
-
-private slots:
-    void initTestCase() { m_programPause = frmMahjongOracleMain::drawPause(); }
-
-    void init()
+public:
+    TestMahjongWait()
+        : GuiTest(mahjong::registerWindows, QSize(1100, 860))
     {
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        m_mdi = std::make_unique<frmMDI>();
-        mahjong::registerWindows(*m_mdi);
-        m_mdi->resize(1100, 860);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
+    }
+
+protected:
+    void afterLauncher() override
+    {
         m_mdi->cmdSelectOption_Click(3);
         QVERIFY(drawForm());
         frmMahjongOracleMain::setDrawPause(1);
     }
 
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-    }
+private:
+    frmMahjongOracleMain *drawForm() { return tool<frmMahjongOracleMain>(); }
+    frmMahjongOracleDisplay *result() { return tool<frmMahjongOracleDisplay>(); }
+
+    qint16 m_programPause = 0;
+
+private slots:
+    void initTestCase() { m_programPause = frmMahjongOracleMain::drawPause(); }
 
     void theProgramWaitsThreeSeconds()
     {
@@ -152,18 +148,18 @@ private slots:
         bool checked = false;
         during(300, [&] {
             checked = true;
-            QVERIFY(form->cmdFindMajong->isHidden());
-            QVERIFY(form->picMessage->isVisible());
-            QVERIFY(form->pi->isVisible());
-            for (auto *shape : form->shp)
-                QVERIFY(shape->isVisible());
+            QVERIFY(control<shell::PictureButton>(form, "cmdFindMajong")->isHidden());
+            QVERIFY(control<mahjong::RoundedPanel>(form, "picMessage")->isVisible());
+            QVERIFY(control<QLabel>(form, "pi")->isVisible());
+            for (int n = 1; n <= 4; ++n)
+                QVERIFY(control<mahjong::Shape>(form, QStringLiteral("shp%1").arg(n))->isVisible());
             QCOMPARE(m_fakes->random.draws, 0);
             QVERIFY(!result());
         });
         m_fakes->random.values = {0.0};
         QElapsedTimer elapsed;
         elapsed.start();
-        QTest::mouseClick(form->cmdFindMajong, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(form, "cmdFindMajong"), Qt::LeftButton);
         QVERIFY(elapsed.elapsed() >= Second);
         QVERIFY(checked);
         QVERIFY(result() && result()->isVisible());
@@ -179,7 +175,7 @@ private slots:
         QVERIFY(banner);
         during(200, [&] { QTest::mouseClick(banner, Qt::LeftButton); });
         during(400, [&] { form->findChild<QAction *>(QStringLiteral("mnuOnline"))->trigger(); });
-        QTest::mouseClick(form->cmdFindMajong, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(form, "cmdFindMajong"), Qt::LeftButton);
         QCOMPARE(m_fakes->webPages.opened.size(), std::size_t(2));
         QVERIFY(result() && result()->isVisible());
         QVERIFY(form->isHidden());
@@ -204,7 +200,7 @@ private slots:
             if (how == QStringLiteral("close box")) {
                 first->close();
             } else if (how == QStringLiteral("exit")) {
-                first->mnuExit->trigger();
+                control<QAction>(first, "mnuExit")->trigger();
             } else if (how == QStringLiteral("launcher")) {
                 m_mdi->close();
             } else {
@@ -212,7 +208,7 @@ private slots:
                 m_mdi->cmdSelectOption_Click(3);
             }
         });
-        QTest::mouseClick(first->cmdFindMajong, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(first, "cmdFindMajong"), Qt::LeftButton);
 
         QVERIFY(!result());
         QCOMPARE(m_fakes->random.draws, 1);
@@ -222,8 +218,8 @@ private slots:
             QVERIFY(!drawForm());
         } else if (how == QStringLiteral("reopen")) {
             QVERIFY(drawForm() && drawForm()->isVisible());
-            QVERIFY(drawForm()->cmdFindMajong->isVisible());
-            QVERIFY(drawForm()->picMessage->isHidden());
+            QVERIFY(control<shell::PictureButton>(drawForm(), "cmdFindMajong")->isVisible());
+            QVERIFY(control<mahjong::RoundedPanel>(drawForm(), "picMessage")->isHidden());
             QVERIFY(!m_mdi->isPanelVisible());
         } else {
             QVERIFY(!drawForm());

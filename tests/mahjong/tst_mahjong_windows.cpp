@@ -8,7 +8,9 @@
 #include "mahjong/tiles.h"
 #include "shell/frmMDI.h"
 #include "shell/picture.h"
-#include "support/fake_platform.h"
+#include "shell/picture_box.h"
+#include "shell/picture_button.h"
+#include "support/gui_test.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,6 +21,7 @@
 #include <map>
 
 using namespace mahjong;
+using testsupport::control;
 using testsupport::largestBelowOne;
 
 Q_DECLARE_METATYPE(mahjong::TilePanel)
@@ -58,20 +61,30 @@ bool fits(const QLabel *label)
 
 } // namespace
 
-class TestMahjongWindows : public QObject
+class TestMahjongWindows : public testsupport::GuiTest
 {
     Q_OBJECT
+public:
+    TestMahjongWindows()
+        : GuiTest(mahjong::registerWindows, QSize(1100, 860))
+    {
+    }
 
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
+protected:
+    void afterLauncher() override
+    {
+        m_mdi->cmdSelectOption_Click(3);
+        QVERIFY(drawForm() && drawForm()->isVisible());
+    }
 
-    frmMahjongOracleMain *drawForm() { return m_mdi->windows().find<frmMahjongOracleMain>(); }
-    frmMahjongOracleDisplay *result() { return m_mdi->windows().find<frmMahjongOracleDisplay>(); }
+private:
+    frmMahjongOracleMain *drawForm() { return tool<frmMahjongOracleMain>(); }
+    frmMahjongOracleDisplay *result() { return tool<frmMahjongOracleDisplay>(); }
 
     void drawWith(double r)
     {
         m_fakes->random.values = {r};
-        QTest::mouseClick(drawForm()->cmdFindMajong, Qt::LeftButton);
+        QTest::mouseClick(control<shell::PictureButton>(drawForm(), "cmdFindMajong"), Qt::LeftButton);
     }
 
     int panelsVisible()
@@ -80,32 +93,8 @@ class TestMahjongWindows : public QObject
                + int(result()->picSeason->isVisible());
     }
 
-    void verifyPlacedAtTheTop(QWidget *window)
-    {
-        QCOMPARE(window->y(), 0);
-        QCOMPARE(window->x(), (m_mdi->mdiArea()->viewport()->width() - window->width()) / 2);
-    }
-
 private slots:
     void initTestCase() { frmMahjongOracleMain::setDrawPause(0); }
-
-    void init()
-    {
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        m_mdi = std::make_unique<frmMDI>();
-        mahjong::registerWindows(*m_mdi);
-        m_mdi->resize(1100, 860);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
-        m_mdi->cmdSelectOption_Click(3);
-        QVERIFY(drawForm() && drawForm()->isVisible());
-    }
-
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-    }
 
     void theLauncherOpensTheTool_data()
     {
@@ -127,10 +116,10 @@ private slots:
         else
             m_mdi->cmdSelectOption_Click(qint16(index));
         QVERIFY(drawForm() && drawForm()->isVisible());
-        QVERIFY(drawForm()->cmdFindMajong->isVisible());
-        QVERIFY(!drawForm()->picMessage->isVisible());
+        QVERIFY(control<shell::PictureButton>(drawForm(), "cmdFindMajong")->isVisible());
+        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), "picMessage")->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
-        verifyPlacedAtTheTop(drawForm());
+        QCOMPARE(drawForm()->pos(), placeOf(drawForm()));
     }
 
     void theDrawFormLooksAsDesigned()
@@ -138,11 +127,13 @@ private slots:
         // A missing instruction, menu entry or banner, a hidden way to draw or a wait panel left showing stalls the user.
         frmMahjongOracleMain *form = drawForm();
         QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Mahjong Oracle"));
-        QCOMPARE(form->Label5->text(), QStringLiteral("Welcome to the Mahjong Oracle !"));
-        QCOMPARE(form->Label4->text(), QStringLiteral("Think about the Problem that has been worrying you"));
-        QCOMPARE(form->Label3->text(), QStringLiteral("Take a Deep Breath and Calm Yourself."));
-        QCOMPARE(form->lblClickMessage->text(), QStringLiteral("Take a Deep Breath And Click on the Mahjong Tile"));
-        QCOMPARE(form->pi->text(), QStringLiteral("Please Wait"));
+        QCOMPARE(control<QLabel>(form, "Label5")->text(), QStringLiteral("Welcome to the Mahjong Oracle !"));
+        QCOMPARE(control<QLabel>(form, "Label4")->text(),
+                 QStringLiteral("Think about the Problem that has been worrying you"));
+        QCOMPARE(control<QLabel>(form, "Label3")->text(), QStringLiteral("Take a Deep Breath and Calm Yourself."));
+        QCOMPARE(control<QLabel>(form, "lblClickMessage")->text(),
+                 QStringLiteral("Take a Deep Breath And Click on the Mahjong Tile"));
+        QCOMPARE(control<QLabel>(form, "pi")->text(), QStringLiteral("Please Wait"));
         const QStringList entries{"mnuExit", "E&xit", "mnuOnline", "&Online Help", "mnuVisit", "&Visit Us Online",
                                   "mnuUpdate", "Check for Software &Update", "mnuAbout", "&About Software"};
         for (qsizetype i = 0; i < entries.size(); i += 2) {
@@ -153,26 +144,30 @@ private slots:
         for (const char *banner : {"Label61", "lblFullBrand", "lblCobrand"})
             QVERIFY2(form->findChild<QLabel *>(QString::fromLatin1(banner)), banner);
 
-        QVERIFY(form->cmdFindMajong->isVisible());
-        QCOMPARE(form->cmdFindMajong->cursor().shape(), Qt::PointingHandCursor);
-        QVERIFY(!form->cmdFindMajong->accessibleName().isEmpty());
-        QVERIFY(form->cmdFindMajong->focusPolicy() & Qt::TabFocus);
-        QCOMPARE(form->cmdFindMajong->picture().source(), QStringLiteral(":/mahjong/tiles/group.svg"));
-        QVERIFY(!form->cmdFindMajong->picture().isNull());
+        auto *tiles = control<shell::PictureButton>(form, "cmdFindMajong");
+        QVERIFY(tiles->isVisible());
+        QCOMPARE(tiles->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(!tiles->accessibleName().isEmpty());
+        QVERIFY(tiles->focusPolicy() & Qt::TabFocus);
+        QCOMPARE(tiles->picture().source(), QStringLiteral(":/mahjong/tiles/group.svg"));
+        QVERIFY(!tiles->picture().isNull());
 
-        QVERIFY(!form->picMessage->isVisible());
-        QCOMPARE(form->pi->parentWidget(), form->picMessage);
-        for (std::size_t i = 0; i < form->shp.size(); ++i) {
-            QCOMPARE(form->shp[i]->objectName(), QStringLiteral("shp%1").arg(i + 1));
-            QVERIFY(form->picMessage->rect().contains(form->shp[i]->geometry()));
+        auto *message = control<mahjong::RoundedPanel>(form, "picMessage");
+        QVERIFY(!message->isVisible());
+        QCOMPARE(control<QLabel>(form, "pi")->parentWidget(), message);
+        // shp1 to shp4, left to right on one line inside the message.
+        std::array<mahjong::Shape *, 4> shapes{};
+        for (std::size_t i = 0; i < shapes.size(); ++i) {
+            shapes[i] = control<mahjong::Shape>(form, QStringLiteral("shp%1").arg(i + 1));
+            QVERIFY(message->rect().contains(shapes[i]->geometry()));
             if (i > 0) {
-                QCOMPARE(form->shp[i]->y(), form->shp[0]->y());
-                QVERIFY(form->shp[i]->x() > form->shp[i - 1]->geometry().right());
+                QCOMPARE(shapes[i]->y(), shapes[0]->y());
+                QVERIFY(shapes[i]->x() > shapes[i - 1]->geometry().right());
             }
         }
         // The tiles are read only once a draw needs one.
         QVERIFY(!form->IMGMajong.isLoaded());
-        verifyPlacedAtTheTop(form);
+        QCOMPARE(form->pos(), placeOf(form));
     }
 
     void aDrawShowsTheTileOfR_data()
@@ -236,11 +231,11 @@ private slots:
         QCOMPARE(m_fakes->random.reseeds, 0);
         // The draw form waits, hidden, as the draw left it.
         QVERIFY(form->isHidden());
-        QVERIFY(form->cmdFindMajong->isHidden());
-        QVERIFY(!form->picMessage->isHidden());
+        QVERIFY(control<shell::PictureButton>(form, "cmdFindMajong")->isHidden());
+        QVERIFY(!control<mahjong::RoundedPanel>(form, "picMessage")->isHidden());
         QVERIFY(!m_mdi->isPanelVisible());
         QCOMPARE(QApplication::focusWidget(), result()->cmdOK);
-        verifyPlacedAtTheTop(result());
+        QCOMPARE(result()->pos(), placeOf(result()));
     }
 
     void keyboardDrawsToo_data()
@@ -255,8 +250,8 @@ private slots:
         // A user without a mouse must still get a reading.
         QFETCH(int, key);
         m_fakes->random.values = {rFor(39)};
-        drawForm()->cmdFindMajong->setFocus();
-        QTest::keyClick(drawForm()->cmdFindMajong, Qt::Key(key));
+        control<shell::PictureButton>(drawForm(), "cmdFindMajong")->setFocus();
+        QTest::keyClick(control<shell::PictureButton>(drawForm(), "cmdFindMajong"), Qt::Key(key));
         QTRY_VERIFY(result() && result()->isVisible());
         QCOMPARE(result()->lblName->text(), QStringLiteral("Wind East"));
     }
@@ -284,10 +279,10 @@ private slots:
 
         QVERIFY(!result());
         QVERIFY(drawForm() && drawForm()->isVisible());
-        QVERIFY(drawForm()->cmdFindMajong->isVisible());
-        QVERIFY(!drawForm()->picMessage->isVisible());
+        QVERIFY(control<shell::PictureButton>(drawForm(), "cmdFindMajong")->isVisible());
+        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), "picMessage")->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
-        QCOMPARE(QApplication::focusWidget(), drawForm()->cmdFindMajong);
+        QCOMPARE(QApplication::focusWidget(), control<shell::PictureButton>(drawForm(), "cmdFindMajong"));
 
         drawWith(rFor(20));
         QCOMPARE(result()->lblEnglishName->text(), QStringLiteral("Insect"));
@@ -303,10 +298,10 @@ private slots:
         result()->cmdOK->click();
         QVERIFY(!result());
         QVERIFY(drawForm() && drawForm()->isVisible());
-        QVERIFY(drawForm()->cmdFindMajong->isVisible());
-        QVERIFY(!drawForm()->picMessage->isVisible());
+        QVERIFY(control<shell::PictureButton>(drawForm(), "cmdFindMajong")->isVisible());
+        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), "picMessage")->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
-        verifyPlacedAtTheTop(drawForm());
+        QCOMPARE(drawForm()->pos(), placeOf(drawForm()));
     }
 
     void exitOnTheResultLeadsToTheLauncherPanel_data()
@@ -345,7 +340,7 @@ private slots:
         // Without its panel the launcher would be an empty frame.
         QFETCH(bool, byMenu);
         if (byMenu)
-            drawForm()->mnuExit->trigger();
+            control<QAction>(drawForm(), "mnuExit")->trigger();
         else
             drawForm()->close();
         QVERIFY(!drawForm());

@@ -1,16 +1,17 @@
 // The launcher: opening tools, the thirteen closes, captions, hover, menus, About and Exit.
-#include "shell/click_widgets.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
+#include "shell/panel.h"
 #include "shell/qt_platform.h"
 #include "shell/tool_window.h"
 #include "shell/web_pages.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMdiArea>
@@ -22,6 +23,7 @@
 #include <QTimer>
 
 using namespace shell;
+using testsupport::control;
 
 namespace {
 
@@ -63,15 +65,6 @@ void registerAll(frmMDI &mdi)
         mdi.windows().registerFactory(id, [&mdi, id] { return new RecordingWindow(mdi, id); });
 }
 
-template<class T>
-T *child(QObject *parent, const QString &name)
-{
-    T *found = parent->findChild<T *>(name);
-    if (!found)
-        qWarning("no control named %s", qPrintable(name));
-    return found;
-}
-
 void click(QWidget *widget)
 {
     const QPoint centre = widget->rect().center();
@@ -89,31 +82,19 @@ void moveOver(QWidget *widget)
 
 Q_DECLARE_METATYPE(shell::WindowId)
 
-class TestLauncher : public QObject
+class TestLauncher : public testsupport::GuiTest
 {
     Q_OBJECT
+public:
+    TestLauncher()
+        : GuiTest(registerAll, QSize(1000, 700))
+    {
+    }
 
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
+protected:
+    void beforeLauncher() override { g_log.clear(); }
 
 private slots:
-    void init()
-    {
-        g_log.clear();
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        m_mdi = std::make_unique<frmMDI>();
-        registerAll(*m_mdi);
-        m_mdi->resize(1000, 700);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
-    }
-
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-    }
-
     void showsTitleStripsAndEveryControl()
     {
         // A missing or misnamed control breaks every journey that starts here.
@@ -121,36 +102,39 @@ private slots:
         const QStringList captions{QStringLiteral("Chinese Zodiac Software"), QStringLiteral("Fortune Cookie"),
                                    QStringLiteral("IChing Software"), QStringLiteral("Mahjong Oracle")};
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(child<QPushButton>(m_mdi.get(), QStringLiteral("cmdSelectOption(%1)").arg(i))->text(), captions[i]);
+            QCOMPARE(control<QPushButton>(m_mdi.get(), QStringLiteral("cmdSelectOption(%1)").arg(i))->text(), captions[i]);
         // Seen left to right: Zodiac, I Ching, Fortune Cookie, Mahjong.
-        QVERIFY(m_mdi->cmdSelectOption[0]->x() < m_mdi->cmdSelectOption[2]->x());
-        QVERIFY(m_mdi->cmdSelectOption[2]->x() < m_mdi->cmdSelectOption[1]->x());
-        QVERIFY(m_mdi->cmdSelectOption[1]->x() < m_mdi->cmdSelectOption[3]->x());
+        QVERIFY(toolButton(0)->x() < toolButton(2)->x());
+        QVERIFY(toolButton(2)->x() < toolButton(1)->x());
+        QVERIFY(toolButton(1)->x() < toolButton(3)->x());
         for (int i = 0; i < 7; ++i)
-            QVERIFY(child<QLabel>(m_mdi.get(), QStringLiteral("lblCaption(%1)").arg(i))->isVisible());
+            QVERIFY(control<QLabel>(m_mdi.get(), QStringLiteral("lblCaption(%1)").arg(i))->isVisible());
         // Read top to bottom the links are Zodiac, I Ching, Fortune Cookie, Mahjong.
-        QVERIFY(m_mdi->lblCaption[3]->y() < m_mdi->lblCaption[5]->y());
-        QVERIFY(m_mdi->lblCaption[5]->y() < m_mdi->lblCaption[4]->y());
-        QVERIFY(m_mdi->lblCaption[4]->y() < m_mdi->lblCaption[6]->y());
+        QVERIFY(caption(3)->y() < caption(5)->y());
+        QVERIFY(caption(5)->y() < caption(4)->y());
+        QVERIFY(caption(4)->y() < caption(6)->y());
         for (const char *name : {"Picture6", "lblOrrindelBanner", "Picture1", "picButtonContainer", "Picture2",
                                  "Picture3", "Picture4", "Picture5", "picMain", "PicCoBrand", "cmdMdiExit", "Label7"})
-            QVERIFY2(child<QWidget>(m_mdi.get(), QString::fromLatin1(name))->isVisible(), name);
-        QCOMPARE(m_mdi->cmdMdiExit->text(), QStringLiteral("&Exit"));
-        QCOMPARE(child<QAction>(m_mdi.get(), QStringLiteral("mnuExit"))->text(), QStringLiteral("E&xit"));
+            QVERIFY2(control<QWidget>(m_mdi.get(), QString::fromLatin1(name))->isVisible(), name);
+        QCOMPARE(control<QPushButton>(m_mdi.get(), "cmdMdiExit")->text(), QStringLiteral("&Exit"));
+        QCOMPARE(control<QAction>(m_mdi.get(), "mnuExit")->text(), QStringLiteral("E&xit"));
     }
 
     void controlsStayCentredWhenTheLauncherIsResized()
     {
         // Items laid out once at load end up off-centre, or the Exit button off-screen.
+        auto *picMain = control<QWidget>(m_mdi.get(), "picMain");
+        auto *buttons = control<QWidget>(m_mdi.get(), "picButtonContainer");
+        auto *exit = control<QPushButton>(m_mdi.get(), "cmdMdiExit");
         for (const int width : {1000, 1400, 900}) {
             m_mdi->resize(width, 700);
-            QTRY_COMPARE(m_mdi->picMain->width(), m_mdi->centralWidget()->width());
-            const int panel = m_mdi->picMain->width();
-            for (const auto *label : m_mdi->lblCaption)
-                QCOMPARE(label->x(), (panel - label->width()) / 2);
-            QCOMPARE(m_mdi->picButtonContainer->x(), (panel - m_mdi->picButtonContainer->width()) / 2);
-            QVERIFY(m_mdi->cmdMdiExit->geometry().right() < m_mdi->PicCoBrand->width());
-            QVERIFY(m_mdi->cmdMdiExit->x() > panel / 2);
+            QTRY_COMPARE(picMain->width(), m_mdi->centralWidget()->width());
+            const int panel = picMain->width();
+            for (int index = 0; index < 7; ++index)
+                QCOMPARE(caption(index)->x(), (panel - caption(index)->width()) / 2);
+            QCOMPARE(buttons->x(), (panel - buttons->width()) / 2);
+            QVERIFY(exit->geometry().right() < control<QWidget>(m_mdi.get(), "PicCoBrand")->width());
+            QVERIFY(exit->x() > panel / 2);
         }
     }
 
@@ -160,7 +144,7 @@ private slots:
         for (const WindowId id : kAll)
             m_mdi->windows().window(id)->show();
         QSignalSpy closed(&m_mdi->windows(), &WindowRegistry::windowClosed);
-        click(m_mdi->cmdSelectOption[1]);
+        click(toolButton(1));
         QList<WindowId> order;
         for (const auto &args : closed)
             order << args.at(0).value<WindowId>();
@@ -184,7 +168,7 @@ private slots:
         entry->onUnload = [this] { m_mdi->windows().window(WindowId::ChineseZodiacDisplay)->show(); };
         auto *cookies = static_cast<RecordingWindow *>(m_mdi->windows().window(WindowId::FortuneCookieMain));
         cookies->onUnload = [this] { m_mdi->windows().window(WindowId::FortuneCookieDisplay)->show(); };
-        click(m_mdi->cmdSelectOption[3]);
+        click(toolButton(3));
         QVERIFY(!m_mdi->windows().isOpen(WindowId::ChineseZodiacDisplay));
         QVERIFY(!m_mdi->windows().isOpen(WindowId::FortuneCookieDisplay));
         QVERIFY(m_mdi->windows().isOpen(WindowId::MahjongOracleMain));
@@ -192,7 +176,7 @@ private slots:
 
     void eachChoiceOpensItsTool_data()
     {
-        QTest::addColumn<bool>("caption");
+        QTest::addColumn<bool>("byCaption");
         QTest::addColumn<int>("index");
         QTest::addColumn<WindowId>("window");
         QTest::newRow("button 0") << false << 0 << WindowId::ChineseZodiacMain;
@@ -208,17 +192,16 @@ private slots:
     void eachChoiceOpensItsTool()
     {
         // The index, not the order on screen, picks the tool; a mix-up opens the wrong one.
-        QFETCH(bool, caption);
+        QFETCH(bool, byCaption);
         QFETCH(int, index);
         QFETCH(WindowId, window);
-        click(caption ? static_cast<QWidget *>(m_mdi->lblCaption[index]) : m_mdi->cmdSelectOption[index]);
+        click(byCaption ? static_cast<QWidget *>(caption(index)) : toolButton(index));
         ToolWindow *opened = m_mdi->windows().find(window);
         QVERIFY(opened);
         QVERIFY(opened->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
         // Placed centred at the top of the client area, after it was shown, and only then pressed on.
-        QCOMPARE(opened->y(), 0);
-        QCOMPARE(opened->x(), (m_mdi->mdiArea()->viewport()->width() - opened->width()) / 2);
+        QCOMPARE(opened->pos(), placeOf(opened));
         QCOMPARE(g_log.mid(g_log.size() - 2),
                  (QStringList{QStringLiteral("prepare"), QStringLiteral("placed %1").arg(opened->x())}));
     }
@@ -236,7 +219,7 @@ private slots:
         // A click on the title must tidy up hidden windows but never leave the panel.
         QFETCH(int, index);
         m_mdi->windows().window(WindowId::FortuneCookieMain);  // loaded, hidden
-        click(m_mdi->lblCaption[index]);
+        click(caption(index));
         QVERIFY(m_mdi->windows().openWindows().empty());
         QVERIFY(m_mdi->isPanelVisible());
     }
@@ -253,7 +236,7 @@ private slots:
     void closingAToolWindowBringsThePanelBack()
     {
         // The user must always land either in a tool or on the panel.
-        click(m_mdi->cmdSelectOption[0]);
+        click(toolButton(0));
         QVERIFY(!m_mdi->isPanelVisible());
         m_mdi->windows().find(WindowId::ChineseZodiacMain)->close();
         QVERIFY(m_mdi->isPanelVisible());
@@ -263,7 +246,7 @@ private slots:
     void handingOverKeepsThePanelHidden()
     {
         // A window handing over to its sibling must not flash the panel back.
-        click(m_mdi->cmdSelectOption[2]);
+        click(toolButton(2));
         m_mdi->windows().find(WindowId::IChingSoftwareMain)->closeHandingOver();
         QVERIFY(!m_mdi->isPanelVisible());
         QVERIFY(!m_mdi->windows().isOpen(WindowId::IChingSoftwareMain));
@@ -286,21 +269,21 @@ private slots:
     void hoverUnderlinesOnlyLinkCaptions()
     {
         // Links show they can be clicked; titles never do; the panel clears them all.
-        moveOver(m_mdi->lblCaption[4]);
-        QVERIFY(m_mdi->lblCaption[4]->font().underline());
-        moveOver(m_mdi->lblCaption[6]);
-        QVERIFY(m_mdi->lblCaption[6]->font().underline());
-        QVERIFY(m_mdi->lblCaption[4]->font().underline());
-        moveOver(m_mdi->lblCaption[0]);
-        QVERIFY(!m_mdi->lblCaption[0]->font().underline());
-        moveOver(m_mdi->picMain);
-        for (const auto *label : m_mdi->lblCaption)
-            QVERIFY(!label->font().underline());
+        moveOver(caption(4));
+        QVERIFY(caption(4)->font().underline());
+        moveOver(caption(6));
+        QVERIFY(caption(6)->font().underline());
+        QVERIFY(caption(4)->font().underline());
+        moveOver(caption(0));
+        QVERIFY(!caption(0)->font().underline());
+        moveOver(control<shell::Panel>(m_mdi.get(), "picMain"));
+        for (int index = 0; index < 7; ++index)
+            QVERIFY(!caption(index)->font().underline());
     }
 
     void helpEntriesAndBannersOpenTheirPages_data()
     {
-        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("page");
         QTest::newRow("mnuOnline") << QStringLiteral("mnuOnline") << int(WebPage::OnlineHelp);
         QTest::newRow("mnuVisit") << QStringLiteral("mnuVisit") << int(WebPage::HomePage);
@@ -313,12 +296,12 @@ private slots:
     void helpEntriesAndBannersOpenTheirPages()
     {
         // Each link must lead to its own page, and never to a real browser in a test.
-        QFETCH(QString, control);
+        QFETCH(QString, name);
         QFETCH(int, page);
-        if (auto *action = m_mdi->findChild<QAction *>(control))
+        if (auto *action = m_mdi->findChild<QAction *>(name))
             action->trigger();
         else
-            QTest::mouseClick(child<QWidget>(m_mdi.get(), control), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+            QTest::mouseClick(control<QWidget>(m_mdi.get(), name), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
         QCOMPARE(m_fakes->webPages.opened.size(), size_t(1));
         QCOMPARE(m_fakes->webPages.opened.front(), webPageAddress(WebPage(page)));
     }
@@ -327,7 +310,7 @@ private slots:
     {
         // Every window builds its Help menu from one place; its order is part of the program.
         QStringList names;
-        for (QAction *action : m_mdi->mnuHelp->actions())
+        for (QAction *action : control<QMenu>(m_mdi.get(), "mnuHelp")->actions())
             names << (action->isSeparator() ? QStringLiteral("-") : action->objectName() + QLatin1Char(' ') + action->text());
         QCOMPARE(names, (QStringList{QStringLiteral("mnuOnline &Online Help"), QStringLiteral("mnuVisit &Visit Us Online"),
                                      QStringLiteral("-"), QStringLiteral("mnuUpdate Check for Software &Update"),
@@ -350,7 +333,7 @@ private slots:
             QCOMPARE(box->cmdOK->text(), QStringLiteral("&OK"));
             box->cmdOK->click();
         });
-        child<QAction>(m_mdi.get(), QStringLiteral("mnuAbout"))->trigger();
+        control<QAction>(m_mdi.get(), "mnuAbout")->trigger();
         QVERIFY(seen);
         QTRY_VERIFY(m_mdi->findChild<frmAbout *>() == nullptr);
         QCOMPARE(m_fakes->webPages.opened.size(), size_t(2));
@@ -370,11 +353,11 @@ private slots:
     {
         // Quitting with a tool open must still run the tool's own close handling, then end once.
         QFETCH(bool, byMenu);
-        click(m_mdi->cmdSelectOption[1]);
+        click(toolButton(1));
         if (byMenu)
-            child<QAction>(m_mdi.get(), QStringLiteral("mnuExit"))->trigger();
+            control<QAction>(m_mdi.get(), "mnuExit")->trigger();
         else
-            m_mdi->cmdMdiExit->click();
+            control<QPushButton>(m_mdi.get(), "cmdMdiExit")->click();
         QVERIFY(g_log.contains(QStringLiteral("unload frmFortuneCookieMain")));
         QVERIFY(m_mdi->windows().openWindows().empty());
         QCOMPARE(m_fakes->process.ends, 1);

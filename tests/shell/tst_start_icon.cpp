@@ -1,5 +1,5 @@
-// The program's icon at start: with the first box when one comes before the launcher, otherwise
-// just after the launcher's first frame, and never in place of an icon already chosen.
+// The program's icon at start: on the first box when one comes before the launcher, and never in place
+// of an icon already chosen.
 #include "shell/frmMDI.h"
 #include "shell/instance_lock.h"
 #include "shell/startup.h"
@@ -25,21 +25,6 @@ private slots:
     void initTestCase() { QVERIFY(m_locks.isValid()); }
 
     void init() { QApplication::setWindowIcon(QIcon()); }
-
-    void launcherPaintsFirstAndGetsTheIconRightAfter()
-    {
-        // Drawing the icon at each size the window system wants must not hold back the launcher's first
-        // frame, and once that frame is out the icon must follow at once, not be forgotten.
-        FakePlatform fakes;
-        InstanceLock lock(QStringLiteral("tst_start_icon"), m_locks.path());
-        const auto launcher = StartApplication(lock, {});
-        QVERIFY(launcher);
-        QVERIFY(QApplication::windowIcon().isNull());
-        QVERIFY(QTest::qWaitForWindowExposed(launcher.get()));
-        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::windowIcon().isNull(), 500);
-        QVERIFY(!launcher->windowIcon().isNull());
-        QVERIFY(fakes.messages.shown.empty());
-    }
 
     void boxBeforeTheLauncherCarriesTheIcon_data()
     {
@@ -70,8 +55,6 @@ private slots:
         QCOMPARE(bool(launcher), launcherShown);
         QCOMPARE(iconWithBox, std::vector<bool> {true});
         QCOMPARE(fakes.process.ends, secondCopy ? 1 : 0);
-        // Once the start is over, boxes go to the real layer again, not through the start-up's own.
-        QVERIFY(platform().messages == &fakes.messages);
     }
 
     void iconChosenBeforeIsKept()
@@ -85,8 +68,6 @@ private slots:
         InstanceLock lock(QStringLiteral("tst_start_icon_kept"), m_locks.path());
         const auto launcher = StartApplication(lock, {});
         QVERIFY(launcher);
-        QVERIFY(QTest::qWaitForWindowExposed(launcher.get()));
-        QTest::qWait(50);
         QCOMPARE(QApplication::windowIcon().cacheKey(), chosen);
     }
 };

@@ -66,6 +66,7 @@ private slots:
         const auto none = FocusTarget::Unchanged;
         const auto male = SexChoice::Male;
         const auto female = SexChoice::Female;
+        // clang-format off
         QTest::newRow("29 Feb 1996, leap") << "Bo" << male << 29 << 2 << 1996 << pass << none;
         QTest::newRow("29 Feb 2000, leap") << "Bo" << male << 29 << 2 << 2000 << pass << none;
         QTest::newRow("28 Feb 1997") << "Bo" << male << 28 << 2 << 1997 << pass << none;
@@ -89,6 +90,7 @@ private slots:
             << "Bo" << SexChoice::None << 1 << 1 << 1936 << "Please Specify Your Sex" << FocusTarget::ProceedButton;
         QTest::newRow("missing sex before a bad date")
             << "Bo" << SexChoice::None << 30 << 2 << 1996 << "Please Specify Your Sex" << FocusTarget::ProceedButton;
+        // clang-format on
     }
 
     void validationAnswersInItsOrder()
@@ -134,6 +136,7 @@ private slots:
         QTest::addColumn<QString>("sign");
         QTest::addColumn<QString>("element");
 
+        // clang-format off
         QTest::newRow("untouched defaults, 1 Jan 1936") << 1 << 1 << 1936 << "Pig" << "Wood";
         QTest::newRow("24 Jan 1936") << 24 << 1 << 1936 << "Rat" << "Fire";
         QTest::newRow("27 Jan 1960") << 27 << 1 << 1960 << "Pig" << "Earth";
@@ -142,6 +145,7 @@ private slots:
         QTest::newRow("12 Mar 1975") << 12 << 3 << 1975 << "Rabbit" << "Wood";
         QTest::newRow("17 Jun 1980") << 17 << 6 << 1980 << "Monkey" << "Metal";
         QTest::newRow("31 Dec 2019") << 31 << 12 << 2019 << "Pig" << "Earth";
+        // clang-format on
     }
 
     void readingFromTheListsGivesSignElementAndSheet()
@@ -179,10 +183,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("sexText");
 
+        // clang-format off
         QTest::newRow("Ann, female") << "Ann" << SexChoice::Female << "Ann" << "Female";
         QTest::newRow("surrounding spaces") << "  Ann Lee  " << SexChoice::Male << "Ann Lee" << "Male";
         QTest::newRow("spaces only") << "   " << SexChoice::Female << "" << "Female";
         QTest::newRow("a tab is not a space") << "\tBo" << SexChoice::Male << "\tBo" << "Male";
+        // clang-format on
     }
 
     void readingStoresTheNameWithoutItsSurroundingSpaces()
@@ -200,10 +206,12 @@ private slots:
     {
         QTest::addColumn<QString>("sex");
         QTest::addColumn<QString>("greeting");
+        // clang-format off
         QTest::newRow("Male") << "Male" << "Mr. Kim";
         QTest::newRow("Female") << "Female" << "Ms. Kim";
         QTest::newRow("lower-case male") << "male" << "Ms. Kim";
         QTest::newRow("empty") << "" << "Ms. Kim";
+        // clang-format on
     }
 
     void greetingMatchesTheSexExactly()
@@ -220,6 +228,7 @@ private slots:
     {
         QTest::addColumn<BirthEntries>("first");
         QTest::addColumn<BirthEntries>("second");
+        // clang-format off
         QTest::newRow("Dog 1958 then Dragon 1940")
             << picked(QStringLiteral("  Madge "), SexChoice::Female, 16, 8, 1958)
             << picked(QStringLiteral("Bo"), SexChoice::Male, 9, 10, 1940);
@@ -229,6 +238,7 @@ private slots:
         QTest::newRow("Rat 1996 then Ox 1997")
             << picked(QStringLiteral("Ann"), SexChoice::Female, 29, 2, 1996)
             << picked(QStringLiteral("Ann"), SexChoice::Male, 7, 2, 1997);
+        // clang-format on
     }
 
     void secondReadingLeavesNothingOfTheFirst()
@@ -254,6 +264,7 @@ private slots:
         QTest::addColumn<QDate>("expected");
 
         const QDate today(2026, 3, 15);
+        // clang-format off
         QTest::newRow("plain date") << today << "1975" << "March" << "12" << QDate(1975, 3, 12);
         QTest::newRow("29 February") << today << "1996" << "February" << "29" << QDate(1996, 2, 29);
         QTest::newRow("from 31 Jan to 29 Feb")
@@ -265,6 +276,7 @@ private slots:
         QTest::newRow("unknown month, shorter after the year")
             << QDate(1996, 2, 29) << "1997" << "" << "" << QDate(1997, 2, 28);
         QTest::newRow("no shown date yet") << QDate() << "1990" << "July" << "4" << QDate(1990, 7, 4);
+        // clang-format on
     }
 
     void calendarDateFollowsYearThenMonthThenDay()

@@ -2,7 +2,7 @@
 // Needs a print server whose default queue writes a PDF to $TAVRENNE_PRINT_OUTPUT
 // (scripts/print-server.sh); without one the test skips, except in CI, where it fails.
 #include "shell/frmMDI.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
 #include "zodiac/frmChineseZodiacDisplay.h"
 #include "zodiac/frmChineseZodiacMain.h"
 #include "zodiac/frmChineseZodiacSave.h"
@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+using testsupport::control;
 
 class TestSheetPrinting : public QObject
 {
@@ -53,30 +55,30 @@ private slots:
         mdi.show();
         mdi.cmdSelectOption_Click(0);
         auto *entry = mdi.windows().find<frmChineseZodiacMain>();
-        entry->txtName->setText(QStringLiteral("Ann"));
-        entry->optSex[1]->setChecked(true);
-        entry->cboDate->setCurrentText(QStringLiteral("12"));
-        entry->cboMonth->setCurrentText(QStringLiteral("March"));
-        entry->cboYear->setCurrentText(QStringLiteral("1975"));
-        entry->cmdProceed->click();
-        mdi.windows().find<frmChineseZodiacDisplay>()->cmdPrint->click();
+        control<QLineEdit>(entry, "txtName")->setText(QStringLiteral("Ann"));
+        control<QRadioButton>(entry, QStringLiteral("optSex(%1)").arg(1))->setChecked(true);
+        control<QComboBox>(entry, "cboDate")->setCurrentText(QStringLiteral("12"));
+        control<QComboBox>(entry, "cboMonth")->setCurrentText(QStringLiteral("March"));
+        control<QComboBox>(entry, "cboYear")->setCurrentText(QStringLiteral("1975"));
+        control<QPushButton>(entry, "cmdProceed")->click();
+        control<QPushButton>(mdi.windows().find<frmChineseZodiacDisplay>(), "cmdPrint")->click();
         auto *sheet = mdi.windows().find<frmChineseZodiacSave>();
         QVERIFY(sheet);
-        sheet->cmdPrint->click();
+        control<QPushButton>(sheet, "cmdPrint")->click();
         QVERIFY(fakes.messages.shown.empty());
 
-        // The queue writes the file when the job is done; wait until it stops growing.
-        QElapsedTimer waited;
-        waited.start();
+        // The queue writes the file when the job is done: complete once it has not grown for half a second.
         qint64 lastSize = -1;
-        while (waited.elapsed() < 60000) {
+        QElapsedTimer unchanged;
+        const auto complete = [&] {
             const qint64 size = QFileInfo(output).size();
-            if (size > 0 && size == lastSize)
-                break;
-            lastSize = size;
-            QTest::qWait(500);
-        }
-        QVERIFY2(QFileInfo(output).size() > 0, "nothing was printed");
+            if (size != lastSize) {
+                lastSize = size;
+                unchanged.start();
+            }
+            return size > 0 && unchanged.elapsed() >= 500;
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(complete(), "nothing was printed", 60000);
 
         const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), output, QStringLiteral("-")})
                                  .simplified();

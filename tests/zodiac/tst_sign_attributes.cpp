@@ -23,6 +23,7 @@ struct BirthProof
 };
 
 // Everyone listed in the table, with the birth date that puts them under their sign.
+// clang-format off
 constexpr BirthProof kBirths[] = {
     {"Rat", "Mitsuko Uchida", {1948, 12, 20}},
     {"Rat", "Haruki Murakami", {1949,  1, 12}},
@@ -92,6 +93,7 @@ constexpr BirthProof kBirths[] = {
     {"Pig", "Ken Watanabe", {1959, 10, 21}},
     {"Pig", "Ewan McGregor", {1971,  3, 31}},
 };
+// clang-format on
 
 const SignAttributes *findSign(const QString &sign)
 {
@@ -186,6 +188,7 @@ void TestSignAttributes::shortFieldsAreStoredExactly_data()
     QTest::addColumn<QString>("favourableSeason");
     QTest::addColumn<QString>("favourableMonth");
 
+    // clang-format off
     QTest::newRow("Rat") << "Rat" << "Jupiter" << "Dragon, Monkey" << "Horse"
                          << "Light Blue" << "Carbuncle, Red Garnet" << "Yin (positive)" << "Winter" << "December";
     QTest::newRow("Ox") << "Ox" << "Saturn" << "Snake, Rooster" << "Goat"
@@ -210,6 +213,7 @@ void TestSignAttributes::shortFieldsAreStoredExactly_data()
                          << "Pale Yellow" << "Diamond" << "Yang (Negative)" << "Winter" << "October";
     QTest::newRow("Pig") << "Pig" << "Mars" << "Rabbit, Goat" << "Snake"
                          << "Dark Blue" << "Topaz" << "Yin (Positive)" << "Early Winter" << "October";
+    // clang-format on
 }
 
 void TestSignAttributes::shortFieldsAreStoredExactly()

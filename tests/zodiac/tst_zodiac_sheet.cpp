@@ -2,7 +2,7 @@
 // files, failed saves, safe links, and printing without a printer.
 #include "shell/frmMDI.h"
 #include "shell/text_scrambling.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
 #include "zodiac/frmChineseZodiacDisplay.h"
 #include "zodiac/frmChineseZodiacMain.h"
 #include "zodiac/frmChineseZodiacSave.h"
@@ -33,6 +33,7 @@
 #include <unistd.h>
 
 using namespace shell;
+using testsupport::control;
 
 namespace {
 
@@ -62,65 +63,58 @@ QByteArray scrambledLines(const QStringList &lines)
 
 } // namespace
 
-class TestZodiacSheet : public QObject
+class TestZodiacSheet : public testsupport::GuiTest
 {
     Q_OBJECT
+public:
+    TestZodiacSheet()
+        : GuiTest(zodiac::registerWindows, QSize(1280, 900))
+    {
+    }
 
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
+protected:
+    void beforeLauncher() override
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        zodiac::ZodiacResult = zodiac::ZodiacReading();
+        frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo(); };
+    }
+    void afterLauncherClosed() override { frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo::defaultPrinter(); }; }
+
+private:
     std::unique_ptr<QTemporaryDir> m_dir;
 
-    frmChineseZodiacMain *entry() { return m_mdi->windows().find<frmChineseZodiacMain>(); }
-    frmChineseZodiacDisplay *result() { return m_mdi->windows().find<frmChineseZodiacDisplay>(); }
-    frmChineseZodiacSave *sheet() { return m_mdi->windows().find<frmChineseZodiacSave>(); }
+    frmChineseZodiacMain *entry() { return tool<frmChineseZodiacMain>(); }
+    frmChineseZodiacDisplay *result() { return tool<frmChineseZodiacDisplay>(); }
+    frmChineseZodiacSave *sheet() { return tool<frmChineseZodiacSave>(); }
 
     void read(const QString &name, int sex, int day, const QString &month, int year)
     {
         m_mdi->cmdSelectOption_Click(0);
-        entry()->txtName->setText(name);
-        entry()->optSex[sex]->setChecked(true);
-        entry()->cboDate->setCurrentText(QString::number(day));
-        entry()->cboMonth->setCurrentText(month);
-        entry()->cboYear->setCurrentText(QString::number(year));
-        entry()->cmdProceed->click();
+        control<QLineEdit>(entry(), "txtName")->setText(name);
+        control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(sex))->setChecked(true);
+        control<QComboBox>(entry(), "cboDate")->setCurrentText(QString::number(day));
+        control<QComboBox>(entry(), "cboMonth")->setCurrentText(month);
+        control<QComboBox>(entry(), "cboYear")->setCurrentText(QString::number(year));
+        control<QPushButton>(entry(), "cmdProceed")->click();
         QVERIFY(result() && result()->isVisible());
     }
 
     void openSheet()
     {
-        result()->cmdPrint->click();
+        control<QPushButton>(result(), "cmdPrint")->click();
         QVERIFY(sheet() && sheet()->isVisible());
     }
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
 private slots:
-    void init()
-    {
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        m_dir = std::make_unique<QTemporaryDir>();
-        zodiac::ZodiacResult = zodiac::ZodiacReading();
-        frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo(); };
-        m_mdi = std::make_unique<frmMDI>();
-        zodiac::registerWindows(*m_mdi);
-        m_mdi->resize(1280, 900);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
-    }
-
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-        frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo::defaultPrinter(); };
-    }
-
     void sheetHoldsFifteenStyledRunsEachFollowedByTwoEmptyLines()
     {
         // A run in the wrong style or without its spacing prints a sheet that reads as one blur.
         read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        QTextDocument *doc = sheet()->RTB->document();
+        QTextDocument *doc = control<QTextBrowser>(sheet(), "RTB")->document();
         const QStringList lines = doc->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 15 * 3 + 1);
         QCOMPARE(lines[0], QStringLiteral("Name: Ann"));
@@ -161,15 +155,15 @@ private slots:
         // A second Print while the sheet is open keeps it; a new opening shows the reading then held.
         read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        const QString first = sheet()->RTB->toPlainText();
+        const QString first = control<QTextBrowser>(sheet(), "RTB")->toPlainText();
         zodiac::ZodiacResult.name = QStringLiteral("Changed");
-        result()->cmdPrint->click();
-        QCOMPARE(sheet()->RTB->toPlainText(), first);
+        control<QPushButton>(result(), "cmdPrint")->click();
+        QCOMPARE(control<QTextBrowser>(sheet(), "RTB")->toPlainText(), first);
         sheet()->close();
         QVERIFY(!sheet());
         QVERIFY(result()->isVisible());
-        result()->cmdPrint->click();
-        QVERIFY(sheet()->RTB->toPlainText().startsWith(QStringLiteral("Name: Changed")));
+        control<QPushButton>(result(), "cmdPrint")->click();
+        QVERIFY(control<QTextBrowser>(sheet(), "RTB")->toPlainText().startsWith(QStringLiteral("Name: Changed")));
     }
 
     void saveWritesTheFiveEntriesThroughTheDialog()
@@ -177,7 +171,7 @@ private slots:
         read(QStringLiteral("  Ann  "), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
-        sheet()->cmdSave->click();
+        control<QPushButton>(sheet(), "cmdSave")->click();
         QCOMPARE(m_fakes->fileDialogs.asked.size(), size_t(1));
         const FileDialogRequest &asked = m_fakes->fileDialogs.asked.front();
         QCOMPARE(asked.kind, FileDialogRequest::Kind::Save);
@@ -194,7 +188,7 @@ private slots:
     {
         read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        sheet()->cmdSave->click();
+        control<QPushButton>(sheet(), "cmdSave")->click();
         QCOMPARE(m_fakes->fileDialogs.asked.size(), size_t(1));
         QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
         QVERIFY(m_fakes->messages.shown.empty());
@@ -207,7 +201,7 @@ private slots:
         openSheet();
         const QString target = path(QStringLiteral("no-such-folder/ann.str"));
         m_fakes->fileDialogs.answers = {target};
-        sheet()->cmdSave->click();
+        control<QPushButton>(sheet(), "cmdSave")->click();
         QCOMPARE(m_fakes->messages.shown.size(), size_t(1));
         QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Critical);
         QVERIFY(m_fakes->messages.shown.front().text.contains(target));
@@ -235,13 +229,13 @@ private slots:
         read(name, sex, 12, QStringLiteral("March"), 1975);
         openSheet();
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
-        sheet()->cmdSave->click();
-        result()->cmdExit->click();
+        control<QPushButton>(sheet(), "cmdSave")->click();
+        control<QPushButton>(result(), "cmdExit")->click();
         zodiac::ZodiacResult = zodiac::ZodiacReading();
 
         m_mdi->cmdSelectOption_Click(0);
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
-        entry()->cmdOpen->click();
+        control<QPushButton>(entry(), "cmdOpen")->click();
         const FileDialogRequest &asked = m_fakes->fileDialogs.asked.back();
         QCOMPARE(asked.kind, FileDialogRequest::Kind::Open);
         QCOMPARE(asked.filter, QStringLiteral("Qelvo Chinese Astrology (*.str)"));
@@ -250,14 +244,14 @@ private slots:
 
         QVERIFY(result() && result()->isVisible());
         QVERIFY(!entry()->isVisible());
-        QCOMPARE(result()->lblName->text(), greeting);
-        QCOMPARE(result()->lblChineseSign->text(), QStringLiteral("Rabbit"));
-        QCOMPARE(result()->lblChineseElement->text(), QStringLiteral("Wood"));
-        QVERIFY(entry()->optSex[sex]->isChecked());
-        QCOMPARE(entry()->txtName->text(), name);
-        QCOMPARE(entry()->cboDate->currentText(), QStringLiteral("12"));
-        QCOMPARE(entry()->cboMonth->currentText(), QStringLiteral("March"));
-        QCOMPARE(entry()->cboYear->currentText(), QStringLiteral("1975"));
+        QCOMPARE(control<QLabel>(result(), "lblName")->text(), greeting);
+        QCOMPARE(control<QLabel>(result(), "lblChineseSign")->text(), QStringLiteral("Rabbit"));
+        QCOMPARE(control<QLabel>(result(), "lblChineseElement")->text(), QStringLiteral("Wood"));
+        QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(sex))->isChecked());
+        QCOMPARE(control<QLineEdit>(entry(), "txtName")->text(), name);
+        QCOMPARE(control<QComboBox>(entry(), "cboDate")->currentText(), QStringLiteral("12"));
+        QCOMPARE(control<QComboBox>(entry(), "cboMonth")->currentText(), QStringLiteral("March"));
+        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentText(), QStringLiteral("1975"));
     }
 
     void onlyLowerCaseStrFilesAreOpened()
@@ -266,11 +260,11 @@ private slots:
         writeAll(path(QStringLiteral("ann.STR")), scrambledLines({"Ann", "Female", "12", "March", "1975"}));
         m_mdi->cmdSelectOption_Click(0);
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.STR"))};
-        entry()->cmdOpen->click();
+        control<QPushButton>(entry(), "cmdOpen")->click();
         QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("Please Check The File.")});
         QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Critical);
         QVERIFY(entry()->isVisible());
-        QVERIFY(entry()->txtName->text().isEmpty());
+        QVERIFY(control<QLineEdit>(entry(), "txtName")->text().isEmpty());
         QVERIFY(!result());
     }
 
@@ -319,7 +313,7 @@ private slots:
         }
         m_mdi->cmdSelectOption_Click(0);
         m_fakes->fileDialogs.answers = {target};
-        entry()->cmdOpen->click();
+        control<QPushButton>(entry(), "cmdOpen")->click();
         done = true;
         if (writer.joinable())
             writer.join();
@@ -334,7 +328,7 @@ private slots:
     void cancelledOpenDoesNothing()
     {
         m_mdi->cmdSelectOption_Click(0);
-        entry()->cmdOpen->click();
+        control<QPushButton>(entry(), "cmdOpen")->click();
         QVERIFY(m_fakes->messages.shown.empty());
         QVERIFY(entry()->isVisible());
     }
@@ -344,14 +338,14 @@ private slots:
         // Missing lines are empty: an empty sex is Female, an unknown date keeps the lists as they were.
         writeAll(path(QStringLiteral("short.str")), scrambledLines({"Bo", "", "32"}));
         m_mdi->cmdSelectOption_Click(0);
-        entry()->cboMonth->setCurrentText(QStringLiteral("June"));
+        control<QComboBox>(entry(), "cboMonth")->setCurrentText(QStringLiteral("June"));
         m_fakes->fileDialogs.answers = {path(QStringLiteral("short.str"))};
-        entry()->cmdOpen->click();
-        QVERIFY(entry()->optSex[Female]->isChecked());
-        QCOMPARE(entry()->cboDate->currentText(), QStringLiteral("1"));
-        QCOMPARE(entry()->cboMonth->currentText(), QStringLiteral("June"));
-        QCOMPARE(entry()->cboYear->currentText(), QStringLiteral("1936"));
-        QCOMPARE(result()->lblName->text(), QStringLiteral("Ms. Bo"));
+        control<QPushButton>(entry(), "cmdOpen")->click();
+        QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(Female))->isChecked());
+        QCOMPARE(control<QComboBox>(entry(), "cboDate")->currentText(), QStringLiteral("1"));
+        QCOMPARE(control<QComboBox>(entry(), "cboMonth")->currentText(), QStringLiteral("June"));
+        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentText(), QStringLiteral("1936"));
+        QCOMPARE(control<QLabel>(result(), "lblName")->text(), QStringLiteral("Ms. Bo"));
     }
 
     void fileWithoutANameStopsAtTheNameCheck()
@@ -359,7 +353,7 @@ private slots:
         writeAll(path(QStringLiteral("noname.str")), QByteArray());
         m_mdi->cmdSelectOption_Click(0);
         m_fakes->fileDialogs.answers = {path(QStringLiteral("noname.str"))};
-        entry()->cmdOpen->click();
+        control<QPushButton>(entry(), "cmdOpen")->click();
         QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
         QVERIFY(entry()->isVisible());
         QVERIFY(!result());
@@ -370,7 +364,7 @@ private slots:
         // A name from a file is outside input: "file:" must never reach the shell.
         read(QStringLiteral("Ann www.example.com"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        QTextBrowser *rtb = sheet()->RTB;
+        QTextBrowser *rtb = control<QTextBrowser>(sheet(), "RTB");
         QStringList anchors;
         for (QTextBlock block = rtb->document()->begin(); block.isValid(); block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -386,8 +380,9 @@ private slots:
 
         sheet()->close();
         zodiac::ZodiacResult.name = QStringLiteral("file:///usr/bin/xterm");
-        result()->cmdPrint->click();
-        for (QTextBlock block = sheet()->RTB->document()->begin(); block.isValid(); block = block.next()) {
+        control<QPushButton>(result(), "cmdPrint")->click();
+        for (QTextBlock block = control<QTextBrowser>(sheet(), "RTB")->document()->begin(); block.isValid();
+             block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it)
                 QVERIFY(!it.fragment().charFormat().isAnchor());
         }
@@ -398,10 +393,10 @@ private slots:
         // No printer: nothing to say, and the sheet stays as it was.
         read(QStringLiteral("Ann"), Female, 12, QStringLiteral("March"), 1975);
         openSheet();
-        const QString before = sheet()->RTB->toHtml();
-        sheet()->cmdPrint->click();
+        const QString before = control<QTextBrowser>(sheet(), "RTB")->toHtml();
+        control<QPushButton>(sheet(), "cmdPrint")->click();
         QVERIFY(m_fakes->messages.shown.empty());
-        QCOMPARE(sheet()->RTB->toHtml(), before);
+        QCOMPARE(control<QTextBrowser>(sheet(), "RTB")->toHtml(), before);
         QVERIFY(sheet()->isVisible());
     }
 };

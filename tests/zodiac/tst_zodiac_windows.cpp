@@ -6,7 +6,7 @@
 #include "zodiac/zodiac_windows.h"
 #include "shell/frmMDI.h"
 #include "shell/web_pages.h"
-#include "support/fake_platform.h"
+#include "support/gui_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +30,7 @@
 
 using namespace zodiac;
 using shell::WebPage;
+using testsupport::control;
 
 Q_DECLARE_METATYPE(shell::WebPage)
 
@@ -69,37 +70,43 @@ QMap<QString, QString> shownOn(frmChineseZodiacDisplay *display)
         shown.insert(box->objectName(), box->toPlainText());
     for (const QGroupBox *frame : display->findChildren<QGroupBox *>())
         shown.insert(frame->objectName(), frame->title());
-    shown.insert(QStringLiteral("MV"), display->MV->selectedDate().toString(Qt::ISODate));
+    shown.insert(QStringLiteral("MV"), control<QCalendarWidget>(display, "MV")->selectedDate().toString(Qt::ISODate));
     return shown;
 }
 
 } // namespace
 
-class TestZodiacWindows : public QObject
+class TestZodiacWindows : public testsupport::GuiTest
 {
     Q_OBJECT
+public:
+    TestZodiacWindows()
+        : GuiTest(zodiac::registerWindows, QSize(1280, 900))
+    {
+    }
 
-    std::unique_ptr<testsupport::FakePlatform> m_fakes;
-    std::unique_ptr<frmMDI> m_mdi;
+protected:
+    void beforeLauncher() override { ZodiacResult = ZodiacReading(); }
 
-    frmChineseZodiacMain *entry() { return m_mdi->windows().find<frmChineseZodiacMain>(); }
-    frmChineseZodiacDisplay *result() { return m_mdi->windows().find<frmChineseZodiacDisplay>(); }
+private:
+    frmChineseZodiacMain *entry() { return tool<frmChineseZodiacMain>(); }
+    frmChineseZodiacDisplay *result() { return tool<frmChineseZodiacDisplay>(); }
 
     void enter(const QString &name, int sex, int day, int month, int year)
     {
         frmChineseZodiacMain *form = entry();
-        form->txtName->setText(name);
+        control<QLineEdit>(form, "txtName")->setText(name);
         if (sex != None)
-            form->optSex[sex]->setChecked(true);
-        form->cboDate->setCurrentIndex(day - 1);
-        form->cboMonth->setCurrentIndex(month - 1);
-        form->cboYear->setCurrentIndex(year - 1936);
+            control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(sex))->setChecked(true);
+        control<QComboBox>(form, "cboDate")->setCurrentIndex(day - 1);
+        control<QComboBox>(form, "cboMonth")->setCurrentIndex(month - 1);
+        control<QComboBox>(form, "cboYear")->setCurrentIndex(year - 1936);
     }
 
     void proceed(const QString &name, int sex, int day, int month, int year)
     {
         enter(name, sex, day, month, year);
-        QTest::mouseClick(entry()->cmdProceed, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(entry(), "cmdProceed"), Qt::LeftButton);
     }
 
     void openTool()
@@ -112,45 +119,34 @@ class TestZodiacWindows : public QObject
     {
         frmChineseZodiacDisplay *display = result();
         QVERIFY(display && display->isVisible());
-        QCOMPARE(display->fraStarUserSignDetails->title(), sign);
-        QCOMPARE(display->lblChineseSign->text(), sign);
-        QCOMPARE(display->lblChineseElement->text(), element);
-        QCOMPARE(display->txtChineseElement->toPlainText(), elementTextOf(element));
         const SignAttributes &sheet = sheetOf(sign);
-        QCOMPARE(display->txtRulingPlanet->text(), QLatin1String(sheet.rulingPlanet));
-        QCOMPARE(display->txtPositiveTraits->toPlainText(), QLatin1String(sheet.positiveTraits));
-        QCOMPARE(display->txtNegativeTraits->toPlainText(), QLatin1String(sheet.negativeTraits));
-        QCOMPARE(display->txtMostCompSign->text(), QLatin1String(sheet.mostCompatible));
-        QCOMPARE(display->txtLeastCompSign->text(), QLatin1String(sheet.leastCompatible));
-        QCOMPARE(display->txtLuckyColor->text(), QLatin1String(sheet.luckyColour));
-        QCOMPARE(display->txtGemStone->text(), QLatin1String(sheet.gemstone));
-        QCOMPARE(display->txtEnergy->text(), QLatin1String(sheet.energy));
-        QCOMPARE(display->txtLuckySeason->text(), QLatin1String(sheet.favourableSeason));
-        QCOMPARE(display->txtLuckyMonth->text(), QLatin1String(sheet.favourableMonth));
-        QCOMPARE(display->txtFamousPersons->toPlainText(), QLatin1String(sheet.famousPersons));
-        QCOMPARE(display->MV->selectedDate(), birth);
-        QCOMPARE(display->MV->yearShown(), birth.year());
-        QCOMPARE(display->MV->monthShown(), birth.month());
+        const QMap<QString, QString> expected{
+            {"fraStarUserSignDetails", sign},
+            {"lblChineseSign", sign},
+            {"lblChineseElement", element},
+            {"txtChineseElement", elementTextOf(element)},
+            {"txtRulingPlanet", QLatin1String(sheet.rulingPlanet)},
+            {"txtPositiveTraits", QLatin1String(sheet.positiveTraits)},
+            {"txtNegativeTraits", QLatin1String(sheet.negativeTraits)},
+            {"txtMostCompSign", QLatin1String(sheet.mostCompatible)},
+            {"txtLeastCompSign", QLatin1String(sheet.leastCompatible)},
+            {"txtLuckyColor", QLatin1String(sheet.luckyColour)},
+            {"txtGemStone", QLatin1String(sheet.gemstone)},
+            {"txtEnergy", QLatin1String(sheet.energy)},
+            {"txtLuckySeason", QLatin1String(sheet.favourableSeason)},
+            {"txtLuckyMonth", QLatin1String(sheet.favourableMonth)},
+            {"txtFamousPersons", QLatin1String(sheet.famousPersons)},
+            {"MV", birth.toString(Qt::ISODate)},
+        };
+        const QMap<QString, QString> shown = shownOn(display);
+        for (auto it = expected.begin(); it != expected.end(); ++it)
+            QCOMPARE(shown.value(it.key()), it.value());
+        auto *calendar = control<QCalendarWidget>(display, "MV");
+        QCOMPARE(calendar->yearShown(), birth.year());
+        QCOMPARE(calendar->monthShown(), birth.month());
     }
 
 private slots:
-    void init()
-    {
-        ZodiacResult = ZodiacReading();
-        m_fakes = std::make_unique<testsupport::FakePlatform>();
-        m_mdi = std::make_unique<frmMDI>();
-        zodiac::registerWindows(*m_mdi);
-        m_mdi->resize(1280, 900);
-        m_mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
-    }
-
-    void cleanup()
-    {
-        m_mdi.reset();
-        m_fakes.reset();
-    }
-
     void toolOpensFromItsButtonAndItsLinkCaption_data()
     {
         QTest::addColumn<bool>("caption");
@@ -169,8 +165,7 @@ private slots:
         QVERIFY(entry() && entry()->isVisible());
         QVERIFY(!result());
         QVERIFY(!m_mdi->isPanelVisible());
-        QCOMPARE(entry()->y(), 0);
-        QCOMPARE(entry()->x(), (m_mdi->mdiArea()->viewport()->width() - entry()->width()) / 2);
+        QCOMPARE(entry()->pos(), placeOf(entry()));
     }
 
     void entryFormOpensWithItsDefaults()
@@ -180,30 +175,35 @@ private slots:
         frmChineseZodiacMain *form = entry();
         QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Chinese Zodiac Software"));
         QVERIFY(!form->findChild<QMenuBar *>());
-        QCOMPARE(form->fraDetails->title(), QStringLiteral("Your Details Please"));
-        QCOMPARE(form->Label1->text(), QStringLiteral("Name"));
-        QCOMPARE(form->Label5->text(), QStringLiteral("Sex"));
-        QCOMPARE(form->Label2->text(), QStringLiteral("Birth Day"));
-        QVERIFY(form->txtName->text().isEmpty());
-        QCOMPARE(form->optSex[0]->objectName(), QStringLiteral("optSex(0)"));
-        QCOMPARE(form->optSex[0]->text(), QStringLiteral("Male"));
-        QCOMPARE(form->optSex[1]->objectName(), QStringLiteral("optSex(1)"));
-        QCOMPARE(form->optSex[1]->text(), QStringLiteral("Female"));
-        QVERIFY(!form->optSex[0]->isChecked() && !form->optSex[1]->isChecked());
-        QCOMPARE(form->cboDate->count(), 31);
-        QCOMPARE(form->cboMonth->count(), 12);
-        QCOMPARE(form->cboYear->count(), 84);
-        QCOMPARE(form->cboDate->currentText(), QStringLiteral("1"));
-        QCOMPARE(form->cboMonth->currentText(), QStringLiteral("January"));
-        QCOMPARE(form->cboYear->currentText(), QStringLiteral("1936"));
-        for (QComboBox *list : {form->cboDate, form->cboMonth, form->cboYear})
+        QCOMPARE(control<QGroupBox>(form, "fraDetails")->title(), QStringLiteral("Your Details Please"));
+        QCOMPARE(control<QLabel>(form, "Label1")->text(), QStringLiteral("Name"));
+        QCOMPARE(control<QLabel>(form, "Label5")->text(), QStringLiteral("Sex"));
+        QCOMPARE(control<QLabel>(form, "Label2")->text(), QStringLiteral("Birth Day"));
+        QVERIFY(control<QLineEdit>(form, "txtName")->text().isEmpty());
+        QCOMPARE(control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(0))->objectName(),
+                 QStringLiteral("optSex(0)"));
+        QCOMPARE(control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(0))->text(), QStringLiteral("Male"));
+        QCOMPARE(control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(1))->objectName(),
+                 QStringLiteral("optSex(1)"));
+        QCOMPARE(control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(1))->text(), QStringLiteral("Female"));
+        QVERIFY(!control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(0))->isChecked()
+                && !control<QRadioButton>(form, QStringLiteral("optSex(%1)").arg(1))->isChecked());
+        QCOMPARE(control<QComboBox>(form, "cboDate")->count(), 31);
+        QCOMPARE(control<QComboBox>(form, "cboMonth")->count(), 12);
+        QCOMPARE(control<QComboBox>(form, "cboYear")->count(), 84);
+        QCOMPARE(control<QComboBox>(form, "cboDate")->currentText(), QStringLiteral("1"));
+        QCOMPARE(control<QComboBox>(form, "cboMonth")->currentText(), QStringLiteral("January"));
+        QCOMPARE(control<QComboBox>(form, "cboYear")->currentText(), QStringLiteral("1936"));
+        for (QComboBox *list : {control<QComboBox>(form, "cboDate"), control<QComboBox>(form, "cboMonth"),
+                                control<QComboBox>(form, "cboYear")})
             QVERIFY2(!list->isEditable(), qPrintable(list->objectName()));
-        QCOMPARE(form->cmdProceed->text(), QStringLiteral("&Proceed"));
-        QCOMPARE(form->cmdOpen->text(), QStringLiteral("&Open Previously Saved Record"));
-        QVERIFY(form->cmdOpen->isVisible());
-        QCOMPARE(form->Label1->buddy(), form->txtName);
-        QCOMPARE(form->Label2->buddy(), form->cboDate);
-        QVERIFY(!form->cboMonth->accessibleName().isEmpty() && !form->cboYear->accessibleName().isEmpty());
+        QCOMPARE(control<QPushButton>(form, "cmdProceed")->text(), QStringLiteral("&Proceed"));
+        QCOMPARE(control<QPushButton>(form, "cmdOpen")->text(), QStringLiteral("&Open Previously Saved Record"));
+        QVERIFY(control<QPushButton>(form, "cmdOpen")->isVisible());
+        QCOMPARE(control<QLabel>(form, "Label1")->buddy(), control<QLineEdit>(form, "txtName"));
+        QCOMPARE(control<QLabel>(form, "Label2")->buddy(), control<QComboBox>(form, "cboDate"));
+        QVERIFY(!control<QComboBox>(form, "cboMonth")->accessibleName().isEmpty()
+                && !control<QComboBox>(form, "cboYear")->accessibleName().isEmpty());
     }
 
     void bannerLabelsOpenTheirPages_data()
@@ -250,6 +250,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
 
+        // clang-format off
         QTest::newRow("empty name, no sex") << "" << None << 1 << 1 << 1936 << "Please Enter Your Name" << "txtName";
         QTest::newRow("no sex") << "Bo" << None << 1 << 1 << 1936 << "Please Specify Your Sex" << "cmdProceed";
         QTest::newRow("29 Feb 1997") << "Bo" << Male << 29 << 2 << 1997 << "Please Enter Correct Date Or Month!"
@@ -258,6 +259,7 @@ private slots:
                                      << "cboYear";
         QTest::newRow("31 Apr 1980") << "Bo" << Female << 31 << 4 << 1980 << "Please Enter Correct Date Or Month !"
                                      << "cboYear";
+        // clang-format on
     }
 
     void validationFailureSaysWhyAndKeepsEverything()
@@ -276,8 +278,8 @@ private slots:
         earlier.sign = QStringLiteral("Ox");
         ZodiacResult = earlier;
         enter(name, sex, day, month, year);
-        entry()->cboYear->setFocus();
-        entry()->cmdProceed->click();
+        control<QComboBox>(entry(), "cboYear")->setFocus();
+        control<QPushButton>(entry(), "cmdProceed")->click();
 
         QCOMPARE(m_fakes->messages.texts(), QStringList{message});
         const shell::MessageRequest &box = m_fakes->messages.shown.front();
@@ -288,12 +290,12 @@ private slots:
         QVERIFY(ZodiacResult == earlier);
         QVERIFY(!result());
         QVERIFY(entry()->isVisible());
-        QCOMPARE(entry()->txtName->text(), name);
-        QCOMPARE(entry()->cboDate->currentIndex(), day - 1);
-        QCOMPARE(entry()->cboMonth->currentIndex(), month - 1);
-        QCOMPARE(entry()->cboYear->currentIndex(), year - 1936);
+        QCOMPARE(control<QLineEdit>(entry(), "txtName")->text(), name);
+        QCOMPARE(control<QComboBox>(entry(), "cboDate")->currentIndex(), day - 1);
+        QCOMPARE(control<QComboBox>(entry(), "cboMonth")->currentIndex(), month - 1);
+        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentIndex(), year - 1936);
         if (sex != None)
-            QVERIFY(entry()->optSex[sex]->isChecked());
+            QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(sex))->isChecked());
     }
 
     void untouchedDefaultsReadAsTheWoodPigOfJanuary1936()
@@ -302,13 +304,12 @@ private slots:
         openTool();
         proceed(QStringLiteral("Bo"), Male, 1, 1, 1936);
         verifyReadingShown(QStringLiteral("Pig"), QStringLiteral("Wood"), QDate(1936, 1, 1));
-        QCOMPARE(result()->lblName->text(), QStringLiteral("Mr. Bo"));
+        QCOMPARE(control<QLabel>(result(), "lblName")->text(), QStringLiteral("Mr. Bo"));
         QCOMPARE(ZodiacResult.birthDate, QDate(1936, 1, 1));
         QVERIFY(!entry()->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
         QVERIFY(m_fakes->messages.shown.empty());
-        QCOMPARE(result()->y(), 0);
-        QCOMPARE(result()->x(), (m_mdi->mdiArea()->viewport()->width() - result()->width()) / 2);
+        QCOMPARE(result()->pos(), placeOf(result()));
     }
 
     void resultShowsTheWholeReadingOfTheDate_data()
@@ -316,9 +317,11 @@ private slots:
         QTest::addColumn<QDate>("birth");
         QTest::addColumn<QString>("sign");
         QTest::addColumn<QString>("element");
+        // clang-format off
         QTest::newRow("28 Jan 1960") << QDate(1960, 1, 28) << "Rat" << "Metal";
         QTest::newRow("29 Feb 1996") << QDate(1996, 2, 29) << "Rat" << "Fire";
         QTest::newRow("31 Dec 2019") << QDate(2019, 12, 31) << "Pig" << "Earth";
+        // clang-format on
     }
 
     void resultShowsTheWholeReadingOfTheDate()
@@ -351,7 +354,7 @@ private slots:
         openTool();
         proceed(name, sex, 5, 5, 1985);
         QVERIFY(m_fakes->messages.shown.empty());
-        QTEST(result()->lblName->text(), "greeting");
+        QTEST(control<QLabel>(result(), "lblName")->text(), "greeting");
     }
 
     void backThenANewDateShowsTheNewReading_data()
@@ -369,22 +372,22 @@ private slots:
         proceed(QStringLiteral("Ann"), Female, 12, 3, 1975);
         frmChineseZodiacDisplay *first = result();
         if (byMenu)
-            first->mnuBack->trigger();
+            control<QAction>(first, "mnuBack")->trigger();
         else
-            QTest::mouseClick(first->cmdBack, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(first, "cmdBack"), Qt::LeftButton);
         QVERIFY(entry()->isVisible());
         QCOMPARE(result(), first);
         QVERIFY(!first->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
-        QCOMPARE(entry()->txtName->text(), QStringLiteral("Ann"));
-        QVERIFY(entry()->optSex[Female]->isChecked());
-        QCOMPARE(entry()->cboYear->currentText(), QStringLiteral("1975"));
+        QCOMPARE(control<QLineEdit>(entry(), "txtName")->text(), QStringLiteral("Ann"));
+        QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(Female))->isChecked());
+        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentText(), QStringLiteral("1975"));
 
-        entry()->cboYear->setCurrentIndex(1980 - 1936);
-        QTest::mouseClick(entry()->cmdProceed, Qt::LeftButton);
+        control<QComboBox>(entry(), "cboYear")->setCurrentIndex(1980 - 1936);
+        QTest::mouseClick(control<QPushButton>(entry(), "cmdProceed"), Qt::LeftButton);
         QCOMPARE(result(), first);
         verifyReadingShown(QStringLiteral("Monkey"), QStringLiteral("Metal"), QDate(1980, 3, 12));
-        QCOMPARE(result()->lblName->text(), QStringLiteral("Ms. Ann"));
+        QCOMPARE(control<QLabel>(result(), "lblName")->text(), QStringLiteral("Ms. Ann"));
         QVERIFY(!entry()->isVisible());
     }
 
@@ -393,8 +396,8 @@ private slots:
         // Whatever the second Proceed does not overwrite would still show the first person's sheet.
         openTool();
         proceed(QStringLiteral("Madge"), Female, 16, 8, 1958);
-        QTest::mouseClick(result()->cmdBack, Qt::LeftButton);
-        entry()->optSex[Male]->setChecked(true);
+        QTest::mouseClick(control<QPushButton>(result(), "cmdBack"), Qt::LeftButton);
+        control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(Male))->setChecked(true);
         proceed(QStringLiteral("Bo"), Male, 9, 10, 1940);
         const QMap<QString, QString> afterTwo = shownOn(result());
 
@@ -420,9 +423,9 @@ private slots:
         openTool();
         proceed(QStringLiteral("Bo"), Male, 1, 1, 1936);
         if (how == QLatin1String("cmdExit"))
-            QTest::mouseClick(result()->cmdExit, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(result(), "cmdExit"), Qt::LeftButton);
         else if (how == QLatin1String("mnuExit"))
-            result()->mnuExit->trigger();
+            control<QAction>(result(), "mnuExit")->trigger();
         else
             result()->close();
         QVERIFY(!result());
@@ -444,12 +447,13 @@ private slots:
         // A tool reopened from the launcher must not offer the previous reader's entries.
         openTool();
         proceed(QStringLiteral("Ann"), Female, 12, 3, 1975);
-        QTest::mouseClick(result()->cmdExit, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(result(), "cmdExit"), Qt::LeftButton);
         openTool();
         QVERIFY(!result());
-        QVERIFY(entry()->txtName->text().isEmpty());
-        QVERIFY(!entry()->optSex[0]->isChecked() && !entry()->optSex[1]->isChecked());
-        QCOMPARE(entry()->cboYear->currentText(), QStringLiteral("1936"));
+        QVERIFY(control<QLineEdit>(entry(), "txtName")->text().isEmpty());
+        QVERIFY(!control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(0))->isChecked()
+                && !control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(1))->isChecked());
+        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentText(), QStringLiteral("1936"));
     }
 
     void printOpensTheSheetInFront_data()
@@ -466,9 +470,9 @@ private slots:
         openTool();
         proceed(QStringLiteral("Bo"), Male, 1, 1, 1936);
         if (byMenu)
-            result()->mnuPrint->trigger();
+            control<QAction>(result(), "mnuPrint")->trigger();
         else
-            QTest::mouseClick(result()->cmdPrint, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(result(), "cmdPrint"), Qt::LeftButton);
         shell::ToolWindow *sheet = m_mdi->windows().find(shell::WindowId::ChineseZodiacSave);
         QVERIFY(sheet);
         QVERIFY(sheet->isVisible());
@@ -585,13 +589,13 @@ private slots:
         QCOMPARE(entries("mnuHelp"),
                  QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "mnuHelpSep1=",
                               "mnuUpdate=Check for Software &Update", "mnuHelpSep2=", "mnuAbout=&About Software"}));
-        QCOMPARE(display->fraStarUserDetails->title(), QStringLiteral("Welcome"));
-        QCOMPARE(display->lblDOBDesc->text(), QStringLiteral("Your Date of Birth"));
-        QCOMPARE(display->Label1->text(), QStringLiteral("Your Chinese Sign"));
-        QCOMPARE(display->Label13->text(), QStringLiteral("Your Chinese Element"));
-        QCOMPARE(display->cmdBack->text(), QStringLiteral("&Back"));
-        QCOMPARE(display->cmdExit->text(), QStringLiteral("E&xit"));
-        QCOMPARE(display->cmdPrint->text(), QStringLiteral("&Print"));
+        QCOMPARE(control<QGroupBox>(display, "fraStarUserDetails")->title(), QStringLiteral("Welcome"));
+        QCOMPARE(control<QLabel>(display, "lblDOBDesc")->text(), QStringLiteral("Your Date of Birth"));
+        QCOMPARE(control<QLabel>(display, "Label1")->text(), QStringLiteral("Your Chinese Sign"));
+        QCOMPARE(control<QLabel>(display, "Label13")->text(), QStringLiteral("Your Chinese Element"));
+        QCOMPARE(control<QPushButton>(display, "cmdBack")->text(), QStringLiteral("&Back"));
+        QCOMPARE(control<QPushButton>(display, "cmdExit")->text(), QStringLiteral("E&xit"));
+        QCOMPARE(control<QPushButton>(display, "cmdPrint")->text(), QStringLiteral("&Print"));
     }
 
     void everyBoxIsReadOnlyAndLabelledByItsCaption_data()
@@ -599,6 +603,7 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("box");
+        // clang-format off
         QTest::newRow("ruling planet") << "Label4" << "Ruling Planet" << "txtRulingPlanet";
         QTest::newRow("positive") << "Label2" << "Positive Traits" << "txtPositiveTraits";
         QTest::newRow("negative") << "Label6" << "Negative Traits" << "txtNegativeTraits";
@@ -611,6 +616,7 @@ private slots:
         QTest::newRow("month") << "Label8" << "Lucky Month" << "txtLuckyMonth";
         QTest::newRow("famous") << "Label10" << "Famous Personalities Born Under this Sign" << "txtFamousPersons";
         QTest::newRow("calendar") << "lblDOBDesc" << "Your Date of Birth" << "MV";
+        // clang-format on
     }
 
     void everyBoxIsReadOnlyAndLabelledByItsCaption()
@@ -671,7 +677,7 @@ private slots:
         }
         for (QPushButton *button : display->findChildren<QPushButton *>())
             QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
-        QCOMPARE(display->txtFamousPersons->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(control<QPlainTextEdit>(display, "txtFamousPersons")->verticalScrollBar()->maximum(), 0);
     }
 
     void anotherToolFromTheLauncherClosesBothForms()

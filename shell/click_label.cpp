@@ -1,5 +1,5 @@
-// Labels and strips that answer clicks and pointer moves, as the launcher and banners need.
-#include "click_widgets.h"
+// A label that answers clicks and pointer moves, as the launcher's captions and the banner links need.
+#include "click_label.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -134,63 +134,6 @@ void ClickLabel::paintEvent(QPaintEvent *event)
     option.initFrom(this);
     option.backgroundColor = palette().color(QPalette::Window);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-}
-
-Panel::Panel(QWidget *parent)
-    : QWidget(parent)
-{
-    setMouseTracking(true);
-}
-
-void Panel::setBackground(const QColor &colour)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colour);
-    setPalette(p);
-    setAutoFillBackground(true);
-}
-
-void Panel::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-}
-
-void Panel::mouseMoveEvent(QMouseEvent *event)
-{
-    event->accept();
-    emit mouseMoved();
-}
-
-void Panel::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    emit resized();
-}
-
-} // namespace shell
-
-#include <QStyleOptionButton>
-#include <QStylePainter>
-
-namespace shell {
-
-WrapButton::WrapButton(const QString &text, QWidget *parent)
-    : QPushButton(text, parent)
-{
-}
-
-void WrapButton::paintEvent(QPaintEvent *)
-{
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(2, 0, -2, 0);
-    painter.setPen(palette().color(QPalette::ButtonText));
-    painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
 }
 
 } // namespace shell
