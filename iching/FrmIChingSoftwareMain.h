@@ -72,6 +72,8 @@ protected:
     void Form_Unload() override;
 
 private:
+    // The outer size that uncovers the whole reading after the sixth toss.
+    QSize enlargedSize() const;
     void createFigures();
     void createCoins();
     void createReading();
