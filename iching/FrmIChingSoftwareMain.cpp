@@ -207,11 +207,23 @@ void FrmIChingSoftwareMain::cmdToss_Click()
     if (complete) {
         cmdToss->setEnabled(false);
         place();
-        resize(twipsSize(10400, 6800));
+        resize(enlargedSize());
     }
     DisplayChangedLines(m_cast.marksArray);
     if (complete)
         txtJudgement->setFocus();
+}
+
+QSize FrmIChingSoftwareMain::enlargedSize() const
+{
+    // 10400 by 6800 was measured for a thin frame. A thicker one (the Windows style's) leaves less room
+    // inside, and would cut off the right column and the buttons, so the size grows by what the frame
+    // takes beyond that, keeping the form's right-hand margin below it too.
+    const int margin = twipsSize(75, 75).width();
+    const QRect controls = form()->childrenRect();
+    const QSize frame = size() - form()->size();
+    const QSize needed(controls.right() + 1 + margin, controls.bottom() + 1 + margin);
+    return twipsSize(10400, 6800).expandedTo(needed + frame);
 }
 
 void FrmIChingSoftwareMain::DisplayChangedLines(const Marks &marksArray)

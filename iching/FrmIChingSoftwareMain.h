@@ -75,6 +75,8 @@ private:
     QAction *mnuStart;
     QAction *mnuExit;
 
+    // The outer size that uncovers the whole reading after the sixth toss.
+    QSize enlargedSize() const;
     void createFigures();
     void createCoins();
     void createReading();

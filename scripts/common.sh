@@ -47,3 +47,11 @@ configure_and_build() {
     configure "$@"
     cmake --build "$1" -j "$JOBS"
 }
+
+# Debian's multiarch CMake folder of the host Qt, where Qt6HostInfo lives; a Qt cross build and builds
+# against it need it to find the host's moc, rcc and uic.
+qt_host_cmake_dir() {
+    local info
+    info="$(dpkg -L qt6-base-dev | grep '/Qt6HostInfo/Qt6HostInfoConfig.cmake$' | head -1)"
+    (cd "$(dirname "$info")/.." && pwd)
+}

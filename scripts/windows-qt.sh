@@ -5,11 +5,10 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 need_packages dpkg-dev ninja-build cmake mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
-    qt6-base-dev qt6-base-dev-tools
+    qt6-base-dev qt6-base-dev-tools >&2
 
 QT_VERSION="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
-HOST_CMAKE_DIR="$(dirname "$(dpkg -L qt6-base-dev | grep '/Qt6HostInfo/Qt6HostInfoConfig.cmake$' | head -1)")/.."
-HOST_CMAKE_DIR="$(cd "$HOST_CMAKE_DIR" && pwd)"
+HOST_CMAKE_DIR="$(qt_host_cmake_dir)"
 TOOLCHAIN="$ROOT/cmake/mingw-w64-x86_64.cmake"
 
 QT_OPTIONS=(-xplatform win32-g++ -qt-host-path /usr -release -shared -nomake tests -nomake examples

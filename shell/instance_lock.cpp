@@ -1,6 +1,8 @@
 // The previous-instance test: true only while another copy of the program runs.
 #include "instance_lock.h"
 
+#include "lock_folder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,11 +15,7 @@ namespace shell {
 
 InstanceLock::InstanceLock(const QString &name, const QString &folder)
 {
-    QString dir = folder;
-    if (dir.isEmpty())
-        dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
+    const QString dir = folder.isEmpty() ? defaultLockFolder() : folder;
     QDir().mkpath(dir);
     m_path = QDir(dir).filePath(name + QStringLiteral(".lock"));
     m_lock = std::make_unique<QLockFile>(m_path);

@@ -1,9 +1,10 @@
 // Pictures drawn crisp at any scale: SVG art from resources, or bitmaps from files.
 #include "picture.h"
 
+#include "vector_art.h"
+
 #include <QIconEngine>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace shell {
 
@@ -16,17 +17,15 @@ Picture Picture::fromSvg(const QString &path)
     return p;
 }
 
-QSvgRenderer *Picture::svg() const
+VectorArt *Picture::art() const
 {
     if (!m_vector)
         return nullptr;
     if (!m_vector->read) {
         m_vector->read = true;
-        auto renderer = std::make_unique<QSvgRenderer>(m_vector->path);
-        if (renderer->isValid())
-            m_vector->renderer = std::move(renderer);
+        m_vector->art = loadVectorArt(m_vector->path);
     }
-    return m_vector->renderer.get();
+    return m_vector->art.get();
 }
 
 Picture Picture::fromFile(const QString &path)
@@ -45,13 +44,13 @@ QSize Picture::sizeHint() const
 
 bool Picture::isNull() const
 {
-    return !svg() && m_pixmap.isNull();
+    return !art() && m_pixmap.isNull();
 }
 
 QSize Picture::naturalSize() const
 {
-    if (const QSvgRenderer *renderer = svg())
-        return renderer->defaultSize();
+    if (const VectorArt *vector = art())
+        return vector->defaultSize();
     return m_pixmap.size();
 }
 
@@ -66,8 +65,8 @@ void Picture::paint(QPainter &painter, const QRect &bounds) const
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (QSvgRenderer *renderer = svg())
-        renderer->render(&painter, target);
+    if (const VectorArt *vector = art())
+        vector->render(painter, target);
     else
         painter.drawPixmap(target, m_pixmap);
     painter.restore();

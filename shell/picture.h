@@ -8,9 +8,10 @@
 #include <memory>
 
 class QPainter;
-class QSvgRenderer;
 
 namespace shell {
+
+class VectorArt;
 
 // What a picture box shows: a vector picture, a bitmap, or nothing.
 class Picture
@@ -36,9 +37,9 @@ private:
     {
         QString path;
         bool read = false;
-        std::unique_ptr<QSvgRenderer> renderer;  // null when the file is missing or invalid
+        std::unique_ptr<VectorArt> art;  // null when the file is missing or invalid
     };
-    QSvgRenderer *svg() const;
+    VectorArt *art() const;
 
     QString m_source;
     std::shared_ptr<Vector> m_vector;

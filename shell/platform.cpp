@@ -6,11 +6,22 @@
 #include <QSettings>
 
 #include <chrono>
+#include <memory>
 #include <random>
 
 namespace shell {
 
 namespace {
+
+// With TAVRENNE_SETTINGS_FILE set, the setting goes to that file instead, so a whole-program test keeps
+// off the user's own store; on Windows that store is the registry, which no environment variable moves.
+std::unique_ptr<QSettings> openStore(const QString &application)
+{
+    const QString file = qEnvironmentVariable("TAVRENNE_SETTINGS_FILE");
+    if (!file.isEmpty())
+        return std::make_unique<QSettings>(file, QSettings::IniFormat);
+    return std::make_unique<QSettings>(application, application);
+}
 
 class QSettingsStore final : public SettingsStore
 {
@@ -18,19 +29,19 @@ public:
     QString value(const QString &application, const QString &section, const QString &key,
                   const QString &defaultValue) override
     {
-        QSettings store(application, application);
-        store.beginGroup(section);
-        return store.value(key, defaultValue).toString();
+        const auto store = openStore(application);
+        store->beginGroup(section);
+        return store->value(key, defaultValue).toString();
     }
 
     void setValue(const QString &application, const QString &section, const QString &key,
                   const QString &value) override
     {
-        QSettings store(application, application);
-        store.beginGroup(section);
-        store.setValue(key, value);
-        store.endGroup();
-        store.sync();
+        const auto store = openStore(application);
+        store->beginGroup(section);
+        store->setValue(key, value);
+        store->endGroup();
+        store->sync();
     }
 };
 

@@ -22,12 +22,40 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace shell;
 using testsupport::control;
+
+namespace {
+
+// A window frame of a chosen thickness, as different platforms draw them.
+class FrameStyle : public QProxyStyle
+{
+public:
+    FrameStyle(int border, int titleBar)
+        : m_border(border)
+        , m_titleBar(titleBar)
+    {
+    }
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_MdiSubWindowFrameWidth)
+            return m_border;
+        if (metric == PM_TitleBarHeight)
+            return m_titleBar;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+private:
+    int m_border;
+    int m_titleBar;
+};
+
+} // namespace
 
 class TestIChingWindows : public testsupport::GuiTest
 {
@@ -336,12 +364,43 @@ private slots:
         QVERIFY(!control<QPushButton>(casting(), "cmdToss")->isEnabled());
         QCOMPARE(casting()->cast().intCurrentLine, qint16(5));
         QCOMPARE(casting()->cast().marksArray, (iching::Marks{9, 9, 9, 9, 9, 9}));
-        QCOMPARE(casting()->size(), twipsSize(10400, 6800));
         QVERIFY(casting()->size().height() > before.height());
         QCOMPARE(casting()->y(), 0);
         QCOMPARE(m_fakes->random.reseeds, 6);
         QVERIFY(casting()->label(6)->accessibleName().contains(QStringLiteral("Line 1")));
         QVERIFY(casting()->label(6)->accessibleName().contains(QStringLiteral("changing")));
+    }
+
+    void wholeReadingShowsAfterTheSixthTossWhateverTheFrame_data()
+    {
+        QTest::addColumn<int>("border");
+        QTest::addColumn<int>("titleBar");
+        QTest::addColumn<bool>("designSize");
+        QTest::newRow("thin frame: the design size") << 1 << 12 << true;
+        QTest::newRow("thick frame and tall title bar") << 12 << 40 << false;
+    }
+
+    void wholeReadingShowsAfterTheSixthTossWhateverTheFrame()
+    {
+        // Under the Windows style's thicker frame the design's outer size cut off "Start Again" and the
+        // scroll bars of the right-hand column.
+        QFETCH(int, border);
+        QFETCH(int, titleBar);
+        QFETCH(bool, designSize);
+        openTool();
+        ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
+        FrameStyle style(border, titleBar);
+        casting()->setStyle(&style);
+        tossAll({7, 8, 6, 7, 8, 7});
+        if (designSize)
+            QCOMPARE(casting()->size(), twipsSize(10400, 6800));
+        const QRect inside = casting()->contentsRect();
+        for (const char *name : {"txtUserInfo", "txtJudgement", "txtChangeLines", "cmdExit(1)", "cmdStartAgain"}) {
+            const QWidget *shownControl = control<QWidget>(casting(), name);
+            const QRect shown(shownControl->mapTo(casting(), QPoint(0, 0)), shownControl->size());
+            QVERIFY2(inside.contains(shown), name);
+        }
+        casting()->setStyle(nullptr);
     }
 
     void onlyTheThirdLineChanging()

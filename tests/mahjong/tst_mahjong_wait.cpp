@@ -10,6 +10,7 @@
 #include "shell/picture_box.h"
 #include "shell/picture_button.h"
 #include "support/gui_test.h"
+#include "support/process_limits.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -17,8 +18,6 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-
-#include <sys/resource.h>
 
 #include <functional>
 
@@ -29,14 +28,6 @@ namespace {
 constexpr qint64 Second = 1000;
 // Generous above, exact below: a wait may be late under load but must never be short.
 constexpr qint64 Late = 500;
-
-double processorSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 // Runs `during` once, this long into the wait that follows.
 void during(int ms, std::function<void()> what)
@@ -132,12 +123,12 @@ private slots:
     void pauseLeavesTheProcessorIdle()
     {
         // A busy loop keeps a whole core at work for the length of the wait.
-        const double before = processorSeconds();
+        const double before = testsupport::processorSeconds();
         QElapsedTimer elapsed;
         elapsed.start();
         frmMahjongOracleMain::Pause(1);
         const double wall = double(elapsed.elapsed()) / 1000.0;
-        const double used = processorSeconds() - before;
+        const double used = testsupport::processorSeconds() - before;
         QVERIFY2(used < 0.2 * wall, qPrintable(QStringLiteral("%1 s of processor in %2 s").arg(used).arg(wall)));
     }
 

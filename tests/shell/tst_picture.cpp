@@ -1,5 +1,7 @@
-// Pictures: vector art read when first needed and shared by copies, bitmaps, and icons drawn at the size asked for.
+// Pictures: vector art read when first needed and shared by copies, bitmaps, icons drawn at the size asked for,
+// and the build-time renderings that stand in for SVG where Qt Svg is missing.
 #include "shell/picture.h"
+#include "shell/vector_art.h"
 
 #include <QFile>
 #include <QImage>
@@ -13,15 +15,37 @@ using shell::Picture;
 
 namespace {
 
-const QByteArray Square = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20' viewBox='0 0 40 20'>"
-                          "<rect x='0' y='0' width='40' height='20' fill='#c3342a'/></svg>";
-const QByteArray Tall = "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='30' viewBox='0 0 10 30'>"
-                        "<rect x='0' y='0' width='10' height='30' fill='#2e8a66'/></svg>";
-
 bool write(const QString &path, const QByteArray &content)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
+}
+
+bool writePng(const QString &path, QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(colour);
+    return image.save(path, "PNG");
+}
+
+// A filled rectangle of art, in the form this build reads: SVG, or the PNGs a build without Qt Svg ships.
+bool writeArt(const QString &svgPath, QSize size)
+{
+#ifdef TAVRENNE_PNG_ART
+    for (int scale = 1; scale <= 3; ++scale) {
+        if (!writePng(shell::renderedArtPath(svgPath, scale), size * scale, QColor(0xc3, 0x34, 0x2a)))
+            return false;
+    }
+    return true;
+#else
+    return write(svgPath,
+        QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2' "
+                       "viewBox='0 0 %1 %2'><rect x='0' y='0' width='%1' height='%2' "
+                       "fill='#c3342a'/></svg>")
+            .arg(size.width())
+            .arg(size.height())
+            .toUtf8());
+#endif
 }
 
 int opaquePixels(const QImage &image)
@@ -48,8 +72,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QVERIFY(write(file(QStringLiteral("square.svg")), Square));
+        QVERIFY(writeArt(file(QStringLiteral("square.svg")), QSize(40, 20)));
         QVERIFY(write(file(QStringLiteral("broken.svg")), "<svg this is not"));
+        QVERIFY(write(file(QStringLiteral("broken.png")), "not a PNG either"));
         QImage bitmap(12, 7, QImage::Format_ARGB32);
         bitmap.fill(Qt::blue);
         QVERIFY(bitmap.save(file(QStringLiteral("bitmap.png"))));
@@ -97,9 +122,9 @@ private slots:
         const QString path = file(QStringLiteral("later.svg"));
         const Picture named = Picture::fromSvg(path);
         const Picture copy = named;
-        QVERIFY(write(path, Square));
+        QVERIFY(writeArt(path, QSize(40, 20)));
         QCOMPARE(named.naturalSize(), QSize(40, 20));
-        QVERIFY(write(path, Tall));
+        QVERIFY(writeArt(path, QSize(10, 30)));
         QCOMPARE(copy.naturalSize(), QSize(40, 20));
         QCOMPARE(Picture::fromSvg(path).naturalSize(), QSize(10, 30));
     }
@@ -144,6 +169,55 @@ private slots:
         QVERIFY(opaquePixels(image) > image.width() * image.height() / 4);
         const int middle = image.width() / 2;
         QVERIFY(qAlpha(image.pixel(middle, middle)) > 0);
+    }
+
+    void renderedArtDrawsTheSmallestRenderingThatIsSharpEnough_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("boxWidth");
+        QTest::addColumn<QStringList>("renderings");
+        QTest::addColumn<QColor>("drawn");
+        const QStringList all {"1", "2", "3"};
+        QTest::newRow("natural size at 100%") << 1.0 << 10 << all << QColor(Qt::red);
+        QTest::newRow("natural size at 200%") << 2.0 << 10 << all << QColor(Qt::green);
+        QTest::newRow("natural size at 300%") << 3.0 << 10 << all << QColor(Qt::blue);
+        QTest::newRow("double size at 100%") << 1.0 << 20 << all << QColor(Qt::green);
+        QTest::newRow("larger than any, the largest") << 2.0 << 30 << all << QColor(Qt::blue);
+        QTest::newRow("at 200% without @2x, the 1x") << 2.0 << 10 << QStringList {"1", "3"} << QColor(Qt::red);
+    }
+
+    void renderedArtDrawsTheSmallestRenderingThatIsSharpEnough()
+    {
+        // Too small a rendering blurs on a high-DPI screen; a missing one must fall back, not vanish.
+        QFETCH(qreal, ratio);
+        QFETCH(int, boxWidth);
+        QFETCH(QStringList, renderings);
+        QFETCH(QColor, drawn);
+        QTemporaryDir dir;
+        const QString svg = dir.filePath(QStringLiteral("art.svg"));
+        const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
+        for (const QString &scale : renderings) {
+            const int n = scale.toInt();
+            QVERIFY(writePng(shell::renderedArtPath(svg, n), QSize(10, 5) * n, colours[n - 1]));
+        }
+        const auto art = shell::loadRenderedArt(svg);
+        QVERIFY(art);
+        QCOMPARE(art->defaultSize(), QSize(10, 5));
+        QImage canvas(QSize(boxWidth, boxWidth) * ratio, QImage::Format_ARGB32);
+        canvas.setDevicePixelRatio(ratio);
+        canvas.fill(Qt::transparent);
+        QPainter painter(&canvas);
+        art->render(painter, QRect(0, 0, boxWidth, boxWidth / 2));
+        painter.end();
+        QCOMPARE(canvas.pixelColor(1, 1), drawn);
+    }
+
+    void renderedArtIsNamedAfterItsSvg()
+    {
+        QCOMPARE(shell::renderedArtPath(QStringLiteral(":/mahjong/tiles/group.svg"), 1),
+            QStringLiteral(":/mahjong/tiles/group.png"));
+        QCOMPARE(shell::renderedArtPath(QStringLiteral(":/mahjong/tiles/group.svg"), 3),
+            QStringLiteral(":/mahjong/tiles/group@3x.png"));
     }
 };
 

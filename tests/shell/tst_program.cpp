@@ -5,8 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-
 class TestProgram : public QObject
 {
     Q_OBJECT
@@ -20,6 +18,10 @@ class TestProgram : public QObject
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.filePath(QStringLiteral("runtime")));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("TAVRENNE_SETTINGS_FILE"), m_home.filePath(QStringLiteral("config/settings.ini")));
+        // Where the lock goes on Windows.
+        env.insert(QStringLiteral("TMP"), m_home.filePath(QStringLiteral("runtime")));
+        env.insert(QStringLiteral("TEMP"), m_home.filePath(QStringLiteral("runtime")));
         env.insert(QStringLiteral("TAVRENNE_MESSAGE_LOG"), m_log);
         process.setProcessEnvironment(env);
         process.setProgram(QStringLiteral(TAVRENNE_BINARY));
@@ -29,7 +31,8 @@ class TestProgram : public QObject
     QStringList boxes()
     {
         QFile log(m_log);
-        if (!log.open(QIODevice::ReadOnly))
+        // Text mode: the program writes the log with the platform's line ends.
+        if (!log.open(QIODevice::ReadOnly | QIODevice::Text))
             return {};
         return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
@@ -40,7 +43,13 @@ class TestProgram : public QObject
         process.start();
         if (!process.waitForStarted())
             return false;
-        // Settled once it has taken the lock and shown its launcher.
+        // Settled once it has taken the lock and shown its launcher. A slow start (under Wine, say) is
+        // waited for through the lock file, which the program writes before anything else.
+        const QString lock = m_home.filePath(QStringLiteral("runtime/tavrenne.lock"));
+        for (int waited = 0; !QFile::exists(lock) && waited < 20000; waited += 100) {
+            if (process.waitForFinished(100))
+                return false;
+        }
         return !process.waitForFinished(1500);
     }
 
@@ -69,7 +78,8 @@ private slots:
         QCOMPARE(boxes(), QStringList{QStringLiteral("Tavrenne\tinformation\tok\tApplication is already running")});
 
         QCOMPARE(first.state(), QProcess::Running);
-        first.terminate();
+        // Killed rather than asked to close: a program on the offscreen platform has no window to close.
+        first.kill();
         QVERIFY(first.waitForFinished(10000));
     }
 
@@ -79,13 +89,13 @@ private slots:
         QFile::remove(m_log);
         QProcess killed;
         QVERIFY(startAndSettle(killed));
-        ::kill(static_cast<pid_t>(killed.processId()), SIGKILL);
+        killed.kill();
         QVERIFY(killed.waitForFinished(10000));
 
         QProcess next;
         QVERIFY(startAndSettle(next));
         QVERIFY(boxes().isEmpty());
-        next.terminate();
+        next.kill();
         QVERIFY(next.waitForFinished(10000));
     }
 };

@@ -1,6 +1,7 @@
 // Result files and sheet text: the bytes written, reading back, failed saves, huge files, links.
 #include "shell/text_scrambling.h"
 #include "shell/web_pages.h"
+#include "support/process_limits.h"
 #include "zodiac/result_file.h"
 #include "zodiac/result_sheet.h"
 
@@ -9,10 +10,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-#include <sys/resource.h>
-#include <unistd.h>
 
 using namespace zodiac;
 using shell::ScrambleOffset;
@@ -44,21 +41,6 @@ QByteArray readAll(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Limits how large a file this process may write, as a full disk would.
-struct FileSizeLimit
-{
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-    rlimit saved{};
-};
 
 } // namespace
 
@@ -117,6 +99,21 @@ private slots:
         const QByteArray bytes = raised(first.toLatin1()) + "\r\n" + raised("Male") + "\r\n" + raised("2") + "\r\n"
                                  + raised("June") + "\r\n" + raised("1990") + "\r\n" + raised(sixth) + "\r\n";
         QCOMPARE(decodeResultFile(bytes), (ResultLines{first, "Male", "2", "June", "1990"}));
+    }
+
+    void fileCrossesBetweenTheLinuxAndWindowsBuildsByteForByte()
+    {
+        // A reading saved on one system must open on the other: the same bytes, the same Latin-1 mapping,
+        // CR LF line ends whatever the platform's own.
+        const QByteArray saved = readAll(QStringLiteral(":/tests/data/saved-by-linux.str"));
+        QVERIFY(!saved.isEmpty());
+        const ResultLines lines{QStringLiteral("Åsa Renée"), "Female", "29", "February", "1984"};
+        QCOMPARE(decodeResultFile(saved), lines);
+        QCOMPARE(encodeResultFile(entries(lines[0], lines[1], lines[2], lines[3], lines[4])), saved);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("crossed.str"));
+        QVERIFY(saveResultFile(path, entries(lines[0], lines[1], lines[2], lines[3], lines[4])));
+        QCOMPARE(readAll(path), saved);
     }
 
     void savedReadingReadsBackExactly()
@@ -178,13 +175,15 @@ private slots:
     void failedSaveLeavesTheExistingFileUntouched()
     {
         // A disk that fills up mid-save must not leave half a file where a good one stood.
+        if (!testsupport::FileSizeLimit::available())
+            QSKIP("no per-process file-size limit on this platform to stand in for a full disk");
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("kept.str"));
         QVERIFY(saveResultFile(path, entries("Old", "Male", "1", "May", "1980")));
         const QByteArray before = readAll(path);
         QString error;
         {
-            FileSizeLimit full(8);
+            testsupport::FileSizeLimit full(8);
             QVERIFY(!saveResultFile(path, entries("A much longer new name", "Female", "2", "June", "1990"), &error));
         }
         QVERIFY(!error.isEmpty());
@@ -194,8 +193,8 @@ private slots:
 
     void saveIntoAReadOnlyFolderFails()
     {
-        if (::geteuid() == 0)
-            QSKIP("permissions do not bind root; the full-disk case covers a refused write");
+        if (!testsupport::folderPermissionsBind())
+            QSKIP("a read-only folder does not refuse this process here (root, or Windows)");
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("kept.str"));
         QVERIFY(saveResultFile(path, entries("Old", "Male", "1", "May", "1980")));

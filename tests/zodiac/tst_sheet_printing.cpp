@@ -40,6 +40,10 @@ private slots:
     void printsTheWholeSheetOnTheDefaultPrinter()
     {
         // The sheet must reach paper as it looks on screen: every label, every value, labels in dark red.
+#ifdef Q_OS_WIN
+        QSKIP(
+            "Windows printing needs a real Windows printer; the PDF tools that read the page back are POSIX programs");
+#endif
         const QString output = qEnvironmentVariable("TAVRENNE_PRINT_OUTPUT");
         if (QPrinterInfo::defaultPrinter().isNull() || output.isEmpty()) {
             if (qEnvironmentVariable("CI") == QLatin1String("true"))
