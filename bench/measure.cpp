@@ -19,15 +19,15 @@ namespace bench {
 
 qint64 monotonicNs()
 {
-    timespec now {};
+    timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
 qint64 parsePeakResidentKiB(const QString &status)
 {
-    static const QRegularExpression line(
-        QStringLiteral("^VmHWM:\\s*(\\d+)\\s*kB"), QRegularExpression::MultilineOption);
+    static const QRegularExpression line(QStringLiteral("^VmHWM:\\s*(\\d+)\\s*kB"),
+                                         QRegularExpression::MultilineOption);
     const QRegularExpressionMatch match = line.match(status);
     return match.hasMatch() ? match.captured(1).toLongLong() : 0;
 }
@@ -42,7 +42,7 @@ qint64 peakResidentKiB()
 
 double processorSeconds()
 {
-    rusage usage {};
+    rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);

@@ -25,8 +25,8 @@ double median(std::vector<double> values);
 
 // What a started copy reports: when main() began, when its first frame went out, and its peak memory
 // a moment later. `last` runs just before the process ends, without tearing anything down.
-[[noreturn]] void reportStartAndEnd(
-    QTextStream &out, qint64 mainNs, qint64 frameNs, const std::function<void()> &last = {});
+[[noreturn]] void reportStartAndEnd(QTextStream &out, qint64 mainNs, qint64 frameNs,
+                                    const std::function<void()> &last = {});
 
 // Watches for paint events on the widgets a predicate picks, and tells when the frame
 // that painted them has been handed to the window system.

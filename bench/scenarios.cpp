@@ -62,7 +62,8 @@ public:
         : m_mdi(mdi)
         , m_out(out)
         , m_messages(messages)
-    { }
+    {
+    }
 
     void sample(const char *key, double value) { m_out << key << ' ' << value << '\n'; }
     void fail(const QString &what)
@@ -123,7 +124,7 @@ public:
         };
         // By the launcher's button index: Zodiac, Fortune Cookie, I Ching, Mahjong. I Ching's
         // first window is its question form, which the casting window puts in front.
-        constexpr std::array<Tool, 4> tools {{
+        constexpr std::array<Tool, 4> tools{{
             {"open.zodiac", WindowId::ChineseZodiacMain},
             {"open.fortune", WindowId::FortuneCookieMain},
             {"open.iching", WindowId::IChingSoftwareStart},
@@ -315,7 +316,7 @@ int runToolScenarios(int argc, char *argv[], int runs, int waitRuns, QTextStream
     testsupport::FakeWebPages pages;
     testsupport::MemorySettings settings;
     testsupport::FakeProcess process;
-    shell::installPlatform(shell::Platform {&messages, &dialogs, &pages, &settings, nullptr, nullptr, &process});
+    shell::installPlatform(shell::Platform{&messages, &dialogs, &pages, &settings, nullptr, nullptr, &process});
 
     frmMDI mdi;
     registerTools(mdi);

@@ -87,8 +87,8 @@ public:
     {
         QDir(m_home.path()).mkpath(QStringLiteral("config"));
         QDir(m_home.path()).mkpath(QStringLiteral("runtime"));
-        QFile::setPermissions(
-            m_home.filePath(QStringLiteral("runtime")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(m_home.filePath(QStringLiteral("runtime")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
         // Private folders: the launcher's lock and its reminder setting are the benchmark's own.
@@ -108,8 +108,8 @@ public:
     // A copy of this executable in one of its measuring modes.
     ChildReport run(const QStringList &arguments, int timeoutMs)
     {
-        return runProgram(
-            QCoreApplication::applicationFilePath(), QStringList {QStringLiteral("--child")} + arguments, timeoutMs);
+        return runProgram(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--child")} + arguments,
+                          timeoutMs);
     }
 
     ChildReport runProgram(const QString &program, const QStringList &arguments, int timeoutMs)
@@ -165,7 +165,7 @@ private:
 
 struct StartFigures
 {
-    std::vector<double> total; // spawn to first frame, ms
+    std::vector<double> total;    // spawn to first frame, ms
     std::vector<double> fromMain; // main() to first frame, ms
     std::vector<double> peakKiB;
 };
@@ -214,7 +214,7 @@ QJsonObject machine(const QString &platformLabel)
     const QString memory = firstLine(QStringLiteral("/proc/meminfo"), QStringLiteral("MemTotal:"));
     QString os = firstLine(QStringLiteral("/etc/os-release"), QStringLiteral("PRETTY_NAME="));
     os.remove(QLatin1Char('"'));
-    return QJsonObject {
+    return QJsonObject{
         {QStringLiteral("cpus"), QThread::idealThreadCount()},
         {QStringLiteral("cpu"), cpu},
         {QStringLiteral("memory_mib"), qRound64(memory.section(QLatin1Char(' '), 0, 0).toDouble() / 1024.0)},
@@ -274,9 +274,11 @@ void printJson(const QList<Row> &rows, const QJsonObject &host, const Options &o
 {
     QJsonArray results;
     for (const Row &row : rows) {
-        QJsonObject entry {{QStringLiteral("key"), row.key}, {QStringLiteral("measure"), row.label},
-            {QStringLiteral("unit"), row.unit}, {QStringLiteral("median"), row.median},
-            {QStringLiteral("samples"), row.samples}};
+        QJsonObject entry{{QStringLiteral("key"), row.key},
+                          {QStringLiteral("measure"), row.label},
+                          {QStringLiteral("unit"), row.unit},
+                          {QStringLiteral("median"), row.median},
+                          {QStringLiteral("samples"), row.samples}};
         if (row.best)
             entry.insert(QStringLiteral("best"), *row.best);
         if (row.first)
@@ -287,9 +289,11 @@ void printJson(const QList<Row> &rows, const QJsonObject &host, const Options &o
         }
         results.append(entry);
     }
-    const QJsonObject document {{QStringLiteral("machine"), host}, {QStringLiteral("starts"), options.starts},
-        {QStringLiteral("runs"), options.runs}, {QStringLiteral("results"), results},
-        {QStringLiteral("errors"), QJsonArray::fromStringList(errors)}};
+    const QJsonObject document{{QStringLiteral("machine"), host},
+                               {QStringLiteral("starts"), options.starts},
+                               {QStringLiteral("runs"), options.runs},
+                               {QStringLiteral("results"), results},
+                               {QStringLiteral("errors"), QJsonArray::fromStringList(errors)}};
     QTextStream(stdout) << QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
@@ -327,9 +331,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const std::optional<Options> parsed = parseOptions(QCoreApplication::arguments());
     if (!parsed) {
-        std::fprintf(stderr,
-            "usage: tavrenne_bench [--starts N] [--runs N] [--wait-runs N] "
-            "[--platform offscreen|xcb] [--json]\n");
+        std::fprintf(stderr, "usage: tavrenne_bench [--starts N] [--runs N] [--wait-runs N] "
+                             "[--platform offscreen|xcb] [--json]\n");
         return 2;
     }
     Options options = *parsed;
@@ -337,8 +340,8 @@ int main(int argc, char *argv[])
     if (options.platform.isEmpty())
         options.platform = display.isEmpty() ? QStringLiteral("offscreen") : QStringLiteral("xcb");
     const QString platformLabel = options.platform == QLatin1String("xcb")
-        ? QStringLiteral("xcb (X display %1)").arg(display)
-        : options.platform;
+                                      ? QStringLiteral("xcb (X display %1)").arg(display)
+                                      : options.platform;
 
     Runner runner(options.platform);
     QStringList errors;
@@ -371,17 +374,17 @@ int main(int argc, char *argv[])
                 addStart(widgetsOnly, w);
         }
     }
-    const ChildReport tools
-        = runner.run({QStringLiteral("tools"), QStringLiteral("--runs"), QString::number(options.runs),
-                         QStringLiteral("--wait-runs"), QString::number(options.waitRuns)},
-            120000 + 10000 * options.waitRuns);
+    const ChildReport tools = runner.run({QStringLiteral("tools"), QStringLiteral("--runs"),
+                                          QString::number(options.runs), QStringLiteral("--wait-runs"),
+                                          QString::number(options.waitRuns)},
+                                         120000 + 10000 * options.waitRuns);
     errors << tools.errors;
 
     QList<Row> rows;
     const auto info = [&rows](const QString &key, const QString &label, const QString &unit,
-                          const std::vector<double> &values, bool withFirst = false) -> Row & {
-        Row row {key, label, unit, bench::median(values), std::nullopt, std::nullopt, QString(), std::nullopt,
-            int(values.size())};
+                              const std::vector<double> &values, bool withFirst = false) -> Row & {
+        Row row{key,          label,     unit,         bench::median(values), std::nullopt,
+                std::nullopt, QString(), std::nullopt, int(values.size())};
         if (values.size() > 1)
             row.best = *std::min_element(values.begin(), values.end());
         if (withFirst && !values.empty())
@@ -407,17 +410,17 @@ int main(int argc, char *argv[])
     const auto quotient = [](double a, double b) { return b > 0 ? a / b : 0.0; };
     const double ratio = quotient(launcherStart, bareStart);
     Row &ratioRow = info(QStringLiteral("start.ratio"), QStringLiteral("start-up ratio, launcher / bare"),
-        QStringLiteral("ratio"), {ratio});
+                         QStringLiteral("ratio"), {ratio});
     ratioRow.best = quotient(lowest(launcher.total), lowest(bare.total));
     goal(ratioRow, QStringLiteral("<= 1.25"), ratio > 0 && ratio <= 1.25);
     if (!widgetsOnly.total.empty()) {
         const double alone = bench::median(widgetsOnly.total);
         info(QStringLiteral("start.widgets_only"), QStringLiteral("bare window, Widgets-only executable"), ms,
-            widgetsOnly.total);
+             widgetsOnly.total);
         info(QStringLiteral("start.widgets_only.main"), QStringLiteral("  of which from main()"), ms,
-            widgetsOnly.fromMain);
+             widgetsOnly.fromMain);
         Row &aloneRatio = info(QStringLiteral("start.widgets_only.ratio"), QStringLiteral("  launcher / that window"),
-            QStringLiteral("ratio"), {quotient(launcherStart, alone)});
+                               QStringLiteral("ratio"), {quotient(launcherStart, alone)});
         aloneRatio.best = quotient(lowest(launcher.total), lowest(widgetsOnly.total));
     }
 
@@ -426,7 +429,7 @@ int main(int argc, char *argv[])
         const char *key;
         const char *label;
     };
-    const std::array<Action, 9> actions {{
+    const std::array<Action, 9> actions{{
         {"open.zodiac", "open Chinese Zodiac"},
         {"open.fortune", "open Fortune Cookie"},
         {"open.iching", "open I Ching"},
@@ -440,7 +443,7 @@ int main(int argc, char *argv[])
     for (const Action &action : actions) {
         const QString key = QString::fromLatin1(action.key);
         const auto it = tools.samples.find(key);
-        const std::vector<double> values = it == tools.samples.end() ? std::vector<double> {} : it->second;
+        const std::vector<double> values = it == tools.samples.end() ? std::vector<double>{} : it->second;
         Row &row = info(key, QString::fromLatin1(action.label), QStringLiteral("ms"), values, true);
         goal(row, QStringLiteral("< 30 ms"), !values.empty() && row.median < 30.0);
     }
@@ -449,27 +452,27 @@ int main(int argc, char *argv[])
     const double launcherPeak = bench::median(launcher.peakKiB);
     const auto mib = [](double kib) { return kib / 1024.0; };
     info(QStringLiteral("peak.bare"), QStringLiteral("peak memory (VmHWM), bare window"), QStringLiteral("MiB"),
-        {mib(barePeak)});
+         {mib(barePeak)});
     if (!widgetsOnly.peakKiB.empty())
         info(QStringLiteral("peak.widgets_only"), QStringLiteral("  Widgets-only executable"), QStringLiteral("MiB"),
-            {mib(bench::median(widgetsOnly.peakKiB))});
+             {mib(bench::median(widgetsOnly.peakKiB))});
     info(QStringLiteral("peak.launcher"), QStringLiteral("peak memory (VmHWM), launcher"), QStringLiteral("MiB"),
-        {mib(launcherPeak)});
+         {mib(launcherPeak)});
     const double above = launcherPeak - barePeak;
     goal(info(QStringLiteral("peak.above"), QStringLiteral("peak memory, launcher above bare"), QStringLiteral("MiB"),
-             {mib(above)}),
-        QStringLiteral("<= 15 MB"), barePeak > 0 && above * 1024.0 <= 15e6);
+              {mib(above)}),
+         QStringLiteral("<= 15 MB"), barePeak > 0 && above * 1024.0 <= 15e6);
     const double usedPeak = tools.first(QStringLiteral("peak_kib"));
     info(QStringLiteral("peak.tools"), QStringLiteral("peak memory after every tool, launcher"), QStringLiteral("MiB"),
-        {mib(usedPeak)});
+         {mib(usedPeak)});
 
     const auto waitIt = tools.samples.find(QStringLiteral("wait.cpu_percent"));
-    const std::vector<double> waitCpu = waitIt == tools.samples.end() ? std::vector<double> {} : waitIt->second;
+    const std::vector<double> waitCpu = waitIt == tools.samples.end() ? std::vector<double>{} : waitIt->second;
     const auto secondsIt = tools.samples.find(QStringLiteral("wait.seconds"));
     info(QStringLiteral("wait.seconds"), QStringLiteral("Mahjong wait, length"), QStringLiteral("s"),
-        secondsIt == tools.samples.end() ? std::vector<double> {} : secondsIt->second);
+         secondsIt == tools.samples.end() ? std::vector<double>{} : secondsIt->second);
     Row &wait = info(QStringLiteral("wait.cpu_percent"), QStringLiteral("Mahjong wait, CPU of one core"),
-        QStringLiteral("%"), waitCpu);
+                     QStringLiteral("%"), waitCpu);
     goal(wait, QStringLiteral("< 5 %"), !waitCpu.empty() && wait.median < 5.0);
 
     const QJsonObject host = machine(platformLabel);

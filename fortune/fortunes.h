@@ -9,8 +9,8 @@ namespace fortune {
 
 struct FortuneRow
 {
-    qint16 number;     // equals the row's position
-    const char *text;  // UTF-8, one line
+    qint16 number;    // equals the row's position
+    const char *text; // UTF-8, one line
 };
 
 inline constexpr int FortuneCount = 156;

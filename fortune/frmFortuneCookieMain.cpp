@@ -1,8 +1,8 @@
 // The cookie form: three closed cookies to choose from.
 #include "frmFortuneCookieMain.h"
 
-#include "frmFortuneCookieDisplay.h"
 #include "fortune_lookup.h"
+#include "frmFortuneCookieDisplay.h"
 #include "modFortunrCookies.h"
 
 #include "shell/frmMDI.h"
@@ -48,10 +48,11 @@ frmFortuneCookieMain::frmFortuneCookieMain(frmMDI &mdi)
     addHelpMenu(menuBar(), this);
 
     Label1 = named<QLabel>(form(), QStringLiteral("Label1"),
-                           QStringLiteral("Predict your fortune and know your thought of the day with the help of Qelvo "
-                                          "Fortune Cookie. It is an interesting divination software that cones with an "
-                                          "easy-to-use interface. The little fortune cookies will reveal a new fortune "
-                                          "for you each time you click upon them."));
+                           QStringLiteral(
+                               "Predict your fortune and know your thought of the day with the help of Qelvo "
+                               "Fortune Cookie. It is an interesting divination software that cones with an "
+                               "easy-to-use interface. The little fortune cookies will reveal a new fortune "
+                               "for you each time you click upon them."));
     Label1->setGeometry(twipsRect(360, 200, 8880, 960));
     Label1->setFont(verdana(9));
     Label1->setWordWrap(true);

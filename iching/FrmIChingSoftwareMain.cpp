@@ -26,7 +26,7 @@ using namespace iching;
 namespace {
 
 const QString Title = QStringLiteral("Qelvo I Ching Software");
-constexpr std::array<int, 6> kLineTops{150, 420, 690, 960, 1230, 1500};  // lines 6 down to 1
+constexpr std::array<int, 6> kLineTops{150, 420, 690, 960, 1230, 1500}; // lines 6 down to 1
 
 QFrame *makeFrame(QWidget *form, const char *name, const QRect &geometry)
 {
@@ -237,8 +237,10 @@ void FrmIChingSoftwareMain::DisplayChangedLines(const Marks &marksArray)
         cast->setText(symbolText(castSymbol(value)));
         changed->setText(symbolText(changedSymbol(value)));
         cast->setAccessibleName(QStringLiteral("Line %1: %2").arg(line).arg(kindName(value)));
-        changed->setAccessibleName(QStringLiteral("Line %1: %2").arg(line).arg(
-            changedSymbol(value) == LineSymbol::Yang ? QStringLiteral("yang") : QStringLiteral("yin")));
+        changed->setAccessibleName(
+            QStringLiteral("Line %1: %2")
+                .arg(line)
+                .arg(changedSymbol(value) == LineSymbol::Yang ? QStringLiteral("yang") : QStringLiteral("yin")));
     }
     txtChangeLines->setText(changingLinesText(marksArray));
     Find_Hexagrams1(marksArray);

@@ -18,12 +18,12 @@ enum class CoinFace { Tails, Heads };
 
 // r rounded half to even: only a draw above one half is heads.
 CoinFace coinFaceFor(double r);
-int coinCount(CoinFace face);  // heads 3, tails 2
+int coinCount(CoinFace face); // heads 3, tails 2
 
 struct Toss
 {
     std::array<CoinFace, 3> faces{};
-    qint16 lineValue = 0;  // 6, 7, 8 or 9
+    qint16 lineValue = 0; // 6, 7, 8 or 9
 };
 
 // Three draws, coin 0 first.

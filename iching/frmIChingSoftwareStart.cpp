@@ -58,7 +58,8 @@ public:
         if (refused == text.cend())
             return Acceptable;
         // The box is in the middle of its edit: say why once it has put its text back.
-        QMetaObject::invokeMethod(parent(), [tell = m_refused, c = *refused] { tell(c); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            parent(), [tell = m_refused, c = *refused] { tell(c); }, Qt::QueuedConnection);
         return Invalid;
     }
 

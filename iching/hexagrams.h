@@ -7,9 +7,9 @@ namespace iching {
 
 struct HexagramRecord
 {
-    int number;           // 1 to 64
-    const char *key;      // lower trigram code then upper, each read top line first
-    const char *caption;  // begins with the number
+    int number;          // 1 to 64
+    const char *key;     // lower trigram code then upper, each read top line first
+    const char *caption; // begins with the number
     // Lines are kept apart and joined with CR LF for display; unused slots are nullptr.
     std::array<const char *, 8> judgement;
     std::array<const char *, 7> image;

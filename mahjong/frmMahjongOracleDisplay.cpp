@@ -116,10 +116,10 @@ frmMahjongOracleDisplay::frmMahjongOracleDisplay(frmMDI &mdi)
     // English name, name and Chinese name, left to right.
     constexpr int NameMargin = 240;
     constexpr int NameWidth = (FormWidth - 2 * NameMargin) / 3;
-    const std::array<std::pair<const char *, QString>, 3> names{{{"lblEnglishName", QStringLiteral("English Name")},
-                                                                 {"lblName", QStringLiteral("Name")},
-                                                                 {"lblChineseCharacter",
-                                                                  QStringLiteral("Chinese Character")}}};
+    const std::array<std::pair<const char *, QString>, 3> names{
+        {{"lblEnglishName", QStringLiteral("English Name")},
+         {"lblName", QStringLiteral("Name")},
+         {"lblChineseCharacter", QStringLiteral("Chinese Character")}}};
     std::array<QLabel *, 3> nameValues{};
     for (std::size_t i = 0; i < names.size(); ++i) {
         const int left = NameMargin + int(i) * NameWidth;

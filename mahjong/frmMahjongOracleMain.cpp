@@ -56,12 +56,12 @@ frmMahjongOracleMain::frmMahjongOracleMain(frmMDI &mdi)
     mnuExit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
     addHelpMenu(menuBar(), this);
 
-    Label5 = makeLine(form(), "Label5", QStringLiteral("Welcome to the Mahjong Oracle !"), 240, 600,
-                      verdana(16, true), colours::Gold);
+    Label5 = makeLine(form(), "Label5", QStringLiteral("Welcome to the Mahjong Oracle !"), 240, 600, verdana(16, true),
+                      colours::Gold);
     Label4 = makeLine(form(), "Label4", QStringLiteral("Think about the Problem that has been worrying you"), 900, 360,
                       verdana(10), colours::Ivory);
-    Label3 = makeLine(form(), "Label3", QStringLiteral("Take a Deep Breath and Calm Yourself."), 1260, 360,
-                      verdana(10), colours::Ivory);
+    Label3 = makeLine(form(), "Label3", QStringLiteral("Take a Deep Breath and Calm Yourself."), 1260, 360, verdana(10),
+                      colours::Ivory);
 
     cmdFindMajong = named<PictureButton>(form(), QStringLiteral("cmdFindMajong"));
     cmdFindMajong->setPicture(Picture::fromSvg(QStringLiteral(":/mahjong/tiles/group.svg")));

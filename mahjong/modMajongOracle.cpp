@@ -7,7 +7,7 @@
 
 namespace mahjong {
 
-qint16 TileNumber = 0;  // no draw yet
+qint16 TileNumber = 0; // no draw yet
 QString TileName;
 QString TileEnglishName;
 QString TileChineseName;

@@ -9,7 +9,7 @@ namespace mahjong {
 // The row of the most recent draw, 1 to 42; also its picture's number in the image list.
 extern qint16 TileNumber;
 extern QString TileName;
-extern QString TileEnglishName;  // selects the association panel
+extern QString TileEnglishName; // selects the association panel
 extern QString TileChineseName;
 extern QString TileDescription;
 

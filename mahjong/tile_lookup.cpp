@@ -60,8 +60,7 @@ PanelValues panelFor(const QString &englishName)
     }
     for (const SeasonRow &row : SeasonAttributes) {
         if (englishName == QString::fromUtf8(row.englishName))
-            return {TilePanel::Season,
-                    strings({row.player, row.representation, row.flower, row.color, row.element})};
+            return {TilePanel::Season, strings({row.player, row.representation, row.flower, row.color, row.element})};
     }
     return {};
 }

@@ -31,7 +31,7 @@ enum class TilePanel { None, Wind, Flower, Season };
 struct PanelValues
 {
     TilePanel panel = TilePanel::None;
-    QStringList values;  // in the column order of its table
+    QStringList values; // in the column order of its table
 };
 
 // The first association row whose key equals `englishName` exactly, case included:

@@ -9,9 +9,9 @@ struct TileRow
 {
     const char *name;
     const char *englishName;
-    const char *chineseName;   // UTF-8 romanisation
-    const char *description;   // one line
-    const char *pictureName;   // the picture's key in the image list
+    const char *chineseName; // UTF-8 romanisation
+    const char *description; // one line
+    const char *pictureName; // the picture's key in the image list
 };
 
 inline constexpr int TileCount = 42;

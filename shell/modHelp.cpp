@@ -111,8 +111,8 @@ Panel *addBannerStrip(QWidget *form, const QRect &geometry, std::initializer_lis
     layout->addStretch(1);
     std::vector<ClickLabel *> labels;
     for (const BannerLink &link : links) {
-        ClickLabel *label
-            = addWebLink(strip, link.name, link.text.isEmpty() ? bannerText(link.page) : link.text, link.page);
+        ClickLabel *label = addWebLink(strip, link.name, link.text.isEmpty() ? bannerText(link.page) : link.text,
+                                       link.page);
         layout->addWidget(label);
         labels.push_back(label);
     }

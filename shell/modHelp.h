@@ -46,12 +46,11 @@ struct BannerLink
 {
     QString name;
     WebPage page;
-    QString text = QString();  // the page's usual banner text when empty
+    QString text = QString(); // the page's usual banner text when empty
 };
 
 // A navy link, as the maker's banners carry, that opens `page`.
-ClickLabel *addWebLink(QWidget *parent, const QString &name, const QString &text, WebPage page,
-                       qreal points = 8.25);
+ClickLabel *addWebLink(QWidget *parent, const QString &name, const QString &text, WebPage page, qreal points = 8.25);
 
 // A strip of the maker's banner links along a tool window, each opening its page.
 Panel *addBannerStrip(QWidget *form, const QRect &geometry, std::initializer_list<BannerLink> links,

@@ -19,14 +19,14 @@ class Picture
 public:
     Picture() = default;
     static Picture fromSvg(const QString &path);
-    static Picture fromFile(const QString &path);  // empty when the file can't be read
+    static Picture fromFile(const QString &path); // empty when the file can't be read
 
     bool isNull() const;
     QString source() const { return m_source; }
     QSize naturalSize() const;
     // The size a widget showing it asks for: its natural size, or a small square when it has none.
     QSize sizeHint() const;
-    void paint(QPainter &painter, const QRect &bounds) const;  // keeps the aspect ratio, centred
+    void paint(QPainter &painter, const QRect &bounds) const; // keeps the aspect ratio, centred
     // The picture as an icon, drawn at whatever size is asked for.
     QIcon icon() const;
 
@@ -37,7 +37,7 @@ private:
     {
         QString path;
         bool read = false;
-        std::unique_ptr<VectorArt> art;  // null when the file is missing or invalid
+        std::unique_ptr<VectorArt> art; // null when the file is missing or invalid
     };
     VectorArt *art() const;
 

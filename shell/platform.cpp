@@ -34,8 +34,7 @@ public:
         return store->value(key, defaultValue).toString();
     }
 
-    void setValue(const QString &application, const QString &section, const QString &key,
-                  const QString &value) override
+    void setValue(const QString &application, const QString &section, const QString &key, const QString &value) override
     {
         const auto store = openStore(application);
         store->beginGroup(section);

@@ -37,8 +37,8 @@ struct FileDialogRequest
 {
     enum class Kind { Save, Open };
     Kind kind = Kind::Open;
-    QString filter;         // Qt notation, e.g. "Rich Text Format (*.str)"
-    QString defaultSuffix;  // without the dot
+    QString filter;        // Qt notation, e.g. "Rich Text Format (*.str)"
+    QString defaultSuffix; // without the dot
     QString title;
     bool confirmOverwrite = false;
     bool fileMustExist = false;

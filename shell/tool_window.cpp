@@ -13,8 +13,7 @@
 namespace shell {
 
 ToolWindow::ToolWindow(frmMDI &mdi, WindowId id)
-    : QMdiSubWindow(nullptr, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                                 | Qt::WindowCloseButtonHint)
+    : QMdiSubWindow(nullptr, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_mdi(mdi)
     , m_id(id)
 {

@@ -6,7 +6,7 @@
 
 namespace shell {
 
-int twips(int value);  // twips -> device-independent pixels, horizontally
+int twips(int value); // twips -> device-independent pixels, horizontally
 int twipsY(int value);
 QRect twipsRect(int left, int top, int width, int height);
 QSize twipsSize(int width, int height);

@@ -9,9 +9,9 @@
 namespace shell {
 
 enum class ReminderStep {
-    StoreNow,  // nothing usable stored yet: remember now, ask nothing
-    Nothing,   // asked recently enough
-    Ask,       // ask, then remember now whatever the answer
+    StoreNow, // nothing usable stored yet: remember now, ask nothing
+    Nothing,  // asked recently enough
+    Ask,      // ask, then remember now whatever the answer
 };
 
 // `stored` is the decoded stored text; empty on the first run.

@@ -62,7 +62,7 @@ private:
 
     QString m_path;
     mutable std::array<QImage, 3> m_scales;
-    mutable std::array<bool, 3> m_missing {};
+    mutable std::array<bool, 3> m_missing{};
 };
 
 #ifndef TAVRENNE_PNG_ART
@@ -71,7 +71,8 @@ class SvgArt final : public VectorArt
 public:
     explicit SvgArt(const QString &path)
         : m_renderer(path)
-    { }
+    {
+    }
     bool isValid() const { return m_renderer.isValid(); }
     QSize defaultSize() const override { return m_renderer.defaultSize(); }
     void render(QPainter &painter, const QRect &target) const override { m_renderer.render(&painter, target); }

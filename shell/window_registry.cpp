@@ -91,9 +91,8 @@ std::vector<ToolWindow *> WindowRegistry::openWindows() const
 
 void WindowRegistry::forget(ToolWindow *window)
 {
-    const auto it = std::find_if(m_open.begin(), m_open.end(), [window](const auto &entry) {
-        return entry.second == window;
-    });
+    const auto it = std::find_if(m_open.begin(), m_open.end(),
+                                 [window](const auto &entry) { return entry.second == window; });
     if (it == m_open.end())
         return;
     const WindowId id = it->first;

@@ -105,8 +105,7 @@ BirthCheck ValidateBirthData(const BirthEntries &entries)
     // Divisibility by 4 alone is exact for 1936 to 2019; 2000 is a leap year either way.
     const bool leapYear = leadingNumber(entries.yearText) % 4 == 0;
     const int lastFebruaryPosition = leapYear ? 28 : 27;
-    if (entries.monthPosition == February && entries.dayPosition > lastFebruaryPosition
-        && entries.dayPosition <= 30)
+    if (entries.monthPosition == February && entries.dayPosition > lastFebruaryPosition && entries.dayPosition <= 30)
         return fail("Please Enter Correct Date Or Month!", FocusTarget::Unchanged);
 
     // April, June, September, November; this message has its space before the "!".
@@ -125,8 +124,7 @@ void ComputeReading(ZodiacReading &reading, const BirthEntries &entries, const C
     reading.yearText = shell::trimBlanks(entries.yearText);
 
     // A date that can't be formed is skipped, like any failing step, and the rest goes on.
-    const QDate birth(leadingNumber(reading.yearText), monthNumber(reading.monthText),
-                      leadingNumber(reading.dayText));
+    const QDate birth(leadingNumber(reading.yearText), monthNumber(reading.monthText), leadingNumber(reading.dayText));
     if (birth.isValid())
         reading.birthDate = birth;
 

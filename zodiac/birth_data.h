@@ -11,9 +11,9 @@
 namespace zodiac {
 
 // What the three lists offer, in list order.
-QStringList dayListItems();    // "1" to "31"
-QStringList monthListItems();  // "January" to "December"
-QStringList yearListItems();   // "1936" to "2019"
+QStringList dayListItems();   // "1" to "31"
+QStringList monthListItems(); // "January" to "December"
+QStringList yearListItems();  // "1936" to "2019"
 
 // 1 for "January" to 12 for "December"; 0 for anything else.
 int monthNumber(const QString &monthName);
@@ -23,9 +23,9 @@ enum class SexChoice { None, Male, Female };
 // The entry form's controls as they stand when Proceed is pressed.
 struct BirthEntries
 {
-    QString name;  // as typed, spaces and all
+    QString name; // as typed, spaces and all
     SexChoice sex = SexChoice::None;
-    int dayPosition = 0;  // list positions count from 0
+    int dayPosition = 0; // list positions count from 0
     int monthPosition = 0;
     QString dayText;
     QString monthText;

@@ -77,8 +77,7 @@ std::optional<SignAndElement> FindChineseYear(const ChineseYearTable &table, QDa
         return kLeadIn;
     for (int row = 0; row < ChineseYearRows; ++row) {
         if (table.starts[row].daysTo(birth) >= 0 && table.ends[row].daysTo(birth) <= 0)
-            return SignAndElement{QString::fromLatin1(kSigns[row % 12]),
-                                  QString::fromLatin1(kElements[(row / 2) % 5])};
+            return SignAndElement{QString::fromLatin1(kSigns[row % 12]), QString::fromLatin1(kElements[(row / 2) % 5])};
     }
     return std::nullopt;
 }

@@ -9,7 +9,7 @@
 
 namespace zodiac {
 
-inline constexpr int ChineseYearRows = 84;  // Chinese years beginning 1936 to 2019
+inline constexpr int ChineseYearRows = 84; // Chinese years beginning 1936 to 2019
 
 struct ChineseYearTable
 {

@@ -12,8 +12,8 @@ namespace zodiac {
 
 struct SheetRun
 {
-    QString label;  // shown emphasised, dark red
-    QString value;  // shown regular, black, then three line breaks
+    QString label; // shown emphasised, dark red
+    QString value; // shown regular, black, then three line breaks
 };
 
 // `locale` gives the short date format of the birth date, always with a four-digit year.
@@ -23,7 +23,7 @@ struct WebLink
 {
     qsizetype start;
     qsizetype length;
-    QString address;  // what the link opens: "www." addresses get "http://"
+    QString address; // what the link opens: "www." addresses get "http://"
 };
 
 // Web addresses in text: http://, https:// and www. ones only; nothing else becomes a link.

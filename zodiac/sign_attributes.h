@@ -18,7 +18,7 @@ struct SignAttributes
     const char *energy;
     const char *favourableSeason;
     const char *favourableMonth;
-    const char *famousPersons;  // names joined by ", "
+    const char *famousPersons; // names joined by ", "
 };
 
 struct ElementText

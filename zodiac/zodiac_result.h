@@ -9,7 +9,7 @@ namespace zodiac {
 struct ZodiacReading
 {
     QString name;
-    QString sex;  // "Male" or "Female"
+    QString sex; // "Male" or "Female"
     QString dayText;
     QString monthText;
     QString yearText;

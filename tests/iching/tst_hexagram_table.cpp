@@ -102,7 +102,8 @@ constexpr ExpectedRow kRows[HexagramCount] = {
     {64, "010101", "64 Wei Chi Before Completion", 4, 5},
 };
 
-template <std::size_t N> int usedLines(const std::array<const char *, N> &lines)
+template<std::size_t N>
+int usedLines(const std::array<const char *, N> &lines)
 {
     int count = 0;
     while (count < int(N) && lines[count])
@@ -110,7 +111,8 @@ template <std::size_t N> int usedLines(const std::array<const char *, N> &lines)
     return count;
 }
 
-template <std::size_t N> QStringList textOf(const std::array<const char *, N> &lines)
+template<std::size_t N>
+QStringList textOf(const std::array<const char *, N> &lines)
 {
     QStringList text;
     for (int i = 0; i < usedLines(lines); ++i)
@@ -127,7 +129,8 @@ const HexagramRecord *findByNumber(int number)
     return nullptr;
 }
 
-template <std::size_t N> bool hasTextAfterGap(const std::array<const char *, N> &lines)
+template<std::size_t N>
+bool hasTextAfterGap(const std::array<const char *, N> &lines)
 {
     for (std::size_t i = usedLines(lines); i < N; ++i) {
         if (lines[i])

@@ -128,8 +128,10 @@ private slots:
     void launcherShowsOnlyTheQuestionForm_data()
     {
         QTest::addColumn<bool>("byCaption");
+        // clang-format off
         QTest::newRow("button") << false;
         QTest::newRow("caption") << true;
+        // clang-format on
     }
 
     void launcherShowsOnlyTheQuestionForm()
@@ -167,10 +169,12 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<int>("refusals");
+        // clang-format off
         QTest::newRow("letters and blanks") << QStringLiteral("Ann Lee") << QStringLiteral("Ann Lee") << 0;
         QTest::newRow("digit") << QStringLiteral("Bo5") << QStringLiteral("Bo") << 1;
         QTest::newRow("punctuation") << QStringLiteral("O'Neil") << QStringLiteral("ONeil") << 1;
         QTest::newRow("accented letter") << QStringLiteral("Zo\u00eb") << QStringLiteral("Zo") << 1;
+        // clang-format on
     }
 
     void nameFilterTakesOnlyLettersAndBlanks()
@@ -201,8 +205,8 @@ private slots:
         QTest::keyClick(name, Qt::Key_Return);
         QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(name->text(), QStringLiteral("Al"));
-        QCOMPARE(m_fakes->messages.texts(),
-                 (QStringList{QStringLiteral("Please Enter Only Characters"), QStringLiteral("Please Enter Only Characters")}));
+        QCOMPARE(m_fakes->messages.texts(), (QStringList{QStringLiteral("Please Enter Only Characters"),
+                                                         QStringLiteral("Please Enter Only Characters")}));
         QVERIFY(name->hasFocus());
         QTest::keyClick(name, Qt::Key_Backspace);
         QCOMPARE(name->text(), QStringLiteral("A"));
@@ -216,6 +220,7 @@ private slots:
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("kept");
+        // clang-format off
         QTest::newRow("selection paste of digits") << "selection" << "What 123 next" << "Al";
         QTest::newRow("selection paste of letters") << "selection" << " Lee" << "Al Lee";
         QTest::newRow("clipboard paste") << "clipboard" << "O'Neil" << "Al";
@@ -223,6 +228,7 @@ private slots:
         QTest::newRow("drop of letters") << "drop" << "Lee" << "AlLee";
         QTest::newRow("input method word") << "input method" << "\u674e" << "Al";
         QTest::newRow("input method letters") << "input method" << "an" << "Alan";
+        // clang-format on
     }
 
     void textFromBeyondTheKeyboardMeetsTheTypingRule()
@@ -270,8 +276,10 @@ private slots:
     void emptyEntriesAreReportedNameFirst_data()
     {
         QTest::addColumn<bool>("byMenu");
+        // clang-format off
         QTest::newRow("button") << false;
         QTest::newRow("menu") << true;
+        // clang-format on
     }
 
     void emptyEntriesAreReportedNameFirst()
@@ -376,8 +384,10 @@ private slots:
         QTest::addColumn<int>("border");
         QTest::addColumn<int>("titleBar");
         QTest::addColumn<bool>("designSize");
+        // clang-format off
         QTest::newRow("thin frame: the design size") << 1 << 12 << true;
         QTest::newRow("thick frame and tall title bar") << 12 << 40 << false;
+        // clang-format on
     }
 
     void wholeReadingShowsAfterTheSixthTossWhateverTheFrame()
@@ -418,8 +428,10 @@ private slots:
     void startAgainBeginsANewCast_data()
     {
         QTest::addColumn<bool>("byMenu");
+        // clang-format off
         QTest::newRow("button") << false;
         QTest::newRow("menu") << true;
+        // clang-format on
     }
 
     void startAgainBeginsANewCast()
@@ -448,11 +460,13 @@ private slots:
     void exitLeadsBackToThePanel_data()
     {
         QTest::addColumn<QString>("how");
+        // clang-format off
         QTest::newRow("casting Exit button") << QStringLiteral("cmdExit");
         QTest::newRow("casting Exit menu") << QStringLiteral("mnuExit");
         QTest::newRow("casting close box") << QStringLiteral("close");
         QTest::newRow("question Exit button") << QStringLiteral("question cmdExit");
         QTest::newRow("question close box") << QStringLiteral("question close");
+        // clang-format on
     }
 
     void exitLeadsBackToThePanel()

@@ -124,7 +124,8 @@ private slots:
 
     void theDrawFormLooksAsDesigned()
     {
-        // A missing instruction, menu entry or banner, a hidden way to draw or a wait panel left showing stalls the user.
+        // A missing instruction, menu entry or banner, a hidden way to draw or a wait panel left showing stalls the
+        // user.
         frmMahjongOracleMain *form = drawForm();
         QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Mahjong Oracle"));
         QCOMPARE(control<QLabel>(form, "Label5")->text(), QStringLiteral("Welcome to the Mahjong Oracle !"));
@@ -134,8 +135,11 @@ private slots:
         QCOMPARE(control<QLabel>(form, "lblClickMessage")->text(),
                  QStringLiteral("Take a Deep Breath And Click on the Mahjong Tile"));
         QCOMPARE(control<QLabel>(form, "pi")->text(), QStringLiteral("Please Wait"));
-        const QStringList entries{"mnuExit", "E&xit", "mnuOnline", "&Online Help", "mnuVisit", "&Visit Us Online",
-                                  "mnuUpdate", "Check for Software &Update", "mnuAbout", "&About Software"};
+        const QStringList entries{"mnuExit",   "E&xit",
+                                  "mnuOnline", "&Online Help",
+                                  "mnuVisit",  "&Visit Us Online",
+                                  "mnuUpdate", "Check for Software &Update",
+                                  "mnuAbout",  "&About Software"};
         for (qsizetype i = 0; i < entries.size(); i += 2) {
             auto *action = form->findChild<QAction *>(entries[i]);
             QVERIFY2(action && action->text() == entries[i + 1], qPrintable(entries[i]));
@@ -218,10 +222,9 @@ private slots:
         QCOMPARE(form->IMGMajong.key(number), key);
         QCOMPARE(result()->picMajong->picture().source(), TileImageList::resourcePath(key));
 
-        const std::map<TilePanel, QWidget *> panels{
-            {TilePanel::Wind, result()->picWind},
-            {TilePanel::Flower, result()->picFlower},
-            {TilePanel::Season, result()->picSeason}};
+        const std::map<TilePanel, QWidget *> panels{{TilePanel::Wind, result()->picWind},
+                                                    {TilePanel::Flower, result()->picFlower},
+                                                    {TilePanel::Season, result()->picSeason}};
         for (const auto &[kind, widget] : panels)
             QCOMPARE(widget->isVisible(), kind == panel);
         if (panel != TilePanel::None)

@@ -24,16 +24,20 @@ private slots:
         constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
         QTest::addColumn<double>("r");
         QTest::addColumn<int>("number");
+        // clang-format off
         QTest::newRow("r = 0") << 0.0 << 1;
         QTest::newRow("just below 1/42") << std::nextafter(1.0 / 42, 0.0) << 1;
         QTest::newRow("1/42") << 1.0 / 42 << 2;
         QTest::newRow("0.5") << 0.5 << 22;
         QTest::newRow("largest r below 1") << largestBelowOne() << 42;
+        // clang-format on
         // A source that breaks its promise must still land on a real row.
+        // clang-format off
         QTest::newRow("1 itself") << 1.0 << 42;
         QTest::newRow("below 0") << -0.25 << 1;
         QTest::newRow("NaN") << NaN << 1;
         QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 42;
+        // clang-format on
     }
 
     void numberIsTheWholePartOfRTimes42PlusOne()
@@ -58,13 +62,15 @@ private slots:
     void rowLookupCountsFromOneAndStopsAtTheTable_data()
     {
         QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("name");  // empty: no row
+        QTest::addColumn<QString>("name"); // empty: no row
         QTest::addColumn<QString>("chineseName");
+        // clang-format off
         QTest::newRow("1") << 1 << "4 Bamboo" << "Li";
         QTest::newRow("32, diaeresis") << 32 << "Flowers Chrysanthemum" << QStringLiteral("Ch\u00fc");
         QTest::newRow("42") << 42 << "Wind West" << "Hsi";
         QTest::newRow("0") << 0 << "" << "";
         QTest::newRow("43") << 43 << "" << "";
+        // clang-format on
     }
 
     void rowLookupCountsFromOneAndStopsAtTheTable()
@@ -92,7 +98,9 @@ private slots:
         QTest::addColumn<TilePanel>("panel");
         QTest::addColumn<QStringList>("values");
         const auto row = [](const char *name, TilePanel panel, const QStringList &values) {
+            // clang-format off
             QTest::newRow(*name ? name : "empty") << QString::fromUtf8(name) << panel << values;
+            // clang-format on
         };
         // clang-format off
         row("Wind East", TilePanel::Wind, {"Spring", "Green", "Wood", "Dragon (5 Circles)"});

@@ -99,8 +99,8 @@ private slots:
                 QVERIFY2(coveredShare(image) > 0.8, where.constData());
             }
             const QImage small = render(picture, QSize(90, 120));
-            const QByteArray digest = QCryptographicHash::hash(
-                QByteArrayView(small.constBits(), small.sizeInBytes()), QCryptographicHash::Sha1);
+            const QByteArray digest = QCryptographicHash::hash(QByteArrayView(small.constBits(), small.sizeInBytes()),
+                                                               QCryptographicHash::Sha1);
             QVERIFY2(!seen.contains(digest), where.constData());
             seen.insert(digest);
         }

@@ -192,9 +192,9 @@ private:
     static void addWindowRows(bool withLauncherAndAbout = true)
     {
         QTest::addColumn<QString>("window");
-        QStringList windows{QStringLiteral("frmIChingSoftwareStart"), QStringLiteral("FrmIChingSoftwareMain"),
-                            QStringLiteral("frmChineseZodiacMain"),   QStringLiteral("frmChineseZodiacDisplay"),
-                            QStringLiteral("frmChineseZodiacSave"),   QStringLiteral("frmFortuneCookieMain"),
+        QStringList windows{QStringLiteral("frmIChingSoftwareStart"),  QStringLiteral("FrmIChingSoftwareMain"),
+                            QStringLiteral("frmChineseZodiacMain"),    QStringLiteral("frmChineseZodiacDisplay"),
+                            QStringLiteral("frmChineseZodiacSave"),    QStringLiteral("frmFortuneCookieMain"),
                             QStringLiteral("frmFortuneCookieDisplay"), QStringLiteral("frmMahjongOracleMain"),
                             QStringLiteral("frmMahjongOracleDisplay")};
         if (withLauncherAndAbout)
@@ -383,8 +383,9 @@ private slots:
             QTest::keyClick(focus, Qt::Key(key), Qt::AltModifier);
             QTRY_VERIFY(QApplication::activePopupWidget());
             QVERIFY2(QApplication::activePopupWidget() == expected,
-                     qPrintable(QStringLiteral("press %1 opened the menu of %2").arg(press + 1).arg(
-                         QApplication::activePopupWidget()->parentWidget()->window()->objectName())));
+                     qPrintable(QStringLiteral("press %1 opened the menu of %2")
+                                    .arg(press + 1)
+                                    .arg(QApplication::activePopupWidget()->parentWidget()->window()->objectName())));
             expected->close();
             QTRY_VERIFY(!QApplication::activePopupWidget());
         }

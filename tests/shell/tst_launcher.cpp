@@ -13,8 +13,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -54,9 +54,9 @@ protected:
 };
 
 const std::vector<WindowId> kAll{
-    WindowId::ChineseZodiacMain,   WindowId::ChineseZodiacDisplay, WindowId::ChineseZodiacSave,
-    WindowId::FortuneCookieMain,   WindowId::FortuneCookieDisplay, WindowId::IChingSoftwareStart,
-    WindowId::IChingSoftwareMain,  WindowId::MahjongOracleMain,    WindowId::MahjongOracleDisplay,
+    WindowId::ChineseZodiacMain,  WindowId::ChineseZodiacDisplay, WindowId::ChineseZodiacSave,
+    WindowId::FortuneCookieMain,  WindowId::FortuneCookieDisplay, WindowId::IChingSoftwareStart,
+    WindowId::IChingSoftwareMain, WindowId::MahjongOracleMain,    WindowId::MahjongOracleDisplay,
 };
 
 void registerAll(frmMDI &mdi)
@@ -102,7 +102,8 @@ private slots:
         const QStringList captions{QStringLiteral("Chinese Zodiac Software"), QStringLiteral("Fortune Cookie"),
                                    QStringLiteral("IChing Software"), QStringLiteral("Mahjong Oracle")};
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(control<QPushButton>(m_mdi.get(), QStringLiteral("cmdSelectOption(%1)").arg(i))->text(), captions[i]);
+            QCOMPARE(control<QPushButton>(m_mdi.get(), QStringLiteral("cmdSelectOption(%1)").arg(i))->text(),
+                     captions[i]);
         // Seen left to right: Zodiac, I Ching, Fortune Cookie, Mahjong.
         QVERIFY(toolButton(0)->x() < toolButton(2)->x());
         QVERIFY(toolButton(2)->x() < toolButton(1)->x());
@@ -218,7 +219,7 @@ private slots:
     {
         // A click on the title must tidy up hidden windows but never leave the panel.
         QFETCH(int, index);
-        m_mdi->windows().window(WindowId::FortuneCookieMain);  // loaded, hidden
+        m_mdi->windows().window(WindowId::FortuneCookieMain); // loaded, hidden
         click(caption(index));
         QVERIFY(m_mdi->windows().openWindows().empty());
         QVERIFY(m_mdi->isPanelVisible());
@@ -311,10 +312,12 @@ private slots:
         // Every window builds its Help menu from one place; its order is part of the program.
         QStringList names;
         for (QAction *action : control<QMenu>(m_mdi.get(), "mnuHelp")->actions())
-            names << (action->isSeparator() ? QStringLiteral("-") : action->objectName() + QLatin1Char(' ') + action->text());
-        QCOMPARE(names, (QStringList{QStringLiteral("mnuOnline &Online Help"), QStringLiteral("mnuVisit &Visit Us Online"),
-                                     QStringLiteral("-"), QStringLiteral("mnuUpdate Check for Software &Update"),
-                                     QStringLiteral("-"), QStringLiteral("mnuAbout &About Software")}));
+            names << (action->isSeparator() ? QStringLiteral("-")
+                                            : action->objectName() + QLatin1Char(' ') + action->text());
+        QCOMPARE(names,
+                 (QStringList{QStringLiteral("mnuOnline &Online Help"), QStringLiteral("mnuVisit &Visit Us Online"),
+                              QStringLiteral("-"), QStringLiteral("mnuUpdate Check for Software &Update"),
+                              QStringLiteral("-"), QStringLiteral("mnuAbout &About Software")}));
     }
 
     void aboutBoxIsModalAndOkClosesIt()
@@ -327,8 +330,10 @@ private slots:
             seen = true;
             QCOMPARE(box->windowTitle(), QStringLiteral("Tavrenne v1.25"));
             QVERIFY(box->isModal());
-            QVERIFY(box->Label1->text().startsWith(QStringLiteral("Tavrenne is an excellent and thought provoking program.")));
-            QTest::mouseClick(box->lblHomePage, Qt::LeftButton, Qt::NoModifier, QPoint(box->lblHomePage->width() - 3, 3));
+            QVERIFY(box->Label1->text().startsWith(
+                QStringLiteral("Tavrenne is an excellent and thought provoking program.")));
+            QTest::mouseClick(box->lblHomePage, Qt::LeftButton, Qt::NoModifier,
+                              QPoint(box->lblHomePage->width() - 3, 3));
             QTest::mouseClick(box->lblCoBrand, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
             QCOMPARE(box->cmdOK->text(), QStringLiteral("&OK"));
             box->cmdOK->click();

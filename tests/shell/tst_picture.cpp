@@ -38,13 +38,12 @@ bool writeArt(const QString &svgPath, QSize size)
     }
     return true;
 #else
-    return write(svgPath,
-        QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2' "
-                       "viewBox='0 0 %1 %2'><rect x='0' y='0' width='%1' height='%2' "
-                       "fill='#c3342a'/></svg>")
-            .arg(size.width())
-            .arg(size.height())
-            .toUtf8());
+    return write(svgPath, QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2' "
+                                         "viewBox='0 0 %1 %2'><rect x='0' y='0' width='%1' height='%2' "
+                                         "fill='#c3342a'/></svg>")
+                              .arg(size.width())
+                              .arg(size.height())
+                              .toUtf8());
 #endif
 }
 
@@ -86,6 +85,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("null");
         QTest::addColumn<QSize>("natural");
+        // clang-format off
         QTest::newRow("resource art") << true << QStringLiteral(":/shell/pictures/zodiac.svg") << false
                                       << QSize(64, 64);
         QTest::newRow("vector file") << true << file(QStringLiteral("square.svg")) << false << QSize(40, 20);
@@ -93,6 +93,7 @@ private slots:
         QTest::newRow("invalid vector") << true << file(QStringLiteral("broken.svg")) << true << QSize(0, 0);
         QTest::newRow("bitmap file") << false << file(QStringLiteral("bitmap.png")) << false << QSize(12, 7);
         QTest::newRow("missing bitmap") << false << file(QStringLiteral("none.png")) << true << QSize(0, 0);
+        // clang-format on
     }
 
     void readsWhatItCanAndIsNullOtherwise()
@@ -148,10 +149,12 @@ private slots:
     {
         QTest::addColumn<int>("size");
         QTest::addColumn<qreal>("ratio");
+        // clang-format off
         QTest::newRow("16 px") << 16 << 1.0;
         QTest::newRow("48 px") << 48 << 1.0;
         QTest::newRow("128 px") << 128 << 1.0;
         QTest::newRow("32 px at 200%") << 32 << 2.0;
+        // clang-format on
     }
 
     void iconIsDrawnAtEverySizeAsked()
@@ -177,13 +180,15 @@ private slots:
         QTest::addColumn<int>("boxWidth");
         QTest::addColumn<QStringList>("renderings");
         QTest::addColumn<QColor>("drawn");
-        const QStringList all {"1", "2", "3"};
+        const QStringList all{"1", "2", "3"};
+        // clang-format off
         QTest::newRow("natural size at 100%") << 1.0 << 10 << all << QColor(Qt::red);
         QTest::newRow("natural size at 200%") << 2.0 << 10 << all << QColor(Qt::green);
         QTest::newRow("natural size at 300%") << 3.0 << 10 << all << QColor(Qt::blue);
         QTest::newRow("double size at 100%") << 1.0 << 20 << all << QColor(Qt::green);
         QTest::newRow("larger than any, the largest") << 2.0 << 30 << all << QColor(Qt::blue);
         QTest::newRow("at 200% without @2x, the 1x") << 2.0 << 10 << QStringList {"1", "3"} << QColor(Qt::red);
+        // clang-format on
     }
 
     void renderedArtDrawsTheSmallestRenderingThatIsSharpEnough()
@@ -215,9 +220,9 @@ private slots:
     void renderedArtIsNamedAfterItsSvg()
     {
         QCOMPARE(shell::renderedArtPath(QStringLiteral(":/mahjong/tiles/group.svg"), 1),
-            QStringLiteral(":/mahjong/tiles/group.png"));
+                 QStringLiteral(":/mahjong/tiles/group.png"));
         QCOMPARE(shell::renderedArtPath(QStringLiteral(":/mahjong/tiles/group.svg"), 3),
-            QStringLiteral(":/mahjong/tiles/group@3x.png"));
+                 QStringLiteral(":/mahjong/tiles/group@3x.png"));
     }
 };
 

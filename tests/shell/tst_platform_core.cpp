@@ -74,8 +74,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("holderRuns");
-        const QByteArray elsewhere
-            = QByteArray::number(QCoreApplication::applicationPid()) + "\ntavrenne\nelsewhere.invalid\n";
+        const QByteArray elsewhere = QByteArray::number(QCoreApplication::applicationPid())
+                                     + "\ntavrenne\nelsewhere.invalid\n";
         for (const bool runs : {false, true}) {
             const char *who = runs ? "running holder" : "no holder";
             QTest::addRow("empty, %s", who) << QByteArray() << runs;
@@ -115,9 +115,9 @@ private slots:
         QVERIFY(first.acquire());
         QVERIFY(!second.acquire());
         QVERIFY(!first.path().startsWith(dir.path()));
-        QCOMPARE(
-            QFile::permissions(QFileInfo(first.path()).path()) & (QFileDevice::ReadOther | QFileDevice::WriteOther),
-            QFileDevice::Permissions());
+        QCOMPARE(QFile::permissions(QFileInfo(first.path()).path())
+                     & (QFileDevice::ReadOther | QFileDevice::WriteOther),
+                 QFileDevice::Permissions());
     }
 };
 

@@ -58,7 +58,8 @@ private slots:
     {
         QVERIFY(m_home.isValid());
         QDir(m_home.path()).mkpath(QStringLiteral("runtime"));
-        QFile::setPermissions(m_home.filePath(QStringLiteral("runtime")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(m_home.filePath(QStringLiteral("runtime")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         m_log = m_home.filePath(QStringLiteral("boxes.log"));
     }
 

@@ -46,14 +46,15 @@ private slots:
             QVERIFY(running.acquire());
         else
             fakes.settings.setValue(applicationName(), ReminderSection, reminderKey(),
-                EncodeText(generalDateText(fakes.clock.current.addDays(-30))));
+                                    EncodeText(generalDateText(fakes.clock.current.addDays(-30))));
         std::vector<bool> iconWithBox;
-        fakes.messages.onShow
-            = [&iconWithBox](const MessageRequest &) { iconWithBox.push_back(!QApplication::windowIcon().isNull()); };
+        fakes.messages.onShow = [&iconWithBox](const MessageRequest &) {
+            iconWithBox.push_back(!QApplication::windowIcon().isNull());
+        };
         InstanceLock lock(QStringLiteral("tst_start_icon_box"), m_locks.path());
         const auto launcher = StartApplication(lock, {});
         QCOMPARE(bool(launcher), launcherShown);
-        QCOMPARE(iconWithBox, std::vector<bool> {true});
+        QCOMPARE(iconWithBox, std::vector<bool>{true});
         QCOMPARE(fakes.process.ends, secondCopy ? 1 : 0);
     }
 

@@ -43,6 +43,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QChar top(255 - ScrambleOffset);
         const QChar above(256 - ScrambleOffset);
+        // clang-format off
         QTest::newRow("encode keeps 255-K") << (QStringLiteral("a") + top) << true
                                             << (QString(QChar('a' + ScrambleOffset)) + QChar(255));
         QTest::newRow("encode drops above 255-K") << (QStringLiteral("a") + above + QStringLiteral("b")) << true
@@ -52,6 +53,7 @@ private slots:
         QTest::newRow("decode drops below K") << (QString(QChar(ScrambleOffset - 1)) + QChar(ScrambleOffset + 'z'))
                                               << false << QStringLiteral("z");
         QTest::newRow("decode keeps K") << QString(QChar(ScrambleOffset)) << false << QString(QChar(0));
+        // clang-format on
     }
 
     void unmappableCharactersAreDropped()

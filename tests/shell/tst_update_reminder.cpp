@@ -20,8 +20,7 @@ class TestUpdateReminder : public QObject
     }
     void store(FakePlatform &fakes, const QDateTime &moment)
     {
-        fakes.settings.setValue(applicationName(), ReminderSection, reminderKey(),
-                                EncodeText(generalDateText(moment)));
+        fakes.settings.setValue(applicationName(), ReminderSection, reminderKey(), EncodeText(generalDateText(moment)));
     }
 
 private slots:

@@ -18,7 +18,7 @@ public:
     // Runs while a box is "open", e.g. to check what the window looks like under it.
     std::function<void(const shell::MessageRequest &)> onShow;
     std::vector<shell::MessageRequest> shown;
-    std::deque<shell::MessageAnswer> answers;  // when empty: OK, or No for Yes/No boxes
+    std::deque<shell::MessageAnswer> answers; // when empty: OK, or No for Yes/No boxes
     QStringList texts() const;
 };
 
@@ -27,7 +27,7 @@ class FakeFileDialogs : public shell::FileDialogs
 public:
     QString ask(const shell::FileDialogRequest &request) override;
     std::vector<shell::FileDialogRequest> asked;
-    std::deque<QString> answers;  // an empty path is a cancel; none left is a cancel too
+    std::deque<QString> answers; // an empty path is a cancel; none left is a cancel too
 };
 
 class FakeWebPages : public shell::WebPages
@@ -44,7 +44,7 @@ public:
                   const QString &defaultValue) override;
     void setValue(const QString &application, const QString &section, const QString &key,
                   const QString &value) override;
-    std::map<QString, QString> values;  // "application/section/key" -> value
+    std::map<QString, QString> values; // "application/section/key" -> value
     static QString path(const QString &application, const QString &section, const QString &key);
 };
 
@@ -60,7 +60,7 @@ class FakeRandom : public shell::RandomSource
 public:
     double next() override;
     void reseedFromClock() override { ++reseeds; }
-    std::deque<double> values;  // when empty: 0
+    std::deque<double> values; // when empty: 0
     int draws = 0;
     int reseeds = 0;
 };

@@ -25,7 +25,8 @@ double processorSeconds()
 }
 
 FileSizeLimit::FileSizeLimit(qint64)
-{ }
+{
+}
 FileSizeLimit::~FileSizeLimit() = default;
 bool FileSizeLimit::available()
 {
@@ -41,7 +42,7 @@ bool folderPermissionsBind()
 
 double processorSeconds()
 {
-    rusage usage {};
+    rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
@@ -49,7 +50,7 @@ double processorSeconds()
 
 FileSizeLimit::FileSizeLimit(qint64 bytes)
 {
-    rlimit limit {};
+    rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     m_saved = qint64(limit.rlim_cur);
     // Past the limit a write fails with EFBIG instead of the process being killed.
@@ -60,7 +61,7 @@ FileSizeLimit::FileSizeLimit(qint64 bytes)
 
 FileSizeLimit::~FileSizeLimit()
 {
-    rlimit limit {};
+    rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = rlim_t(m_saved);
     setrlimit(RLIMIT_FSIZE, &limit);

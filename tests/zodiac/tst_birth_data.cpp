@@ -39,9 +39,8 @@ private slots:
         QCOMPARE(days.first(), QStringLiteral("1"));
         QCOMPARE(days.at(8), QStringLiteral("9"));
         QCOMPARE(days.last(), QStringLiteral("31"));
-        QCOMPARE(monthListItems(),
-                 QStringList({"January", "February", "March", "April", "May", "June", "July", "August", "September",
-                              "October", "November", "December"}));
+        QCOMPARE(monthListItems(), QStringList({"January", "February", "March", "April", "May", "June", "July",
+                                                "August", "September", "October", "November", "December"}));
         const QStringList years = yearListItems();
         QCOMPARE(years.size(), 84);
         QCOMPARE(years.first(), QStringLiteral("1936"));
@@ -115,8 +114,8 @@ private slots:
         for (int year = 1936; year <= 2019; ++year) {
             for (int month = 1; month <= 12; ++month) {
                 for (int day = 1; day <= 31; ++day) {
-                    const BirthCheck check = ValidateBirthData(picked(QStringLiteral("Bo"), SexChoice::Male, day,
-                                                                      month, year));
+                    const BirthCheck check = ValidateBirthData(
+                        picked(QStringLiteral("Bo"), SexChoice::Male, day, month, year));
                     const bool real = QDate(year, month, day).isValid();
                     const QByteArray where = QDate(year, month, 1).toString(Qt::ISODate).toLatin1() + " day "
                                              + QByteArray::number(day);

@@ -52,7 +52,8 @@ private slots:
     void everyNewYearBelongsToItsRowAndTheDayBeforeToThePrevious()
     {
         // Each of the 84 starts must open its own row, sign mod 12 from Rat, element in pairs from Fire.
-        const QStringList signs{"Rat", "Ox", "Tiger", "Rabbit", "Dragon", "Snake", "Horse", "Goat", "Monkey", "Rooster", "Dog", "Pig"};
+        const QStringList signs{"Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",
+                                "Horse", "Goat", "Monkey", "Rooster", "Dog",    "Pig"};
         const QStringList elements{"Fire", "Earth", "Metal", "Water", "Wood"};
         for (int row = 0; row < ChineseYearRows; ++row) {
             const QDate start = m_table.starts[row];

@@ -61,9 +61,11 @@ private slots:
     void nameTheScramblingWouldCutComesBackWhole_data()
     {
         QTest::addColumn<QString>("name");
+        // clang-format off
         QTest::newRow("one letter past the offset") << QStringLiteral("Zo") + QChar(256 - ScrambleOffset) + QStringLiteral("e");
         QTest::newRow("accented") << QStringLiteral("Zo\u00eb M\u00fcller");
         QTest::newRow("Chinese") << QStringLiteral("\u674e\u5a1c");
+        // clang-format on
     }
 
     void nameTheScramblingWouldCutComesBackWhole()
@@ -85,10 +87,12 @@ private slots:
     {
         QTest::addColumn<QString>("first");
         QTest::addColumn<QByteArray>("sixth");
+        // clang-format off
         QTest::newRow("another name") << QStringLiteral("Zo Mller") << QByteArray("Bob");
         QTest::newRow("another cut of the name") << QStringLiteral("Zo Mller") << QByteArray("Zo%C3%AB%20M%C3%BCll");
         QTest::newRow("not UTF-8") << QString() << QByteArray("%FF%FE");
         QTest::newRow("not wholly percent-encoded") << QStringLiteral("Zo Mller") << QByteArray("Zo%C3%AB Mller");
+        // clang-format on
     }
 
     void sixthLineThatDisagreesIsIgnored()
@@ -130,6 +134,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<ResultLines>("lines");
+        // clang-format off
         QTest::newRow("empty") << QByteArray() << ResultLines{};
         QTest::newRow("three lines") << raised("Cy") + "\r\n" + raised("Male") + "\r\n" + raised("1") + "\r\n"
                                      << ResultLines{"Cy", "Male", "1", "", ""};
@@ -140,6 +145,7 @@ private slots:
             << raised("Di") + "\n" + raised("x") + "\r\n" << ResultLines{"Dix", "", "", "", ""};
         QTest::newRow("extra lines ignored") << QByteArray("\r\n\r\n\r\n\r\n\r\n") + raised("extra") + "\r\n"
                                              << ResultLines{};
+        // clang-format on
     }
 
     void shortOrOddFilesGiveEmptyLines()
@@ -209,11 +215,13 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("accepted");
+        // clang-format off
         QTest::newRow("lower case") << QStringLiteral("/home/ann/reading.str") << true;
         QTest::newRow("upper case") << QStringLiteral("/home/ann/reading.STR") << false;
         QTest::newRow("mixed case") << QStringLiteral("reading.Str") << false;
         QTest::newRow("longer extension") << QStringLiteral("reading.strx") << false;
         QTest::newRow("other extension") << QStringLiteral("reading.txt") << false;
+        // clang-format on
     }
 
     void onlyLowerCaseStrIsAResultFile()
@@ -235,11 +243,11 @@ private slots:
         QStringList labels;
         for (const SheetRun &run : runs)
             labels << run.label;
-        QCOMPARE(labels, (QStringList{"Name: ", "Date of Birth: ", "Sign: ", "Element: Wood: ", "Ruling Planet: ",
-                                      "Positive Traits: ", "Negative Traits: ", "Most Compatible Sign: ",
-                                      "Least Compatible Sign: ", "Lucky Color: ", "GemStone: ", "Energy: ",
-                                      "Favourable Season: ", "Favourable Month: ",
-                                      "Famous Persons of this Star Sign are: "}));
+        QCOMPARE(labels,
+                 (QStringList{"Name: ", "Date of Birth: ", "Sign: ", "Element: Wood: ", "Ruling Planet: ",
+                              "Positive Traits: ", "Negative Traits: ", "Most Compatible Sign: ",
+                              "Least Compatible Sign: ", "Lucky Color: ", "GemStone: ", "Energy: ",
+                              "Favourable Season: ", "Favourable Month: ", "Famous Persons of this Star Sign are: "}));
         QCOMPARE(runs[1].value, QStringLiteral("12/03/1975"));
         QCOMPARE(runs[3].value, QStringLiteral("wood text"));
     }
@@ -251,11 +259,13 @@ private slots:
         QTest::addColumn<QString>("shown");
         const QLocale us(QLocale::English, QLocale::UnitedStates);
         const QLocale german(QLocale::German, QLocale::Germany);
+        // clang-format off
         QTest::newRow("en_US 1936") << us << QDate(1936, 3, 1) << QStringLiteral("3/1/1936");
         QTest::newRow("en_US 2019") << us << QDate(2019, 12, 31) << QStringLiteral("12/31/2019");
         QTest::newRow("de_DE") << german << QDate(1936, 3, 1) << QStringLiteral("01.03.1936");
         QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << QDate(1975, 3, 12)
                                << QStringLiteral("12/03/1975");
+        // clang-format on
     }
 
     void birthDateKeepsTheShortFormatWithTheFullYear()
@@ -273,6 +283,7 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("addresses");
+        // clang-format off
         QTest::newRow("https") << QStringLiteral("see https://example.com/a?b=1 now") << QStringList{"https://example.com/a?b=1"};
         QTest::newRow("http, sentence dot") << QStringLiteral("Go to http://example.org.") << QStringList{"http://example.org"};
         QTest::newRow("www") << QStringLiteral("Ann www.example.com") << QStringList{"http://www.example.com"};
@@ -282,6 +293,7 @@ private slots:
         QTest::newRow("path") << QStringLiteral("/usr/bin/gnome-terminal") << QStringList{};
         QTest::newRow("no host") << QStringLiteral("http:// and www.") << QStringList{};
         QTest::newRow("glued to a word") << QStringLiteral("xhttp://evil.example") << QStringList{};
+        // clang-format on
     }
 
     void onlyWebAddressesBecomeLinks()

@@ -86,10 +86,21 @@ private slots:
 
         const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), output, QStringLiteral("-")})
                                  .simplified();
-        const QStringList labels{"Name:", "Date of Birth:", "Sign:", "Element: Wood:", "Ruling Planet:",
-                                 "Positive Traits:", "Negative Traits:", "Most Compatible Sign:",
-                                 "Least Compatible Sign:", "Lucky Color:", "GemStone:", "Energy:",
-                                 "Favourable Season:", "Favourable Month:", "Famous Persons of this Star Sign are:"};
+        const QStringList labels{"Name:",
+                                 "Date of Birth:",
+                                 "Sign:",
+                                 "Element: Wood:",
+                                 "Ruling Planet:",
+                                 "Positive Traits:",
+                                 "Negative Traits:",
+                                 "Most Compatible Sign:",
+                                 "Least Compatible Sign:",
+                                 "Lucky Color:",
+                                 "GemStone:",
+                                 "Energy:",
+                                 "Favourable Season:",
+                                 "Favourable Month:",
+                                 "Famous Persons of this Star Sign are:"};
         qsizetype at = 0;
         for (const QString &label : labels) {
             const qsizetype found = text.indexOf(label, at);

@@ -158,8 +158,8 @@ private slots:
 void TestSignAttributes::signsFollowTheYearCycleOrder()
 {
     // Guards against a row out of cycle order or a key that differs from the name the year lookup produces.
-    const char *expected[] = {"Rat", "Ox", "Tiger", "Rabbit", "Dragon", "Snake",
-                              "Horse", "Goat", "Monkey", "Rooster", "Dog", "Pig"};
+    const char *expected[] = {"Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",
+                              "Horse", "Goat", "Monkey", "Rooster", "Dog",    "Pig"};
     for (std::size_t i = 0; i < SignTable.size(); ++i) {
         QCOMPARE(QLatin1String(SignTable[i].sign), QLatin1String(expected[i]));
         QCOMPARE(QLatin1String(SignTable[i].sign), QLatin1String(signNames()[i]));

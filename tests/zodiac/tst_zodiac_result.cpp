@@ -74,7 +74,9 @@ private slots:
     {
         QTest::addColumn<QString>("sign");
         for (const SignAttributes &attributes : SignTable)
+            // clang-format off
             QTest::newRow(attributes.sign) << QString::fromLatin1(attributes.sign);
+        // clang-format on
     }
 
     void eachSignFillsEveryFieldFromItsOwnRow()
@@ -95,7 +97,9 @@ private slots:
     {
         QTest::addColumn<QString>("element");
         for (const ElementText &text : ElementTable)
+            // clang-format off
             QTest::newRow(text.element) << QString::fromLatin1(text.element);
+        // clang-format on
     }
 
     void eachElementGetsItsOwnText()
@@ -119,11 +123,13 @@ private slots:
         QTest::addColumn<QString>("sign");
         QTest::addColumn<bool>("signKnown");
         QTest::addColumn<bool>("elementKnown");
+        // clang-format off
         QTest::newRow("both unknown") << "Ether" << "Cat" << false << false;
         QTest::newRow("sign in lower case") << "Metal" << "rat" << false << true;
         QTest::newRow("sign with a trailing space") << "Metal" << "Rat " << false << true;
         QTest::newRow("element in upper case") << "WOOD" << "Rat" << true << false;
         QTest::newRow("empty element") << "" << "Dragon" << true << false;
+        // clang-format on
     }
 
     void unknownNamesLeaveTheirFieldsAsTheyWere()

@@ -79,7 +79,10 @@ protected:
         zodiac::ZodiacResult = zodiac::ZodiacReading();
         frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo(); };
     }
-    void afterLauncherClosed() override { frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo::defaultPrinter(); }; }
+    void afterLauncherClosed() override
+    {
+        frmChineseZodiacSave::defaultPrinter = [] { return QPrinterInfo::defaultPrinter(); };
+    }
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -179,8 +182,7 @@ private slots:
         QCOMPARE(asked.defaultSuffix, QStringLiteral("str"));
         QCOMPARE(asked.title, QStringLiteral("Save Your Chinese Zodiac Result ...."));
         QVERIFY(asked.confirmOverwrite && asked.hideReadOnly && asked.folderMustExist && asked.noReadOnlyReturn);
-        QCOMPARE(readAll(path(QStringLiteral("ann.str"))),
-                 scrambledLines({"Ann", "Female", "12", "March", "1975"}));
+        QCOMPARE(readAll(path(QStringLiteral("ann.str"))), scrambledLines({"Ann", "Female", "12", "March", "1975"}));
         QVERIFY(m_fakes->messages.shown.empty());
     }
 

@@ -1,12 +1,12 @@
 // The Chinese Zodiac end to end: entry, validation, the result form, Back, Exit, Print and the close boxes.
+#include "shell/frmMDI.h"
+#include "shell/web_pages.h"
+#include "support/gui_test.h"
 #include "zodiac/frmChineseZodiacDisplay.h"
 #include "zodiac/frmChineseZodiacMain.h"
 #include "zodiac/sign_attributes.h"
 #include "zodiac/zodiac_result.h"
 #include "zodiac/zodiac_windows.h"
-#include "shell/frmMDI.h"
-#include "shell/web_pages.h"
-#include "support/gui_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -558,7 +558,7 @@ private slots:
         } else if (input == QLatin1String("wheel")) {
             const QPointF at = view->viewport()->rect().center();
             QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -240), Qt::NoButton,
-                Qt::NoModifier, Qt::NoScrollPhase, false);
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(view->viewport(), &wheel);
         } else {
             auto *arrow = calendar->findChild<QToolButton *>(input);
@@ -586,9 +586,9 @@ private slots:
         };
         QCOMPARE(entries("mnuFile"),
                  QStringList({"mnuPrint=&Print", "mnuBack=&Back", "mnuFileSep1=", "mnuExit=E&xit"}));
-        QCOMPARE(entries("mnuHelp"),
-                 QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "mnuHelpSep1=",
-                              "mnuUpdate=Check for Software &Update", "mnuHelpSep2=", "mnuAbout=&About Software"}));
+        QCOMPARE(entries("mnuHelp"), QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online",
+                                                  "mnuHelpSep1=", "mnuUpdate=Check for Software &Update",
+                                                  "mnuHelpSep2=", "mnuAbout=&About Software"}));
         QCOMPARE(control<QGroupBox>(display, "fraStarUserDetails")->title(), QStringLiteral("Welcome"));
         QCOMPARE(control<QLabel>(display, "lblDOBDesc")->text(), QStringLiteral("Your Date of Birth"));
         QCOMPARE(control<QLabel>(display, "Label1")->text(), QStringLiteral("Your Chinese Sign"));
