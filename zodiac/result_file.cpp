@@ -126,9 +126,7 @@ ResultLines readResultFile(const QString &path)
 #ifdef Q_OS_UNIX
     // Should the file turn into a pipe after the check, a non-blocking open still returns at once.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (fd < 0)
         return {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
