@@ -90,6 +90,10 @@ private slots:
         // later start out; yet a copy that runs must be found whatever its file says.
         QFETCH(QByteArray, content);
         QFETCH(bool, holderRuns);
+#ifdef Q_OS_WIN
+        if (holderRuns)
+            QSKIP("On Windows a running copy keeps its lock file open to itself: nothing can rewrite it.");
+#endif
         QTemporaryDir dir;
         shell::InstanceLock holder(QStringLiteral("copy"), dir.path());
         if (holderRuns)
@@ -115,9 +119,11 @@ private slots:
         QVERIFY(first.acquire());
         QVERIFY(!second.acquire());
         QVERIFY(!first.path().startsWith(dir.path()));
+#ifdef Q_OS_UNIX
         QCOMPARE(QFile::permissions(QFileInfo(first.path()).path())
                      & (QFileDevice::ReadOther | QFileDevice::WriteOther),
                  QFileDevice::Permissions());
+#endif
     }
 };
 
