@@ -117,6 +117,8 @@ frmMDI::frmMDI(QWidget *parent)
 
 frmMDI::~frmMDI()
 {
+    // Hidden while still a launcher: the tool windows' hide handlers reach back into it.
+    hide();
     // Its filters watch controls that are about to go.
     delete m_toolKeys;
     if (g_instance == this)
