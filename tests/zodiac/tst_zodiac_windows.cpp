@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include <algorithm>
+
 using namespace zodiac;
 using shell::WebPage;
 using testsupport::control;
@@ -22,24 +24,6 @@ namespace {
 constexpr int None = -1;
 constexpr int Male = 0;
 constexpr int Female = 1;
-
-const SignAttributes &sheetOf(const QString &sign)
-{
-    for (const SignAttributes &row : SignTable) {
-        if (sign == QLatin1String(row.sign))
-            return row;
-    }
-    qFatal("no sheet for %s", qPrintable(sign));
-}
-
-QString elementTextOf(const QString &element)
-{
-    for (const ElementText &row : ElementTable) {
-        if (element == QLatin1String(row.element))
-            return QString::fromLatin1(row.text);
-    }
-    return QString();
-}
 
 // Everything a window shows, by control name; the calendar shows its date and the month it is turned to.
 QMap<QString, QString> shownOn(const QWidget *window)
@@ -131,18 +115,20 @@ private:
     {
         frmChineseZodiacDisplay *display = result();
         QVERIFY(display && display->isVisible());
-        const SignAttributes &sheet = sheetOf(sign);
+        const auto sheet = std::ranges::find_if(SignTable, [&](auto &row) { return sign == QLatin1String(row.sign); });
+        const auto text = std::ranges::find_if(ElementTable,
+                                               [&](auto &row) { return element == QLatin1String(row.element); });
+        QVERIFY(sheet != SignTable.end() && text != ElementTable.end());
         // clang-format off
-        verifyShows(display, {{"lblName", greeting},                     {"MV", birth.toString(Qt::ISODate)},
-                              {"fraStarUserSignDetails", sign},            {"MV page", birth.toString(u"yyyy-MM")},
-                              {"lblChineseSign", sign},                    {"lblChineseElement", element},
-                              {"txtChineseElement", elementTextOf(element)},
-                              {"txtRulingPlanet", sheet.rulingPlanet},     {"txtPositiveTraits", sheet.positiveTraits},
-                              {"txtNegativeTraits", sheet.negativeTraits}, {"txtMostCompSign", sheet.mostCompatible},
-                              {"txtLeastCompSign", sheet.leastCompatible}, {"txtLuckyColor", sheet.luckyColour},
-                              {"txtGemStone", sheet.gemstone},             {"txtEnergy", sheet.energy},
-                              {"txtLuckySeason", sheet.favourableSeason},  {"txtLuckyMonth", sheet.favourableMonth},
-                              {"txtFamousPersons", sheet.famousPersons}});
+        verifyShows(display, {{"lblName", greeting},                        {"MV", birth.toString(Qt::ISODate)},
+                              {"fraStarUserSignDetails", sign},             {"MV page", birth.toString(u"yyyy-MM")},
+                              {"lblChineseSign", sign},                     {"lblChineseElement", element},
+                              {"txtChineseElement", text->text},            {"txtFamousPersons", sheet->famousPersons},
+                              {"txtPositiveTraits", sheet->positiveTraits}, {"txtRulingPlanet", sheet->rulingPlanet},
+                              {"txtNegativeTraits", sheet->negativeTraits}, {"txtMostCompSign", sheet->mostCompatible},
+                              {"txtLeastCompSign", sheet->leastCompatible}, {"txtLuckyColor", sheet->luckyColour},
+                              {"txtLuckySeason", sheet->favourableSeason},  {"txtLuckyMonth", sheet->favourableMonth},
+                              {"txtGemStone", sheet->gemstone},             {"txtEnergy", sheet->energy}});
         // clang-format on
     }
 
