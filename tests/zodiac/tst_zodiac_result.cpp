@@ -26,26 +26,18 @@ QString textOf(const QString &element)
     qFatal("no text for %s", qPrintable(element));
 }
 
-// A reading whose every field says where it came from, to see which ones a lookup overwrote.
+// A reading whose every field holds an old value of its own, to see which ones a lookup overwrote.
 ZodiacReading marked()
 {
     ZodiacReading reading;
     reading.name = QStringLiteral("old name");
     reading.sex = QStringLiteral("Female");
-    reading.sign = QStringLiteral("old sign");
-    reading.element = QStringLiteral("old element");
-    reading.elementText = QStringLiteral("old element text");
-    reading.rulingPlanet = QStringLiteral("old planet");
-    reading.positiveTraits = QStringLiteral("old positive");
-    reading.negativeTraits = QStringLiteral("old negative");
-    reading.luckyColour = QStringLiteral("old colour");
-    reading.mostCompatible = QStringLiteral("old most");
-    reading.leastCompatible = QStringLiteral("old least");
-    reading.famousPersons = QStringLiteral("old persons");
-    reading.gemstone = QStringLiteral("old gemstone");
-    reading.energy = QStringLiteral("old energy");
-    reading.favourableSeason = QStringLiteral("old season");
-    reading.favourableMonth = QStringLiteral("old month");
+    int number = 0;
+    for (QString *field : {&reading.sign, &reading.element, &reading.elementText, &reading.rulingPlanet,
+                           &reading.positiveTraits, &reading.negativeTraits, &reading.luckyColour,
+                           &reading.mostCompatible, &reading.leastCompatible, &reading.famousPersons, &reading.gemstone,
+                           &reading.energy, &reading.favourableSeason, &reading.favourableMonth})
+        *field = QStringLiteral("old field %1").arg(++number);
     return reading;
 }
 
