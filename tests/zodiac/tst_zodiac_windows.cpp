@@ -326,8 +326,7 @@ private slots:
     {
         // Whatever the second Proceed does not overwrite would still show the first person's sheet.
         openReading(QStringLiteral("Madge"), Female, 16, 8, 1958);
-        QTest::mouseClick(control<QPushButton>(result(), "cmdBack"), Qt::LeftButton);
-        sexButton(Male)->setChecked(true);
+        press(result(), QStringLiteral("cmdBack"));
         proceed(QStringLiteral("Bo"), Male, 9, 10, 1940);
         const QMap<QString, QString> afterTwo = shownOn(result());
 
@@ -339,7 +338,7 @@ private slots:
                            QDate(1940, 10, 9));
     }
 
-    void printThenLeave_data()
+    void printBackExitAndTheCloseBoxes_data()
     {
         QTest::addColumn<QString>("print");
         QTest::addColumn<QString>("leave");
@@ -360,7 +359,7 @@ private slots:
         // clang-format on
     }
 
-    void printThenLeave()
+    void printBackExitAndTheCloseBoxes()
     {
         // Print must open the sheet in front while the reading stays open behind it. A sheet that closes onto
         // the panel strands the reading under it; one that outlives its reading prints the old reading and
