@@ -87,17 +87,16 @@ def children(accessible):
         return []
 
 
-def descendants(root, hidden=False, into_windows=False):
-    """Every descendant of root, depth first; by default only what is on screen, and not inside other windows."""
+def descendants(root, into_windows=False):
+    """Every descendant of root on screen, depth first; by default not those inside other windows."""
     parent_role = role(root)
     for child in children(root):
         try:
-            if not hidden and not showing(child):
+            if not showing(child):
                 continue
             yield child
-            if not into_windows and is_window(child, parent_role):
-                continue
-            yield from descendants(child, hidden, into_windows)
+            if into_windows or not is_window(child, parent_role):
+                yield from descendants(child, into_windows)
         except GLib.Error:
             continue
 
@@ -112,23 +111,23 @@ def matches(accessible, wanted_role, wanted_name):
     return name(accessible) == wanted_name
 
 
-def find_all(root, wanted_role=None, wanted_name=None, hidden=False, into_windows=False):
-    return [a for a in descendants(root, hidden, into_windows) if matches(a, wanted_role, wanted_name)]
+def find_all(root, wanted_role=None, wanted_name=None, into_windows=False):
+    return [a for a in descendants(root, into_windows) if matches(a, wanted_role, wanted_name)]
 
 
-def find(root, wanted_role, wanted_name=None, timeout=None, hidden=False, into_windows=False):
+def find(root, wanted_role, wanted_name=None, timeout=None):
     """The first control of that role and name under root, waiting for it to appear."""
     shown = wanted_name.pattern if isinstance(wanted_name, re.Pattern) else wanted_name
 
     def probe():
         root.clear_cache()
-        return next(iter(find_all(root, wanted_role, wanted_name, hidden, into_windows)), None)
+        return next(iter(find_all(root, wanted_role, wanted_name)), None)
 
     return poll(f"{wanted_role} {shown!r}" if shown is not None else wanted_role, probe, timeout)
 
 
 def find_described(root, wanted_role, wanted_description, timeout=None):
-    """The control of that role whose description is given: for lists, whose name is their current entry."""
+    """For lists, whose name is their current entry."""
 
     def probe():
         return next((found for found in find_all(root, wanted_role) if description(found) == wanted_description), None)
@@ -137,8 +136,6 @@ def find_described(root, wanted_role, wanted_description, timeout=None):
 
 
 def wait_gone(accessible, what, timeout=None):
-    """Waits until the control is off screen or gone altogether."""
-
     def probe():
         try:
             accessible.clear_cache()

@@ -95,11 +95,12 @@ class Session:
         press(find(self.at_launcher(), control, caption))
         return self.window(title, containing)
 
-    def close_to_launcher(self, window, what, button="Exit"):
-        """Closes a window by its button (or by a menu entry, given as the control) and is back at the launcher."""
+    def close(self, window, what, button="Exit", back_to=None):
+        """Closes a window by its button (or by a menu entry, given as the control) and is back at the launcher,
+        or at the window `back_to` (title, containing)."""
         press(find(window, "push button", button) if isinstance(button, str) else button)
         wait_gone(window, what)
-        return self.at_launcher()
+        return self.window(*back_to) if back_to else self.at_launcher()
 
     def box_says(self, text, program=None):
         """Reads the message box that shows `text` and closes it with OK."""
@@ -173,7 +174,7 @@ def about_journey(session, journey):
         find(about, "link", "Ask about our branding offer")
         find(about, "image", "Tavrenne")
     with journey.step("OK"):
-        session.close_to_launcher(about, "the About box", "OK")
+        session.close(about, "the About box", "OK")
 
 
 def iching_journey(session, journey):
@@ -219,7 +220,7 @@ def iching_journey(session, journey):
         shown = [line for line in text_of(find(casting, "text", "Changing Lines")).splitlines() if line.strip()]
         expect(shown == changing, f"changing lines read {shown}, the tosses make {changing}")
     with journey.step("Exit"):
-        session.close_to_launcher(casting, "the casting window")
+        session.close(casting, "the casting window")
 
 
 def fill_zodiac_entry(entry, person, female, day, month, year):
@@ -264,7 +265,7 @@ def zodiac_journey(session, journey):
         find(calendar, "push button", "December")
         find(calendar, "push button", "1990")
     with journey.step("Exit"):
-        session.close_to_launcher(result, "the result window")
+        session.close(result, "the result window")
 
 
 def fortune_journey(session, journey):
@@ -285,11 +286,9 @@ def fortune_journey(session, journey):
             expect(text_of(labelled_by(result, "Your Fortune For Today")).strip(), "the fortune is empty")
         if cookie == "Middle":
             with journey.step("Back"):
-                press(find(result, "push button", "Back"))
-                wait_gone(result, "the fortune")
-                cookies = session.window(FORTUNE, ("push button", "Right fortune cookie"))
+                cookies = session.close(result, "the fortune", "Back", (FORTUNE, ("push button", "Right fortune cookie")))
     with journey.step("Exit"):
-        session.close_to_launcher(result, "the fortune")
+        session.close(result, "the fortune")
 
 
 def mahjong_journey(session, journey):
@@ -312,11 +311,9 @@ def mahjong_journey(session, journey):
         expect(description(picture) == english,
                f"the tile's picture says {description(picture)!r}, its name is {english!r}")
     with journey.step("Back"):
-        press(find(result, "push button", "Back"))
-        wait_gone(result, "the tile")
-        draw = session.window(MAHJONG, ("push button", "Mahjong tiles"))
+        draw = session.close(result, "the tile", "Back", (MAHJONG, ("push button", "Mahjong tiles")))
     with journey.step("File, Exit"):
-        session.close_to_launcher(draw, "the tiles", menu_entry(draw, "File", "Exit"))
+        session.close(draw, "the tiles", menu_entry(draw, "File", "Exit"))
 
 
 def second_copy_journey(session, journey):
@@ -371,7 +368,7 @@ def round_trip_journey(session, journey):
         again = read_zodiac_result(result, person, sign, element)
         expect(again == kept, f"the reopened reading differs: {again} instead of {kept}")
     with journey.step("Exit, and the launcher's Exit"):
-        launcher = session.close_to_launcher(result, "the result window")
+        launcher = session.close(result, "the result window")
         session.quit(find(launcher, "push button", "Exit"))
 
 
