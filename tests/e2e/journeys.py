@@ -124,15 +124,6 @@ class Session:
         status = self.program.wait_exit()
         expect(status == 0, f"the program ended with status {status}")
 
-    def log_tail(self, lines=20):
-        if not self.program:
-            return ""
-        try:
-            with open(self.program.log_path, encoding="utf-8", errors="replace") as log:
-                return "".join(log.readlines()[-lines:])
-        except OSError:
-            return ""
-
 
 class Journey:
     def __init__(self, title, run):
@@ -393,9 +384,13 @@ def report_failure(session, journey, error):
                 print(f"    {line}")
     except (StepFailed, GLib.Error):
         pass
-    tail = session.log_tail()
+    try:
+        with open(session.program.log_path, encoding="utf-8", errors="replace") as log:
+            tail = log.read().splitlines()[-20:]
+    except (AttributeError, OSError):  # no program yet, or no output
+        return
     if tail:
-        print("  the program's last output:\n" + "".join(f"    {line}\n" for line in tail.splitlines()))
+        print("  the program's last output:\n" + "".join(f"    {line}\n" for line in tail))
 
 
 def main():
