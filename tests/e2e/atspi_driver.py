@@ -104,11 +104,9 @@ def descendants(root, into_windows=False):
 def matches(accessible, wanted_role, wanted_name):
     if wanted_role and role(accessible) != wanted_role:
         return False
-    if wanted_name is None:
-        return True
     if isinstance(wanted_name, re.Pattern):
         return bool(wanted_name.search(name(accessible)))
-    return name(accessible) == wanted_name
+    return wanted_name is None or name(accessible) == wanted_name
 
 
 def find_all(root, wanted_role=None, wanted_name=None, into_windows=False):

@@ -69,12 +69,11 @@ class Session:
     def start(self):
         self.program = self.launch()
         self.launcher()
-        return self.program
 
     def restart(self):
         if self.program:
             self.program.stop()
-        return self.start()
+        self.start()
 
     def launcher(self):
         return self.program.window("frame", LAUNCHER, ("push button", TOOLS[0]))
