@@ -87,17 +87,16 @@ def children(accessible):
         return []
 
 
-def descendants(root, hidden=False, into_windows=False):
-    """Every descendant of root, depth first; by default only what is on screen, and not inside other windows."""
+def descendants(root, into_windows=False):
+    """Every descendant of root on screen, depth first; by default not those inside other windows."""
     parent_role = role(root)
     for child in children(root):
         try:
-            if not hidden and not showing(child):
+            if not showing(child):
                 continue
             yield child
-            if not into_windows and is_window(child, parent_role):
-                continue
-            yield from descendants(child, hidden, into_windows)
+            if into_windows or not is_window(child, parent_role):
+                yield from descendants(child, into_windows)
         except GLib.Error:
             continue
 
@@ -105,44 +104,36 @@ def descendants(root, hidden=False, into_windows=False):
 def matches(accessible, wanted_role, wanted_name):
     if wanted_role and role(accessible) != wanted_role:
         return False
-    if wanted_name is None:
-        return True
     if isinstance(wanted_name, re.Pattern):
         return bool(wanted_name.search(name(accessible)))
-    return name(accessible) == wanted_name
+    return wanted_name is None or name(accessible) == wanted_name
 
 
-def find_all(root, wanted_role=None, wanted_name=None, hidden=False, into_windows=False):
-    return [a for a in descendants(root, hidden, into_windows) if matches(a, wanted_role, wanted_name)]
+def find_all(root, wanted_role=None, wanted_name=None, into_windows=False):
+    return [a for a in descendants(root, into_windows) if matches(a, wanted_role, wanted_name)]
 
 
-def find(root, wanted_role, wanted_name=None, timeout=None, hidden=False, into_windows=False):
+def find(root, wanted_role, wanted_name=None, timeout=None):
     """The first control of that role and name under root, waiting for it to appear."""
     shown = wanted_name.pattern if isinstance(wanted_name, re.Pattern) else wanted_name
 
     def probe():
         root.clear_cache()
-        found = find_all(root, wanted_role, wanted_name, hidden, into_windows)
-        return found[0] if found else None
+        return next(iter(find_all(root, wanted_role, wanted_name)), None)
 
     return poll(f"{wanted_role} {shown!r}" if shown is not None else wanted_role, probe, timeout)
 
 
 def find_described(root, wanted_role, wanted_description, timeout=None):
-    """The control of that role whose description is given: for lists, whose name is their current entry."""
+    """For lists, whose name is their current entry."""
 
     def probe():
-        for found in find_all(root, wanted_role):
-            if (found.description or "") == wanted_description:
-                return found
-        return None
+        return next((found for found in find_all(root, wanted_role) if description(found) == wanted_description), None)
 
     return poll(f"{wanted_role} described as {wanted_description!r}", probe, timeout)
 
 
 def wait_gone(accessible, what, timeout=None):
-    """Waits until the control is off screen or gone altogether."""
-
     def probe():
         try:
             accessible.clear_cache()
@@ -166,16 +157,14 @@ def press(accessible, action="Press", blocks=False):
     names = action_names(accessible)
     if action not in names:
         raise StepFailed(f"{role(accessible)} {name(accessible)!r} offers no {action!r} action, only {names}")
-    index = names.index(action)
-    if not blocks:
-        accessible.queryAction().doAction(index)
-        return
-    # The same short wait for a program that has just started: libatspi would otherwise allow it much longer.
-    Atspi.set_timeout(BLOCKING_CALL_TIMEOUT_MS, BLOCKING_CALL_TIMEOUT_MS)
+    if blocks:
+        # The same short wait for a program that has just started: libatspi would otherwise allow it much longer.
+        Atspi.set_timeout(BLOCKING_CALL_TIMEOUT_MS, BLOCKING_CALL_TIMEOUT_MS)
     try:
-        accessible.queryAction().doAction(index)
+        accessible.queryAction().doAction(names.index(action))
     except GLib.Error:
-        pass  # no answer yet: the box it opened is what the next step looks for
+        if not blocks:  # a blocking one may not answer yet: the box it opened is what the next step looks for
+            raise
     finally:
         Atspi.set_timeout(CALL_TIMEOUT_MS, CALL_TIMEOUT_MS)
 
@@ -243,23 +232,15 @@ def pick(combo, item):
     raise StepFailed(f"could not pick {item!r} in a list that shows {name(combo)!r}")
 
 
-def relation_targets(accessible, relation):
-    targets = []
-    for found in accessible.getRelationSet():
-        if found.getRelationType() == relation:
-            targets.extend(found.getTarget(i) for i in range(found.getNTargets()))
-    return targets
-
-
 def labelled_by(root, label_text, timeout=None):
     """The control a label names (its buddy): what a screen reader reads as that label's value."""
 
     def probe():
         root.clear_cache()
         for label in find_all(root, "label", label_text):
-            targets = relation_targets(label, pyatspi.RELATION_LABEL_FOR)
-            if targets:
-                return targets[0]
+            for relation in label.getRelationSet():
+                if relation.getRelationType() == pyatspi.RELATION_LABEL_FOR and relation.getNTargets():
+                    return relation.getTarget(0)
         return None
 
     return poll(f"the control labelled {label_text!r}", probe, timeout)
@@ -267,8 +248,7 @@ def labelled_by(root, label_text, timeout=None):
 
 def menu_entry(window, menu, entry):
     """The entry of one of the window's own menus (menus stay off screen until opened)."""
-    bar = find(window, "menu bar")
-    heading = find(bar, "menu item", menu)
+    heading = find(find(window, "menu bar"), "menu item", menu)
     for popup in children(heading):
         for item in children(popup):
             if role(item) == "menu item" and name(item) == entry:
@@ -295,18 +275,9 @@ def window_manager_running():
     """Whether a window manager has announced itself on the display (_NET_SUPPORTING_WM_CHECK on the root)."""
     x11 = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
     x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XDefaultRootWindow.restype = ctypes.c_ulong
-    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-    x11.XInternAtom.restype = ctypes.c_ulong
-    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x11.XGetWindowProperty.argtypes = [
-        ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_long, ctypes.c_long, ctypes.c_int,
-        ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_int),
-        ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_void_p)]
-    x11.XFree.argtypes = [ctypes.c_void_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    display = x11.XOpenDisplay(None)
+    x11.XDefaultRootWindow.restype = x11.XInternAtom.restype = ctypes.c_ulong
+    # Wrapped, so that ctypes passes the pointer whole rather than as a C int.
+    display = ctypes.c_void_p(x11.XOpenDisplay(None))
     if not display:
         raise StepFailed(f"cannot open the display {os.environ.get('DISPLAY')!r}")
     try:
@@ -315,9 +286,9 @@ def window_manager_running():
             return False
         kind, size, items, left = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_ulong(), ctypes.c_ulong()
         data = ctypes.c_void_p()
-        found = x11.XGetWindowProperty(display, x11.XDefaultRootWindow(display), atom, 0, 1, 0, 0,
-                                       ctypes.byref(kind), ctypes.byref(size), ctypes.byref(items),
-                                       ctypes.byref(left), ctypes.byref(data))
+        found = x11.XGetWindowProperty(display, ctypes.c_ulong(x11.XDefaultRootWindow(display)), ctypes.c_ulong(atom),
+                                       ctypes.c_long(0), ctypes.c_long(1), 0, ctypes.c_ulong(0), ctypes.byref(kind),
+                                       ctypes.byref(size), ctypes.byref(items), ctypes.byref(left), ctypes.byref(data))
         if data:
             x11.XFree(data)
         return found == 0 and items.value > 0
@@ -335,23 +306,13 @@ class Program:
     """One run of the program under test, with its own settings and runtime folders."""
 
     def __init__(self, binary, environment, log_path):
-        self.binary = binary
-        self.environment = environment
         self.log_path = log_path
-        self.process = None
-
-    def start(self):
-        log = open(self.log_path, "ab")
-        self.process = subprocess.Popen([self.binary], env=self.environment, stdout=log, stderr=subprocess.STDOUT)
-        log.close()
-        return self
-
-    @property
-    def pid(self):
-        return self.process.pid
+        with open(log_path, "ab") as log:
+            self.process = subprocess.Popen([binary], env=environment, stdout=log, stderr=subprocess.STDOUT)
+        self.pid = self.process.pid
 
     def running(self):
-        return self.process is not None and self.process.poll() is None
+        return self.process.poll() is None
 
     def app(self, timeout=None):
         """The program's root on the accessibility bus."""
@@ -359,8 +320,7 @@ class Program:
         def probe():
             if not self.running():
                 raise StepFailed(f"the program ended with status {self.process.returncode} before it showed up")
-            desktop = pyatspi.Registry.getDesktop(0)
-            for app in children(desktop):
+            for app in children(pyatspi.Registry.getDesktop(0)):
                 try:
                     if app.get_process_id() == self.pid:
                         # Read afresh every time: a cached tree can miss a window that just opened.
@@ -387,10 +347,7 @@ class Program:
         return poll(what, probe, timeout)
 
     def wait_exit(self, timeout=None):
-        def probe():
-            return self.process.poll() is not None
-
-        poll(f"the program (pid {self.pid}) to end", probe, timeout)
+        poll(f"the program (pid {self.pid}) to end", lambda: not self.running(), timeout)
         return self.process.returncode
 
     def stop(self):

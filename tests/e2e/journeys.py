@@ -16,34 +16,9 @@ import traceback
 
 from gi.repository import GLib
 
-from atspi_driver import (
-    KEY_SPACE,
-    WAIT,
-    Program,
-    action_names,
-    StepFailed,
-    description,
-    dump,
-    enabled,
-    find,
-    find_all,
-    find_described,
-    focus,
-    has_state,
-    key,
-    labelled_by,
-    menu_entry,
-    name,
-    pick,
-    poll,
-    press,
-    pyatspi,
-    set_text,
-    text_of,
-    type_into,
-    wait_for_window_manager,
-    wait_gone,
-)
+from atspi_driver import (KEY_SPACE, WAIT, Program, StepFailed, action_names, description, dump, enabled, find,
+                          find_all, find_described, focus, has_state, key, labelled_by, menu_entry, name, pick, poll,
+                          press, pyatspi, set_text, text_of, type_into, wait_for_window_manager, wait_gone)
 
 LAUNCHER = "Tavrenne v1.25"
 ICHING = "Qelvo I Ching Software"
@@ -69,46 +44,36 @@ class Session:
         self.binary = binary
         self.work = work
         self.runs = 0
+        self.program = None
         home = os.path.join(work, "home")
-        folders = {
-            "HOME": home,
-            "XDG_CONFIG_HOME": os.path.join(home, ".config"),
-            "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
-            "XDG_CACHE_HOME": os.path.join(home, ".cache"),
-            "XDG_RUNTIME_DIR": os.path.join(work, "runtime"),
-        }
+        folders = {"HOME": home, "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+                   "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
+                   "XDG_CACHE_HOME": os.path.join(home, ".cache"), "XDG_RUNTIME_DIR": os.path.join(work, "runtime")}
         for folder in folders.values():
             os.makedirs(folder, exist_ok=True)
         os.chmod(folders["XDG_RUNTIME_DIR"], 0o700)
-        self.environment = dict(os.environ, **folders)
-        self.environment.update(
-            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-            QT_ACCESSIBILITY="1",
-            QT_QPA_PLATFORM="xcb",
-            LC_ALL="C.UTF-8",
-            LANG="C.UTF-8",
+        self.environment = dict(
+            os.environ, **folders, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", QT_QPA_PLATFORM="xcb",
+            LC_ALL="C.UTF-8", LANG="C.UTF-8",
             # Qt's own file dialogs, whatever desktop the machine has: those are what the journeys read.
             QT_QPA_PLATFORMTHEME="",
             # Leaks are the unit tests' business; here a sanitizer only stops the program at a real fault.
-            ASAN_OPTIONS="detect_leaks=0:abort_on_error=1",
-        )
+            ASAN_OPTIONS="detect_leaks=0:abort_on_error=1")
         for variable in ("XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "SESSION_MANAGER"):
             self.environment.pop(variable, None)
-        self.program = None
 
     def launch(self):
         self.runs += 1
-        return Program(self.binary, self.environment, os.path.join(self.work, f"program-{self.runs}.log")).start()
+        return Program(self.binary, self.environment, os.path.join(self.work, f"program-{self.runs}.log"))
 
     def start(self):
         self.program = self.launch()
         self.launcher()
-        return self.program
 
     def restart(self):
         if self.program:
             self.program.stop()
-        return self.start()
+        self.start()
 
     def launcher(self):
         return self.program.window("frame", LAUNCHER, ("push button", TOOLS[0]))
@@ -124,20 +89,39 @@ class Session:
         find(launcher, "link", TOOLS[0])
         return launcher
 
+    def open_tool(self, caption, title, containing, control="push button"):
+        """Opens a tool from the launcher by its button or by its caption link."""
+        press(find(self.at_launcher(), control, caption))
+        return self.window(title, containing)
+
+    def close(self, window, what, button="Exit", back_to=None):
+        """Closes a window by its button (or by a menu entry, given as the control) and is back at the launcher,
+        or at the window `back_to` (title, containing)."""
+        press(find(window, "push button", button) if isinstance(button, str) else button)
+        wait_gone(window, what)
+        return self.window(*back_to) if back_to else self.at_launcher()
+
     def box_says(self, text, program=None):
         """Reads the message box that shows `text` and closes it with OK."""
         box = (program or self.program).window("alert", re.compile(""), ("label", text))
         press(find(box, "push button", "OK"))
         wait_gone(box, f"the box {text!r}")
 
-    def log_tail(self, lines=20):
-        if not self.program:
-            return ""
-        try:
-            with open(self.program.log_path, encoding="utf-8", errors="replace") as log:
-                return "".join(log.readlines()[-lines:])
-        except OSError:
-            return ""
+    def no_box(self, when):
+        alerts = find_all(self.program.app(), "alert", into_windows=True)
+        expect(not alerts, f"a message box stands over the launcher {when}")
+
+    def file_dialog(self, title, button, path):
+        """Names the file in Qt's file dialog and takes it with the dialog's button."""
+        dialog = self.window(title, ("text", "File name:"), "dialog")
+        set_text(find(dialog, "text", "File name:"), path)
+        press(find(dialog, "push button", button))
+        wait_gone(dialog, f"the {button.lower()} dialog")
+
+    def quit(self, control):
+        press(control, blocks=True)
+        status = self.program.wait_exit()
+        expect(status == 0, f"the program ended with status {status}")
 
 
 class Journey:
@@ -166,14 +150,12 @@ def launcher_journey(session, journey):
         find(launcher, "link", re.compile("home page"))
         find(launcher, "push button", "Exit")
     with journey.step("no question at start"):
-        expect(not find_all(session.program.app(), "alert", into_windows=True),
-               "a message box stands over the launcher at start")
+        session.no_box("at start")
 
 
 def about_journey(session, journey):
-    launcher = session.at_launcher()
     with journey.step("Help, About Software"):
-        press(menu_entry(launcher, "Help", "About Software"), blocks=True)
+        press(menu_entry(session.at_launcher(), "Help", "About Software"), blocks=True)
         about = session.window(LAUNCHER, ("push button", "OK"), role_name="dialog")
     with journey.step("read the About box"):
         find(about, "label", LAUNCHER)
@@ -182,16 +164,12 @@ def about_journey(session, journey):
         find(about, "link", "Ask about our branding offer")
         find(about, "image", "Tavrenne")
     with journey.step("OK"):
-        press(find(about, "push button", "OK"))
-        wait_gone(about, "the About box")
-        session.at_launcher()
+        session.close(about, "the About box", "OK")
 
 
 def iching_journey(session, journey):
-    launcher = session.at_launcher()
     with journey.step("open I Ching"):
-        press(find(launcher, "push button", "IChing Software"))
-        question = session.window(ICHING, ("text", "Name:"))
+        question = session.open_tool("IChing Software", ICHING, ("text", "Name:"))
     with journey.step("type the name and the question"):
         type_into(find(question, "text", "Name:"), "Ada Lovelace")
         set_text(find(question, "text", "Question:"), "Will the harvest be good this year?")
@@ -226,15 +204,13 @@ def iching_journey(session, journey):
         expect(len(captions) == 1, f"expected one hexagram caption, found {[name(c) for c in captions]}")
         number = int(name(captions[0]).split()[0])
         expect(1 <= number <= 64, f"hexagram number {number}")
-        expect(text_of(find(casting, "text", "The Judgement:")).strip(), "the judgement is empty")
-        expect(text_of(find(casting, "text", "The Image")).strip(), "the image is empty")
+        for box in ("The Judgement:", "The Image"):
+            expect(text_of(find(casting, "text", box)).strip(), f"{box.rstrip(':').lower()} is empty")
         changing = [f"Line {n} Changed" for n, value in enumerate(values, 1) if value in (6, 9)]
         shown = [line for line in text_of(find(casting, "text", "Changing Lines")).splitlines() if line.strip()]
         expect(shown == changing, f"changing lines read {shown}, the tosses make {changing}")
     with journey.step("Exit"):
-        press(find(casting, "push button", "Exit"))
-        wait_gone(casting, "the casting window")
-        session.at_launcher()
+        session.close(casting, "the casting window")
 
 
 def fill_zodiac_entry(entry, person, female, day, month, year):
@@ -247,11 +223,14 @@ def fill_zodiac_entry(entry, person, female, day, month, year):
     pick(find_described(entry, "combo box", "Birth Year"), year)
 
 
-def read_zodiac_result(result):
+def read_zodiac_result(result, person, sign, element):
+    """The reading the result window shows, checked against the person and the sign and element of their year."""
+    find(result, "label", re.compile(person))
     reading = {
         "sign": text_of(labelled_by(result, "Your Chinese Sign")),
         "element": text_of(labelled_by(result, "Your Chinese Element")),
     }
+    expect((reading["sign"], reading["element"]) == (sign, element), f"the reading is {reading}")
     for field in ("Ruling Planet", "GemStone", "Lucky Color", "Most Compatible Sign", "Positive Traits"):
         reading[field] = text_of(find(result, "text", field))
         expect(reading[field].strip(), f"{field} is empty")
@@ -259,10 +238,8 @@ def read_zodiac_result(result):
 
 
 def zodiac_journey(session, journey):
-    launcher = session.at_launcher()
     with journey.step("open Chinese Zodiac by its caption link"):
-        press(find(launcher, "link", "Chinese Zodiac Software"))
-        entry = session.window(ZODIAC, ("text", "Name"))
+        entry = session.open_tool(TOOLS[0], ZODIAC, ("text", "Name"), control="link")
     with journey.step("Proceed without a name"):
         press(find(entry, "push button", "Proceed"))
         session.box_says("Please Enter Your Name")
@@ -272,28 +249,20 @@ def zodiac_journey(session, journey):
         press(find(entry, "push button", "Proceed"))
         result = session.window(ZODIAC, ("label", "Your Chinese Sign"))
     with journey.step("read the sign"):
-        reading = read_zodiac_result(result)
         # 17 December 1990 falls in the year of the Metal Horse (27 January 1990 to 14 February 1991).
-        expect(reading["sign"] == "Horse", f"the sign reads {reading['sign']!r}")
-        expect(reading["element"] == "Metal", f"the element reads {reading['element']!r}")
-        find(result, "label", re.compile("Ada Lovelace"))
+        read_zodiac_result(result, "Ada Lovelace", "Horse", "Metal")
         calendar = find(result, "table", "Your Date of Birth")
         find(calendar, "push button", "December")
         find(calendar, "push button", "1990")
     with journey.step("Exit"):
-        press(find(result, "push button", "Exit"))
-        wait_gone(result, "the result window")
-        session.at_launcher()
+        session.close(result, "the result window")
 
 
 def fortune_journey(session, journey):
-    launcher = session.at_launcher()
     with journey.step("open Fortune Cookie"):
-        press(find(launcher, "push button", "Fortune Cookie"))
-        cookies = session.window(FORTUNE, ("push button", "Middle fortune cookie"))
+        cookies = session.open_tool("Fortune Cookie", FORTUNE, ("push button", "Middle fortune cookie"))
         for cookie in ("Left", "Right"):
             find(cookies, "push button", f"{cookie} fortune cookie")
-    fortunes = []
     for cookie, by_keyboard in (("Middle", False), ("Right", True)):
         with journey.step(f"open the {cookie.lower()} cookie" + (" with the keyboard" if by_keyboard else "")):
             button = find(cookies, "push button", f"{cookie} fortune cookie")
@@ -304,25 +273,17 @@ def fortune_journey(session, journey):
                 press(button)
             result = session.window(FORTUNE, ("label", "Your Fortune For Today"))
             find(result, "image", "Opened fortune cookie")
-            fortune = text_of(labelled_by(result, "Your Fortune For Today")).strip()
-            expect(fortune, "the fortune is empty")
-            fortunes.append(fortune)
+            expect(text_of(labelled_by(result, "Your Fortune For Today")).strip(), "the fortune is empty")
         if cookie == "Middle":
             with journey.step("Back"):
-                press(find(result, "push button", "Back"))
-                wait_gone(result, "the fortune")
-                cookies = session.window(FORTUNE, ("push button", "Right fortune cookie"))
+                cookies = session.close(result, "the fortune", "Back", (FORTUNE, ("push button", "Right fortune cookie")))
     with journey.step("Exit"):
-        press(find(result, "push button", "Exit"))
-        wait_gone(result, "the fortune")
-        session.at_launcher()
+        session.close(result, "the fortune")
 
 
 def mahjong_journey(session, journey):
-    launcher = session.at_launcher()
     with journey.step("open Mahjong Oracle"):
-        press(find(launcher, "push button", "Mahjong Oracle"))
-        draw = session.window(MAHJONG, ("push button", "Mahjong tiles"))
+        draw = session.open_tool("Mahjong Oracle", MAHJONG, ("push button", "Mahjong tiles"))
     with journey.step("click the tiles and wait"):
         tiles = find(draw, "push button", "Mahjong tiles")
         started = time.monotonic()
@@ -340,13 +301,9 @@ def mahjong_journey(session, journey):
         expect(description(picture) == english,
                f"the tile's picture says {description(picture)!r}, its name is {english!r}")
     with journey.step("Back"):
-        press(find(result, "push button", "Back"))
-        wait_gone(result, "the tile")
-        draw = session.window(MAHJONG, ("push button", "Mahjong tiles"))
+        draw = session.close(result, "the tile", "Back", (MAHJONG, ("push button", "Mahjong tiles")))
     with journey.step("File, Exit"):
-        press(menu_entry(draw, "File", "Exit"))
-        wait_gone(draw, "the tiles")
-        session.at_launcher()
+        session.close(draw, "the tiles", menu_entry(draw, "File", "Exit"))
 
 
 def second_copy_journey(session, journey):
@@ -367,58 +324,42 @@ def second_copy_journey(session, journey):
 
 
 def round_trip_journey(session, journey):
-    launcher = session.at_launcher()
     saved = os.path.join(session.work, "saved", "lin-mei.str")
     os.makedirs(os.path.dirname(saved), exist_ok=True)
+    # 5 March 1976 falls in the year of the Fire Dragon (31 January 1976 to 17 February 1977).
+    person, sign, element = "Lin Mei", "Dragon", "Fire"
     with journey.step("a reading to keep"):
-        press(find(launcher, "push button", "Chinese Zodiac Software"))
-        entry = session.window(ZODIAC, ("text", "Name"))
-        fill_zodiac_entry(entry, "Lin Mei", True, "5", "March", "1976")
+        entry = session.open_tool(TOOLS[0], ZODIAC, ("text", "Name"))
+        fill_zodiac_entry(entry, person, True, "5", "March", "1976")
         press(find(entry, "push button", "Proceed"))
         result = session.window(ZODIAC, ("label", "Your Chinese Sign"))
-        kept = read_zodiac_result(result)
-        # 5 March 1976 falls in the year of the Fire Dragon (31 January 1976 to 17 February 1977).
-        expect((kept["sign"], kept["element"]) == ("Dragon", "Fire"), f"the reading is {kept}")
+        kept = read_zodiac_result(result, person, sign, element)
     with journey.step("Print"):
         press(find(result, "push button", "Print"))
         sheet = session.window(ZODIAC, ("push button", "Save"))
         text = text_of(find(sheet, None, "Your Chinese Zodiac reading"))
-        expect("Lin Mei" in text and "Dragon" in text, "the result sheet lacks the name or the sign")
+        expect(person in text and sign in text, "the result sheet lacks the name or the sign")
     with journey.step("Save through the file dialog"):
         press(find(sheet, "push button", "Save"))
-        dialog = session.window(re.compile("^Save Your Chinese Zodiac Result"), ("text", "File name:"), "dialog")
-        set_text(find(dialog, "text", "File name:"), saved)
-        press(find(dialog, "push button", "Save"))
-        wait_gone(dialog, "the save dialog")
+        session.file_dialog(re.compile("^Save Your Chinese Zodiac Result"), "Save", saved)
         poll(f"{saved} to be written", lambda: os.path.isfile(saved) and os.path.getsize(saved) > 0)
     with journey.step("quit with File, Exit"):
-        press(menu_entry(session.launcher(), "File", "Exit"), blocks=True)
-        status = session.program.wait_exit()
-        expect(status == 0, f"the program ended with status {status}")
+        session.quit(menu_entry(session.launcher(), "File", "Exit"))
     with journey.step("start again"):
         session.start()
-        launcher = session.at_launcher()
-        expect(not find_all(session.program.app(), "alert", into_windows=True),
-               "a message box stands over the launcher at the second start")
+        session.at_launcher()
+        session.no_box("at the second start")
     with journey.step("Open Previously Saved Record through the file dialog"):
-        press(find(launcher, "push button", "Chinese Zodiac Software"))
-        entry = session.window(ZODIAC, ("text", "Name"))
+        entry = session.open_tool(TOOLS[0], ZODIAC, ("text", "Name"))
         press(find(entry, "push button", "Open Previously Saved Record"))
-        dialog = session.window("Select the source file", ("text", "File name:"), "dialog")
-        set_text(find(dialog, "text", "File name:"), saved)
-        press(find(dialog, "push button", "Open"))
-        wait_gone(dialog, "the open dialog")
+        session.file_dialog("Select the source file", "Open", saved)
         result = session.window(ZODIAC, ("label", "Your Chinese Sign"))
     with journey.step("read the same reading"):
-        find(result, "label", re.compile("Lin Mei"))
-        again = read_zodiac_result(result)
+        again = read_zodiac_result(result, person, sign, element)
         expect(again == kept, f"the reopened reading differs: {again} instead of {kept}")
     with journey.step("Exit, and the launcher's Exit"):
-        press(find(result, "push button", "Exit"))
-        wait_gone(result, "the result window")
-        press(find(session.at_launcher(), "push button", "Exit"), blocks=True)
-        status = session.program.wait_exit()
-        expect(status == 0, f"the program ended with status {status}")
+        launcher = session.close(result, "the result window")
+        session.quit(find(launcher, "push button", "Exit"))
 
 
 JOURNEYS = [
@@ -442,9 +383,13 @@ def report_failure(session, journey, error):
                 print(f"    {line}")
     except (StepFailed, GLib.Error):
         pass
-    tail = session.log_tail()
+    try:
+        with open(session.program.log_path, encoding="utf-8", errors="replace") as log:
+            tail = log.read().splitlines()[-20:]
+    except (AttributeError, OSError):  # no program yet, or no output
+        return
     if tail:
-        print("  the program's last output:\n" + "".join(f"    {line}\n" for line in tail.splitlines()))
+        print("  the program's last output:\n" + "".join(f"    {line}\n" for line in tail))
 
 
 def main():

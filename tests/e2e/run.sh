@@ -33,9 +33,7 @@ cleanup() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
         kill "${pids[$i]}" 2>/dev/null || true
     done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
+    wait "${pids[@]}" 2>/dev/null || true
     if [ "$status" -ne 0 ] && [ -n "${TAVRENNE_E2E_KEEP:-}" ]; then
         echo "e2e: kept $work" >&2
     else
@@ -52,26 +50,23 @@ export XDG_CONFIG_HOME="$HOME/.config" XDG_CACHE_HOME="$HOME/.cache" XDG_DATA_HO
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 
-# Waits up to $2 tenths of a second for the command $1 to succeed.
-wait_for() {
-    local tries=0
-    until eval "$1"; do
-        tries=$((tries + 1))
-        if [ "$tries" -ge "$2" ]; then
-            return 1
-        fi
+# Waits up to ten seconds for the command $2 to succeed; otherwise fails, saying that $1 did not start and
+# showing its log $3.
+wait_started() {
+    local tries
+    for ((tries = 0; tries < 100; tries++)); do
+        eval "$2" && return 0
         sleep 0.1
     done
+    echo "e2e: $1 did not start:" >&2
+    cat "$3" >&2
+    exit 1
 }
 
 # Xvfb picks a free display itself and writes its number once it takes connections.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
-if ! wait_for '[ -s "$work/display" ]' 100; then
-    echo "e2e: the X server did not start:" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
-fi
+wait_started "the X server" '[ -s "$work/display" ]' "$work/xvfb.log"
 export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
 
 # A window manager, as on a desktop: windows get the keyboard, and the launcher opens maximized.
@@ -81,12 +76,8 @@ pids+=($!)
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
 pids+=($!)
 # Asked whether the name has its owner, not through the name, which would start a second launcher.
-if ! wait_for 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"' 100; then
-    echo "e2e: the AT-SPI bus did not start:" >&2
-    cat "$work/atspi.log" >&2
-    exit 1
-fi
+wait_started "the AT-SPI bus" 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"' "$work/atspi.log"
 
 cd "$here"
 status=0
