@@ -24,20 +24,16 @@ private slots:
         constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
         QTest::addColumn<double>("r");
         QTest::addColumn<int>("number");
-        // clang-format off
         QTest::newRow("r = 0") << 0.0 << 1;
         QTest::newRow("just below 1/42") << std::nextafter(1.0 / 42, 0.0) << 1;
         QTest::newRow("1/42") << 1.0 / 42 << 2;
         QTest::newRow("0.5") << 0.5 << 22;
         QTest::newRow("largest r below 1") << largestBelowOne() << 42;
-        // clang-format on
         // A source that breaks its promise must still land on a real row.
-        // clang-format off
         QTest::newRow("1 itself") << 1.0 << 42;
         QTest::newRow("below 0") << -0.25 << 1;
         QTest::newRow("NaN") << NaN << 1;
         QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 42;
-        // clang-format on
     }
 
     void numberIsTheWholePartOfRTimes42PlusOne()
@@ -98,11 +94,8 @@ private slots:
         QTest::addColumn<TilePanel>("panel");
         QTest::addColumn<QStringList>("values");
         const auto row = [](const char *name, TilePanel panel, const QStringList &values) {
-            // clang-format off
             QTest::newRow(*name ? name : "empty") << QString::fromUtf8(name) << panel << values;
-            // clang-format on
         };
-        // clang-format off
         row("Wind East", TilePanel::Wind, {"Spring", "Green", "Wood", "Dragon (5 Circles)"});
         row("Wind South", TilePanel::Wind, {"Summer", "Red", "Fire", "Phoenix (3 Circles)"});
         row("Wind West", TilePanel::Wind, {"Autumn", "White", "Metal", "Tiger (8 Circles)"});
@@ -124,7 +117,6 @@ private slots:
         row("Wind", TilePanel::None, {});
         row("Plum Blossom", TilePanel::None, {});
         row("", TilePanel::None, {});
-        // clang-format on
     }
 
     void panelLookupMatchesExactlyAndKeepsTableOrder()
