@@ -1,10 +1,8 @@
 // The cookie tool end to end: the draw, the revealed cookie, Back, Exit and the close box.
 #include "fortune/fortune_lookup.h"
 #include "fortune/fortune_windows.h"
-#include "fortune/fortunes.h"
 #include "fortune/frmFortuneCookieDisplay.h"
 #include "fortune/frmFortuneCookieMain.h"
-#include "fortune/modFortunrCookies.h"
 #include "shell/frmMDI.h"
 #include "shell/picture.h"
 #include "shell/picture_box.h"
@@ -13,7 +11,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QTest>
 
@@ -91,33 +88,47 @@ private slots:
         QVERIFY(!m_mdi->isPanelVisible());
     }
 
-    void aDrawShowsTheRowOfRWithoutReseeding_data()
+    void aDrawShowsTheRowOfRUnderTheCookieOpened_data()
     {
         QTest::addColumn<double>("r");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("text"); // empty: the table's text of the row
+        QTest::addColumn<QString>("cookie");
+        QTest::addColumn<int>("key"); // 0: a click
+        QTest::addColumn<QString>("opened");
         const QString first = QStringLiteral("Everywhere you choose to go, friendly faces will greet you.");
-        QTest::newRow("0") << 0.0 << 0 << first;
-        QTest::newRow("just below 1/156") << std::nextafter(1.0 / 156, 0.0) << 0 << first;
-        QTest::newRow("1/156") << 1.0 / 156 << 1 << QString();
-        QTest::newRow("0.5") << 0.5 << 78 << QString();
-        QTest::newRow("largest below 1") << largestBelowOne() << 155
-                                         << QStringLiteral(
-                                                "Next time you have the opportunity, go on a rollercoaster.");
+        const QString last = QStringLiteral("Next time you have the opportunity, go on a rollercoaster.");
+        // clang-format off
+        QTest::newRow("0, leftmost picTwo") << 0.0 << 0 << first << "picTwo" << 0 << "picBrokenTwo";
+        QTest::newRow("just below 1/156, picOne") << std::nextafter(1.0 / 156, 0.0) << 0 << first
+                                                  << "picOne" << 0 << "picBrokenOne";
+        QTest::newRow("1/156, picThree") << 1.0 / 156 << 1 << "" << "picThree" << 0 << "picBrokenThree";
+        // A user without a mouse must still get a fortune.
+        QTest::newRow("0.5, picThree by space") << 0.5 << 78 << "" << "picThree" << int(Qt::Key_Space)
+                                                << "picBrokenThree";
+        QTest::newRow("largest below 1, picThree by enter") << largestBelowOne() << 155 << last
+                                                            << "picThree" << int(Qt::Key_Return) << "picBrokenThree";
+        // clang-format on
     }
 
-    void aDrawShowsTheRowOfRWithoutReseeding()
+    void aDrawShowsTheRowOfRUnderTheCookieOpened()
     {
         // Rounding instead of dropping the fraction would make row 156 reachable; reseeding per draw from the clock
-        // would repeat fortunes; the ends of r are where rows slip.
+        // would repeat fortunes; the ends of r are where rows slip. The opened cookie must be the one clicked, and
+        // only that one.
         QFETCH(double, r);
         QFETCH(int, row);
         QFETCH(QString, text);
+        QFETCH(QString, cookie);
+        QFETCH(int, key);
+        QFETCH(QString, opened);
         QCOMPARE(int(fortune::fortuneNumberFor(r)), row);
         m_fakes->random.values = {r};
-        open(QStringLiteral("picOne"));
+        open(cookie, key);
         QVERIFY(result() && result()->isVisible());
         QCOMPARE(result()->lblFortuneMassage->text(), text.isEmpty() ? fortune::fortuneText(row) : text);
+        QCOMPARE(openedVisible(), 1);
+        QVERIFY(control<QWidget>(result(), opened)->isVisible());
         QCOMPARE(m_fakes->random.draws, 1);
         QCOMPARE(m_fakes->random.reseeds, 0);
         QVERIFY(!cookies()->isVisible());
@@ -128,33 +139,6 @@ private slots:
         QCOMPARE(result()->cmdExit->text(), QStringLiteral("&Exit"));
         QCOMPARE(control<QAction>(result(), "mnuUpdate")->text(), QStringLiteral("&Check for Software Update"));
         QCOMPARE(result()->pos(), placeOf(result()));
-    }
-
-    void eachCookieRevealsItsOwnOpenedPicture_data()
-    {
-        QTest::addColumn<QString>("cookie");
-        QTest::addColumn<int>("key"); // 0: a click
-        QTest::addColumn<QString>("opened");
-        QTest::newRow("leftmost picTwo") << QStringLiteral("picTwo") << 0 << QStringLiteral("picBrokenTwo");
-        QTest::newRow("picOne") << QStringLiteral("picOne") << 0 << QStringLiteral("picBrokenOne");
-        QTest::newRow("picThree") << QStringLiteral("picThree") << 0 << QStringLiteral("picBrokenThree");
-        // A user without a mouse must still get a fortune.
-        QTest::newRow("picThree by space")
-            << QStringLiteral("picThree") << int(Qt::Key_Space) << QStringLiteral("picBrokenThree");
-        QTest::newRow("picThree by enter")
-            << QStringLiteral("picThree") << int(Qt::Key_Return) << QStringLiteral("picBrokenThree");
-    }
-
-    void eachCookieRevealsItsOwnOpenedPicture()
-    {
-        // The opened cookie must be the one clicked, and only that one.
-        QFETCH(QString, cookie);
-        QFETCH(int, key);
-        QFETCH(QString, opened);
-        open(cookie, key);
-        QVERIFY(result());
-        QCOMPARE(openedVisible(), 1);
-        QVERIFY(control<QWidget>(result(), opened)->isVisible());
     }
 
     void backOffersAllThreeCookiesAndAFreshDraw()
