@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QTest>
 
@@ -192,7 +191,7 @@ private slots:
         QCOMPARE(form->pos(), placeOf(form));
     }
 
-    void aDrawShowsTheTileOfR_data()
+    void aDrawShowsTheTileOfRAndBackOffersTheTilesAgain_data()
     {
         QTest::addColumn<double>("r");
         QTest::addColumn<int>("key"); // 0: a click
@@ -202,31 +201,37 @@ private slots:
         QTest::addColumn<QString>("chineseName");
         QTest::addColumn<TilePanel>("panel");
         QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("back"); // the result's button or menu entry, or "gone": the button, draw form closed
         const QStringList east{"Spring", "Green", "Wood", "Dragon (5 Circles)"};
         // clang-format off
-        QTest::newRow("r = 0, suit tile") << 0.0 << 0 << 1 << "4 Bamboo" << "Carp" << "Li"
-                                          << TilePanel::None << QStringList();
+        QTest::newRow("r = 0, suit tile, draw form gone") << 0.0 << 0 << 1 << "4 Bamboo" << "Carp" << "Li"
+                                                          << TilePanel::None << QStringList() << "gone";
         QTest::newRow("row 28, dragon") << rFor(28) << 0 << 28 << "Green Dragon" << "Green Dragon" << "Fa"
-                                        << TilePanel::None << QStringList();
-        QTest::newRow("row 31, flower") << rFor(31) << 0 << 31 << "Flowers Bamboo" << "Flowers Bamboo" << "Chu"
-                                        << TilePanel::Flower << QStringList{"North Wind", "Winter"};
+                                        << TilePanel::None << QStringList() << "cmdOK";
+        QTest::newRow("row 31, flower, menu") << rFor(31) << 0 << 31 << "Flowers Bamboo" << "Flowers Bamboo" << "Chu"
+                                              << TilePanel::Flower << QStringList{"North Wind", "Winter"}
+                                              << "mnuFileBack";
         QTest::newRow("row 36, season") << rFor(36) << 0 << 36 << "Seasons Spring" << "Seasons Spring" << "Yu"
                                         << TilePanel::Season
-                                        << QStringList{"East Wind", "Fisherman", "Plum Blossom", "Green", "Wood"};
+                                        << QStringList{"East Wind", "Fisherman", "Plum Blossom", "Green", "Wood"}
+                                        << "cmdOK";
         QTest::newRow("largest r below 1, wind") << largestBelowOne() << 0 << 42 << "Wind West" << "Wind West" << "Hsi"
                                                  << TilePanel::Wind
-                                                 << QStringList{"Autumn", "White", "Metal", "Tiger (8 Circles)"};
+                                                 << QStringList{"Autumn", "White", "Metal", "Tiger (8 Circles)"}
+                                                 << "cmdOK";
         // A user without a mouse must still get a reading.
         QTest::newRow("row 39 by space") << rFor(39) << int(Qt::Key_Space) << 39 << "Wind East" << "Wind East"
-                                         << "Tung" << TilePanel::Wind << east;
+                                         << "Tung" << TilePanel::Wind << east << "cmdOK";
         QTest::newRow("row 39 by enter") << rFor(39) << int(Qt::Key_Return) << 39 << "Wind East" << "Wind East"
-                                         << "Tung" << TilePanel::Wind << east;
+                                         << "Tung" << TilePanel::Wind << east << "cmdOK";
         // clang-format on
     }
 
-    void aDrawShowsTheTileOfR()
+    void aDrawShowsTheTileOfRAndBackOffersTheTilesAgain()
     {
-        // The ends of r, the dragon named like its tile and one tile of each panel are where readings go wrong.
+        // The ends of r, the dragon named like its tile and one tile of each panel are where readings go wrong. A
+        // panel carried over from the last tile would give a suit tile associations it has none of, and Back must
+        // carry on past a missing draw form: the user must land on a fresh one, not on nothing.
         QFETCH(double, r);
         QFETCH(int, key);
         QFETCH(int, number);
@@ -235,6 +240,7 @@ private slots:
         QFETCH(QString, chineseName);
         QFETCH(TilePanel, panel);
         QFETCH(QStringList, values);
+        QFETCH(QString, back);
         frmMahjongOracleMain *form = drawForm();
         drawWith(r, key);
 
@@ -265,43 +271,21 @@ private slots:
         QVERIFY(!m_mdi->isPanelVisible());
         QCOMPARE(QApplication::focusWidget(), result()->cmdOK);
         QCOMPARE(result()->pos(), placeOf(result()));
-    }
 
-    void backOffersTheTilesAndLeavesNoPanelBehind_data()
-    {
-        QTest::addColumn<double>("first");
-        QTest::addColumn<bool>("byMenu");
-        QTest::addColumn<bool>("drawFormGone");
-        QTest::newRow("after a wind, button") << largestBelowOne() << false << false;
-        QTest::newRow("after a flower, menu") << rFor(31) << true << false;
-        QTest::newRow("after a season, button") << rFor(36) << false << false;
-        // Back carries on past a missing draw form: the user must land on a fresh one, not on nothing.
-        QTest::newRow("after a season, draw form gone") << rFor(36) << false << true;
-    }
-
-    void backOffersTheTilesAndLeavesNoPanelBehind()
-    {
-        // A panel carried over from the last tile would give a suit tile associations it has none of.
-        QFETCH(double, first);
-        QFETCH(bool, byMenu);
-        QFETCH(bool, drawFormGone);
-        drawWith(first);
-        QCOMPARE(panelsVisible(), 1);
-        if (drawFormGone) {
-            drawForm()->close();
+        if (back == QStringLiteral("gone")) {
+            form->close();
             QVERIFY(!drawForm());
+            back = QStringLiteral("cmdOK");
         }
-        if (byMenu)
+        if (back == QStringLiteral("mnuFileBack"))
             result()->mnuFileBack->trigger();
         else
             result()->cmdOK->click();
-
         QVERIFY(!result());
         verifyTilesOffered();
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(QApplication::focusWidget(), tiles());
-
         drawWith(rFor(20));
         QCOMPARE(result()->lblEnglishName->text(), QStringLiteral("Insect"));
         QCOMPARE(panelsVisible(), 0);
@@ -350,18 +334,41 @@ private slots:
         QVERIFY(!drawForm());
     }
 
-    void theResultFormReadsTopToBottom()
+    void everyReadingShowsWholeAndReadsTopToBottom_data()
     {
-        // Headings over the wrong values, or the panel over the buttons, make the reading unreadable.
-        drawWith(largestBelowOne());
+        QTest::addColumn<int>("number");
+        for (int n = 1; n <= TileCount; ++n)
+            QTest::addRow("row %d", n) << n;
+    }
+
+    void everyReadingShowsWholeAndReadsTopToBottom()
+    {
+        // The longest names, meanings and association values must show whole on both forms. Headings over the
+        // wrong values, or the panel over the buttons, make the reading unreadable.
+        QFETCH(int, number);
+        drawWith(rFor(number));
+        QCOMPARE(int(TileNumber), number);
+        for (QWidget *form : {static_cast<QWidget *>(result()), static_cast<QWidget *>(drawForm())}) {
+            for (QLabel *label : form->findChildren<QLabel *>()) {
+                if (!label->isVisibleTo(form))
+                    continue;
+                const QByteArray what = (label->objectName() + QStringLiteral(": ") + label->text()).toUtf8();
+                QVERIFY2(fits(label), what.constData());
+                QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), what.constData());
+            }
+        }
         frmMahjongOracleDisplay *form = result();
+        QWidget *body = form->picWind->parentWidget();
+        const QList<QWidget *> controls{form->picWind, form->cmdOK, form->cmdExit, form->picMajong};
+        for (QWidget *widget : controls)
+            QVERIFY2(body->rect().contains(widget->geometry()), qPrintable(widget->objectName()));
         verifyFormTexts(form, {{form->cmdOK, "&Back"},
                                {form->cmdExit, "&Exit"},
                                {form->mnuFileBack, "&Back"},
                                {form->mnuExit, "E&xit"},
                                {control<QAction>(form, "mnuUpdate"), "&Check for Software Update"}});
 
-        QWidget *body = form->picMajong->parentWidget();
+        QCOMPARE(form->picMajong->parentWidget(), body);
         QVERIFY(qAbs(form->picMajong->geometry().center().x() - body->width() / 2) <= 1);
         QVERIFY(form->lblEnglishName->x() < form->lblName->x());
         QVERIFY(form->lblName->x() < form->lblChineseCharacter->x());
@@ -383,34 +390,6 @@ private slots:
         QCOMPARE(panelTexts(form->picFlower, true), (QStringList{"Player", "Season"}));
         QCOMPARE(panelTexts(form->picSeason, true),
                  (QStringList{"Player", "Representation", "Flower", "Color", "Element"}));
-    }
-
-    void noTileIsCutOff_data()
-    {
-        QTest::addColumn<int>("number");
-        for (int n = 1; n <= TileCount; ++n)
-            QTest::addRow("row %d", n) << n;
-    }
-
-    void noTileIsCutOff()
-    {
-        // The longest names, meanings and association values must show whole on both forms.
-        QFETCH(int, number);
-        drawWith(rFor(number));
-        QCOMPARE(int(TileNumber), number);
-        for (QWidget *form : {static_cast<QWidget *>(result()), static_cast<QWidget *>(drawForm())}) {
-            for (QLabel *label : form->findChildren<QLabel *>()) {
-                if (!label->isVisibleTo(form))
-                    continue;
-                const QByteArray what = (label->objectName() + QStringLiteral(": ") + label->text()).toUtf8();
-                QVERIFY2(fits(label), what.constData());
-                QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), what.constData());
-            }
-        }
-        const QRect body = result()->picWind->parentWidget()->rect();
-        const QList<QWidget *> controls{result()->picWind, result()->cmdOK, result()->cmdExit, result()->picMajong};
-        for (QWidget *control : controls)
-            QVERIFY(body.contains(control->geometry()));
     }
 };
 
