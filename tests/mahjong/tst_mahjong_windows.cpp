@@ -126,7 +126,7 @@ private:
 private slots:
     void initTestCase() { frmMahjongOracleMain::setDrawPause(0); }
 
-    void theLauncherOpensTheTool_data()
+    void theLauncherOpensTheDrawFormAsDesigned_data()
     {
         QTest::addColumn<bool>("byCaption");
         QTest::addColumn<int>("index");
@@ -134,9 +134,10 @@ private slots:
         QTest::newRow("caption 6") << true << 6;
     }
 
-    void theLauncherOpensTheTool()
+    void theLauncherOpensTheDrawFormAsDesigned()
     {
-        // The tool's two ways in from the launcher must both reach the draw form, ready and placed.
+        // The tool's two ways in from the launcher must both reach the draw form, ready and placed. A missing
+        // instruction, menu entry or banner, a hidden way to draw or a wait panel left showing stalls the user.
         QFETCH(bool, byCaption);
         QFETCH(int, index);
         drawForm()->close();
@@ -146,12 +147,8 @@ private slots:
         else
             m_mdi->cmdSelectOption_Click(qint16(index));
         verifyTilesOffered();
-    }
-
-    void theDrawFormLooksAsDesigned()
-    {
-        // A missing instruction, menu entry or banner, a hidden way to draw or a wait panel left showing stalls the
-        // user.
+        if (QTest::currentTestFailed())
+            return;
         frmMahjongOracleMain *form = drawForm();
         const auto label = [form](const char *name) { return control<QLabel>(form, QString::fromLatin1(name)); };
         const auto entry = [form](const char *name) { return control<QAction>(form, QString::fromLatin1(name)); };
@@ -166,15 +163,12 @@ private slots:
                                {entry("mnuUpdate"), "Check for Software &Update"},
                                {entry("mnuAbout"), "&About Software"}});
         QVERIFY(!form->findChild<QAction *>(QStringLiteral("mnuFileBack")));
-
-        QVERIFY(tiles()->isVisible());
         QCOMPARE(tiles()->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(!tiles()->accessibleName().isEmpty());
         QVERIFY(tiles()->focusPolicy() & Qt::TabFocus);
         QCOMPARE(tiles()->picture().source(), QStringLiteral(":/mahjong/tiles/group.svg"));
         QVERIFY(!tiles()->picture().isNull());
 
-        QVERIFY(!message()->isVisible());
         QCOMPARE(control<QLabel>(form, "pi")->parentWidget(), message());
         // shp1 to shp4, left to right on one line inside the message.
         std::array<mahjong::Shape *, 4> shapes{};
@@ -188,7 +182,6 @@ private slots:
         }
         // The tiles are read only once a draw needs one.
         QVERIFY(!form->IMGMajong.isLoaded());
-        QCOMPARE(form->pos(), placeOf(form));
     }
 
     void aDrawShowsTheTileOfRAndBackOffersTheTilesAgain_data()

@@ -159,22 +159,6 @@ private slots:
         QCOMPARE(found.values, values);
     }
 
-    void everyTileMeetsThePanelOfItsGroup()
-    {
-        // A key spelt differently from its tile's English name would silently lose that tile's panel.
-        for (int number = 1; number <= TileCount; ++number) {
-            TilePanel expected = TilePanel::None;
-            if (number >= 31 && number <= 34)
-                expected = TilePanel::Flower;
-            else if (number >= 35 && number <= 38)
-                expected = TilePanel::Season;
-            else if (number >= 39)
-                expected = TilePanel::Wind;
-            QVERIFY2(panelFor(tileRow(number)->englishName).panel == expected,
-                     qPrintable(QStringLiteral("row %1").arg(number)));
-        }
-    }
-
     void drawTileTakesOneValueAndOverwritesTheLastTile()
     {
         // Reseeding would repeat readings with the clock; fields kept from the last draw would mix two tiles.

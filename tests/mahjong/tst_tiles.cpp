@@ -1,12 +1,16 @@
 // Tests of the tile table as a whole: its size, every meaning and the picture keys.
+#include "mahjong/tile_lookup.h"
 #include "mahjong/tiles.h"
 
 #include <QSet>
 #include <QTest>
 
 using mahjong::TileCount;
+using mahjong::TilePanel;
 using mahjong::TileRow;
 using mahjong::Tiles;
+
+Q_DECLARE_METATYPE(mahjong::TilePanel)
 
 namespace {
 
@@ -42,18 +46,25 @@ private slots:
         }
     }
 
-    void everyRowHasAFittingMeaningAndASymbolOnlyIfASuitTile_data()
+    void everyRowHasAFittingMeaningAndThePanelOfItsGroup_data()
     {
         QTest::addColumn<int>("number");
-        for (int n = 1; n <= TileCount; ++n)
-            QTest::addRow("row %d", n) << n;
+        QTest::addColumn<TilePanel>("panel");
+        for (int n = 1; n <= TileCount; ++n) {
+            QTest::addRow("row %d", n) << n
+                                       << (n >= 39   ? TilePanel::Wind
+                                           : n >= 35 ? TilePanel::Season
+                                           : n >= 31 ? TilePanel::Flower
+                                                     : TilePanel::None);
+        }
     }
 
-    void everyRowHasAFittingMeaningAndASymbolOnlyIfASuitTile()
+    void everyRowHasAFittingMeaningAndThePanelOfItsGroup()
     {
         // A missing, clipped, overlong or broken-up meaning shows badly under "About Your Mahjong"; a dragon,
-        // flower, season or wind whose English name drifts from its name loses its panel.
+        // flower, season or wind whose English name drifts from its name, or from its panel's key, loses its panel.
         QFETCH(int, number);
+        QFETCH(TilePanel, panel);
         QVERIFY(row(number).description != nullptr);
         const QString text = QString::fromUtf8(row(number).description);
         QVERIFY2(text.size() >= 43 && text.size() <= 157, qPrintable(QStringLiteral("%1 characters").arg(text.size())));
@@ -63,6 +74,7 @@ private slots:
         const bool suitTile = number <= 27;
         const bool sameAsName = QString::fromUtf8(row(number).englishName) == QString::fromUtf8(row(number).name);
         QCOMPARE(sameAsName, !suitTile);
+        QCOMPARE(mahjong::panelFor(mahjong::tileRow(number)->englishName).panel, panel);
     }
 };
 
