@@ -4,8 +4,6 @@
 #include "mahjong/frmMahjongOracleMain.h"
 #include "mahjong/mahjong_windows.h"
 #include "shell/frmMDI.h"
-#include "shell/picture.h"
-#include "shell/picture_box.h"
 #include "shell/picture_button.h"
 #include "support/fake_platform.h"
 
