@@ -1,4 +1,5 @@
-// Tests of the fortune table: numbering, the fixed texts and the shape of every fortune.
+// Tests of the fortune table: numbering, the fixed texts in it and by lookup, and the shape of every fortune.
+#include "fortune/fortune_lookup.h"
 #include "fortune/fortunes.h"
 
 #include <QSet>
@@ -28,7 +29,7 @@ private slots:
         }
     }
 
-    void fixedRowsHoldTheirExactTexts_data()
+    void fixedRowsHoldTheirExactTextsInTheTableAndByLookup_data()
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("text");
@@ -37,14 +38,19 @@ private slots:
         QTest::newRow("row 10") << 10 << QStringLiteral("Fortune favors the brave.");
         QTest::newRow("last, drawn by the largest r")
             << 155 << QStringLiteral("Next time you have the opportunity, go on a rollercoaster.");
+        QTest::newRow("156, past the end") << 156 << QString();
+        QTest::newRow("-1, before the start") << -1 << QString();
     }
 
-    void fixedRowsHoldTheirExactTexts()
+    void fixedRowsHoldTheirExactTextsInTheTableAndByLookup()
     {
-        // Guards against an edited, re-spelt or misplaced fixed fortune.
+        // Guards against an edited, re-spelt or misplaced fixed fortune; a number outside the table must give
+        // nothing rather than a neighbour's text.
         QFETCH(int, row);
         QFETCH(QString, text);
-        QCOMPARE(QString::fromUtf8(Fortunes[row].text), text);
+        QCOMPARE(fortune::fortuneText(row), text);
+        if (row >= 0 && row < FortuneCount)
+            QCOMPARE(QString::fromUtf8(Fortunes[row].text), text);
     }
 
     void everyFortuneIsOneLineOfFittingLength_data()

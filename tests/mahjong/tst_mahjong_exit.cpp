@@ -15,15 +15,14 @@
 namespace {
 
 // Ends the process as the program's own does: every running event loop is told to stop.
-class EndingProcess : public shell::ProcessControl
+class EndingProcess : public testsupport::FakeProcess
 {
 public:
     void endProcess() override
     {
-        ++ends;
+        FakeProcess::endProcess();
         QCoreApplication::exit(0);
     }
-    int ends = 0;
 };
 
 } // namespace
