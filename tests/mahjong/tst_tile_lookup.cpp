@@ -69,20 +69,24 @@ private slots:
         QTest::newRow("1, drawn by r = 0") << 1 << "4 Bamboo" << "Carp" << "Li" << "bamboo-carp.jpg" << "";
         QTest::newRow("5, apostrophe") << 5 << "1 Bamboo" << "Peacock" << "K'ung" << "bamboo-peacock.jpg" << "";
         QTest::newRow("8, fixed meaning") << 8 << "6 Bamboo" << "Water" << "Shui" << "bamboo-water.jpg" << water;
-        QTest::newRow("10, first character") << 10 << "3 Wan (Character)" << "Earth" << "Ti" << "character-earth.jpg" << "";
-        QTest::newRow("18") << 18 << "7 Wan (Character)" << "The Seven Star" << "Tuo" << "character-thesevenstar.jpg" << "";
+        QTest::newRow("10, first character") << 10 << "3 Wan (Character)" << "Earth" << "Ti"
+                                             << "character-earth.jpg" << "";
+        QTest::newRow("18") << 18 << "7 Wan (Character)" << "The Seven Star" << "Tuo"
+                            << "character-thesevenstar.jpg" << "";
         QTest::newRow("19, first circle") << 19 << "5 Circle" << "Dragon" << "Lung" << "circle-dragon.jpg" << "";
         QTest::newRow("25, short key") << 25 << "2 Circle" << "Pine" << "Sung" << "circle-pin.jpg" << "";
         QTest::newRow("28") << 28 << "Green Dragon" << "Green Dragon" << "Fa" << "dragon-greendragon.jpg" << "";
         QTest::newRow("29") << 29 << "Red Dragon" << "Red Dragon" << "Chung" << "dragon-reddragon.jpg" << "";
-        QTest::newRow("30, fixed meaning") << 30 << "White Dragon" << "White Dragon" << "Pai" << "dragon-whitedragon.jpg" << mystery;
+        QTest::newRow("30, fixed meaning") << 30 << "White Dragon" << "White Dragon" << "Pai"
+                                           << "dragon-whitedragon.jpg" << mystery;
         QTest::newRow("31") << 31 << "Flowers Bamboo" << "Flowers Bamboo" << "Chu" << "flower-bamboo.jpg" << "";
         QTest::newRow("32, diaeresis") << 32 << "Flowers Chrysanthemum" << "Flowers Chrysanthemum"
                                        << QStringLiteral("Ch\u00fc") << "flower-chrys.jpg" << "";
         QTest::newRow("36") << 36 << "Seasons Spring" << "Seasons Spring" << "Yu" << "season-spring.jpg" << "";
         QTest::newRow("37") << 37 << "Seasons Summer" << "Seasons Summer" << "Ch'iao" << "season-summer.jpg" << "";
         QTest::newRow("39, first wind") << 39 << "Wind East" << "Wind East" << "Tung" << "wind-east.jpg" << "";
-        QTest::newRow("42, drawn by the largest r") << 42 << "Wind West" << "Wind West" << "Hsi" << "wind-west.jpg" << "";
+        QTest::newRow("42, drawn by the largest r") << 42 << "Wind West" << "Wind West" << "Hsi"
+                                                    << "wind-west.jpg" << "";
         QTest::newRow("0, off the table") << 0 << "" << "" << "" << "" << "";
         QTest::newRow("43, off the table") << 43 << "" << "" << "" << "" << "";
         // clang-format on
