@@ -1,10 +1,8 @@
 // The cookie tool end to end: the draw, the revealed cookie, Back, Exit and the close box.
 #include "fortune/fortune_lookup.h"
 #include "fortune/fortune_windows.h"
-#include "fortune/fortunes.h"
 #include "fortune/frmFortuneCookieDisplay.h"
 #include "fortune/frmFortuneCookieMain.h"
-#include "fortune/modFortunrCookies.h"
 #include "shell/frmMDI.h"
 #include "shell/picture.h"
 #include "shell/picture_box.h"
@@ -13,7 +11,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QTest>
 
@@ -39,6 +36,19 @@ protected:
 private:
     frmFortuneCookieMain *cookies() { return tool<frmFortuneCookieMain>(); }
     frmFortuneCookieDisplay *result() { return tool<frmFortuneCookieDisplay>(); }
+    shell::PictureButton *cookie(const QString &name) { return control<shell::PictureButton>(cookies(), name); }
+
+    // Opens the named cookie by a click, or by this key with the cookie in focus, which reaches it later.
+    void open(const QString &name, int key = 0)
+    {
+        if (key == 0) {
+            QTest::mouseClick(cookie(name), Qt::LeftButton);
+        } else {
+            cookie(name)->setFocus();
+            QTest::keyClick(cookie(name), Qt::Key(key));
+            QTRY_VERIFY(result() && result()->isVisible());
+        }
+    }
 
     int openedVisible()
     {
@@ -48,33 +58,6 @@ private:
     }
 
 private slots:
-    void drawTurnsRIntoARow_data()
-    {
-        QTest::addColumn<double>("r");
-        QTest::addColumn<int>("row");
-        QTest::newRow("0") << 0.0 << 0;
-        QTest::newRow("just below 1/156") << std::nextafter(1.0 / 156, 0.0) << 0;
-        QTest::newRow("1/156") << 1.0 / 156 << 1;
-        QTest::newRow("0.5") << 0.5 << 78;
-        QTest::newRow("largest below 1") << largestBelowOne() << 155;
-    }
-
-    void drawTurnsRIntoARow()
-    {
-        // Rounding instead of dropping the fraction would make row 156 reachable.
-        QFETCH(double, r);
-        QFETCH(int, row);
-        QCOMPARE(int(fortune::fortuneNumberFor(r)), row);
-    }
-
-    void lookupFindsOnlyRealRows()
-    {
-        // A number outside the table must give nothing rather than a neighbour's text.
-        QCOMPARE(fortune::fortuneText(10), QStringLiteral("Fortune favors the brave."));
-        QVERIFY(fortune::fortuneText(156).isEmpty());
-        QVERIFY(fortune::fortuneText(-1).isEmpty());
-    }
-
     void theCookieFormLooksAsDesigned()
     {
         // Cookies out of order or a missing instruction mislead the user.
@@ -84,167 +67,134 @@ private slots:
                  QStringLiteral("Click On Any One Cookie to Know Your Fortune"));
         QVERIFY(
             control<QLabel>(form, "Label1")->text().contains(QStringLiteral("cones with an easy-to-use interface")));
-        QVERIFY(control<shell::PictureButton>(form, "picTwo")->x()
-                < control<shell::PictureButton>(form, "picOne")->x());
-        QVERIFY(control<shell::PictureButton>(form, "picOne")->x()
-                < control<shell::PictureButton>(form, "picThree")->x());
-        for (auto *cookie :
-             {control<shell::PictureButton>(form, "picOne"), control<shell::PictureButton>(form, "picTwo"),
-              control<shell::PictureButton>(form, "picThree")}) {
-            QVERIFY(cookie->isVisible());
-            QCOMPARE(cookie->cursor().shape(), Qt::PointingHandCursor);
-            QVERIFY(!cookie->accessibleName().isEmpty());
-            QVERIFY(!cookie->picture().isNull());
+        QCOMPARE(control<QAction>(form, "mnuUpdate")->text(), QStringLiteral("Check for Software &Update"));
+        QVERIFY(cookie("picTwo")->x() < cookie("picOne")->x());
+        QVERIFY(cookie("picOne")->x() < cookie("picThree")->x());
+        for (const char *name : {"picOne", "picTwo", "picThree"}) {
+            QVERIFY2(cookie(name)->isVisible(), name);
+            QCOMPARE(cookie(name)->cursor().shape(), Qt::PointingHandCursor);
+            QVERIFY2(!cookie(name)->accessibleName().isEmpty(), name);
+            QVERIFY2(!cookie(name)->picture().isNull(), name);
         }
         QCOMPARE(form->pos(), placeOf(form));
         QVERIFY(!m_mdi->isPanelVisible());
     }
 
-    void drawShowsTheRowOfRWithoutReseeding_data()
+    void aDrawShowsTheRowOfRUnderTheCookieOpened_data()
     {
         QTest::addColumn<double>("r");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("r = 0") << 0.0 << QStringLiteral("Everywhere you choose to go, friendly faces will greet you.");
-        QTest::newRow("largest r below 1")
-            << largestBelowOne() << QStringLiteral("Next time you have the opportunity, go on a rollercoaster.");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("text"); // empty: the table's text of the row
+        QTest::addColumn<QString>("cookie");
+        QTest::addColumn<int>("key"); // 0: a click
+        QTest::addColumn<QString>("opened");
+        const QString first = QStringLiteral("Everywhere you choose to go, friendly faces will greet you.");
+        const QString last = QStringLiteral("Next time you have the opportunity, go on a rollercoaster.");
+        // clang-format off
+        QTest::newRow("0, leftmost picTwo") << 0.0 << 0 << first << "picTwo" << 0 << "picBrokenTwo";
+        QTest::newRow("just below 1/156, picOne") << std::nextafter(1.0 / 156, 0.0) << 0 << first
+                                                  << "picOne" << 0 << "picBrokenOne";
+        QTest::newRow("1/156, picThree") << 1.0 / 156 << 1 << "" << "picThree" << 0 << "picBrokenThree";
+        // A user without a mouse must still get a fortune.
+        QTest::newRow("0.5, picThree by space") << 0.5 << 78 << "" << "picThree" << int(Qt::Key_Space)
+                                                << "picBrokenThree";
+        QTest::newRow("largest below 1, picThree by enter") << largestBelowOne() << 155 << last
+                                                            << "picThree" << int(Qt::Key_Return) << "picBrokenThree";
+        // clang-format on
     }
 
-    void drawShowsTheRowOfRWithoutReseeding()
+    void aDrawShowsTheRowOfRUnderTheCookieOpened()
     {
-        // Reseeding per draw from the clock would repeat fortunes; the ends of r are where rows slip.
+        // Rounding instead of dropping the fraction would make row 156 reachable; reseeding per draw from the clock
+        // would repeat fortunes; the ends of r are where rows slip. The opened cookie must be the one clicked, and
+        // only that one.
         QFETCH(double, r);
+        QFETCH(int, row);
         QFETCH(QString, text);
+        QFETCH(QString, cookie);
+        QFETCH(int, key);
+        QFETCH(QString, opened);
+        QCOMPARE(int(fortune::fortuneNumberFor(r)), row);
         m_fakes->random.values = {r};
-        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picOne"), Qt::LeftButton);
+        open(cookie, key);
         QVERIFY(result() && result()->isVisible());
-        QCOMPARE(result()->lblFortuneMassage->text(), text);
+        QCOMPARE(result()->lblFortuneMassage->text(), text.isEmpty() ? fortune::fortuneText(row) : text);
+        QCOMPARE(openedVisible(), 1);
+        QVERIFY(control<QWidget>(result(), opened)->isVisible());
         QCOMPARE(m_fakes->random.draws, 1);
         QCOMPARE(m_fakes->random.reseeds, 0);
         QVERIFY(!cookies()->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
-    }
-
-    void eachCookieRevealsItsOwnOpenedPicture_data()
-    {
-        QTest::addColumn<QString>("cookie");
-        QTest::addColumn<QString>("opened");
-        QTest::newRow("leftmost picTwo") << QStringLiteral("picTwo") << QStringLiteral("picBrokenTwo");
-        QTest::newRow("picOne") << QStringLiteral("picOne") << QStringLiteral("picBrokenOne");
-        QTest::newRow("picThree") << QStringLiteral("picThree") << QStringLiteral("picBrokenThree");
-    }
-
-    void eachCookieRevealsItsOwnOpenedPicture()
-    {
-        // The opened cookie must be the one clicked, and only that one.
-        QFETCH(QString, cookie);
-        QFETCH(QString, opened);
-        QTest::mouseClick(cookies()->findChild<QWidget *>(cookie), Qt::LeftButton);
-        QCOMPARE(openedVisible(), 1);
-        QVERIFY(result()->findChild<QWidget *>(opened)->isVisible());
-    }
-
-    void keyboardOpensACookieToo_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("space") << int(Qt::Key_Space);
-        QTest::newRow("enter") << int(Qt::Key_Return);
-    }
-
-    void keyboardOpensACookieToo()
-    {
-        // A user without a mouse must still get a fortune.
-        QFETCH(int, key);
-        control<shell::PictureButton>(cookies(), "picThree")->setFocus();
-        QTest::keyClick(control<shell::PictureButton>(cookies(), "picThree"), Qt::Key(key));
-        QTRY_VERIFY(result() && result()->picBrokenThree->isVisible());
+        // The result form carries its heading, buttons and menus, and stands in its place.
+        QCOMPARE(result()->Label2->text(), QStringLiteral("Your Fortune For Today"));
+        QCOMPARE(result()->cmdOK->text(), QStringLiteral("&Back"));
+        QCOMPARE(result()->cmdExit->text(), QStringLiteral("&Exit"));
+        QCOMPARE(control<QAction>(result(), "mnuUpdate")->text(), QStringLiteral("&Check for Software Update"));
+        QCOMPARE(result()->pos(), placeOf(result()));
     }
 
     void backOffersAllThreeCookiesAndAFreshDraw()
     {
         // A second draw after Back must not show two opened cookies or a hidden cookie.
-        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picThree"), Qt::LeftButton);
+        open(QStringLiteral("picThree"));
         result()->cmdOK->click();
         QVERIFY(!result());
         QVERIFY(cookies()->isVisible());
-        for (auto *cookie :
-             {control<shell::PictureButton>(cookies(), "picOne"), control<shell::PictureButton>(cookies(), "picTwo"),
-              control<shell::PictureButton>(cookies(), "picThree")})
-            QVERIFY(cookie->isVisible());
+        for (const char *name : {"picOne", "picTwo", "picThree"})
+            QVERIFY2(cookie(name)->isVisible(), name);
         QVERIFY(!m_mdi->isPanelVisible());
 
         m_fakes->random.values = {0.5};
-        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picOne"), Qt::LeftButton);
+        open(QStringLiteral("picOne"));
         QCOMPARE(openedVisible(), 1);
         QVERIFY(result()->picBrokenOne->isVisible());
         QCOMPARE(result()->lblFortuneMassage->text(), fortune::fortuneText(78));
 
-        result()->findChild<QAction *>(QStringLiteral("mnuFileBack"))->trigger();
+        control<QAction>(result(), "mnuFileBack")->trigger();
         QVERIFY(!result());
-        QVERIFY(control<shell::PictureButton>(cookies(), "picOne")->isVisible());
+        QVERIFY(cookie("picOne")->isVisible());
     }
 
-    void exitOnTheResultLeadsToThePanel_data()
+    void leavingTheToolBringsThePanelBack_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("button") << QStringLiteral("cmdExit");
-        QTest::newRow("menu") << QStringLiteral("mnuExit");
-        QTest::newRow("close box") << QString();
+        QTest::addColumn<bool>("fromResult");
+        QTest::addColumn<QString>("how"); // an action or button by name, or empty for the close box
+        QTest::newRow("result's Exit button") << true << QStringLiteral("cmdExit");
+        QTest::newRow("result's Exit menu") << true << QStringLiteral("mnuExit");
+        QTest::newRow("result's close box") << true << QString();
+        QTest::newRow("cookie form's Exit menu") << false << QStringLiteral("mnuExit");
+        QTest::newRow("cookie form's close box") << false << QString();
     }
 
-    void exitOnTheResultLeadsToThePanel()
+    void leavingTheToolBringsThePanelBack()
     {
-        // Exit must leave the tool, not fall back to the cookies.
+        // Exit on the result must leave the tool, not fall back to the cookies.
+        QFETCH(bool, fromResult);
         QFETCH(QString, how);
-        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picTwo"), Qt::LeftButton);
-        if (how == QStringLiteral("cmdExit"))
-            result()->cmdExit->click();
-        else if (how == QStringLiteral("mnuExit"))
-            result()->findChild<QAction *>(how)->trigger();
+        if (fromResult)
+            open(QStringLiteral("picTwo"));
+        QWidget *form = fromResult ? static_cast<QWidget *>(result()) : cookies();
+        if (how.isEmpty())
+            form->close();
+        else if (auto *action = form->findChild<QAction *>(how))
+            action->trigger();
         else
-            result()->close();
+            control<QPushButton>(form, how)->click();
         QVERIFY(!result());
         QVERIFY(m_mdi->isPanelVisible());
-        QVERIFY(cookies() && !cookies()->isVisible());
-    }
-
-    void closingTheCookieFormBringsThePanelBack_data()
-    {
-        QTest::addColumn<bool>("byMenu");
-        QTest::newRow("menu") << true;
-        QTest::newRow("close box") << false;
-    }
-
-    void closingTheCookieFormBringsThePanelBack()
-    {
-        QFETCH(bool, byMenu);
-        if (byMenu)
-            cookies()->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+        if (fromResult)
+            QVERIFY(cookies() && !cookies()->isVisible());
         else
-            cookies()->close();
-        QVERIFY(!cookies());
-        QVERIFY(m_mdi->isPanelVisible());
+            QVERIFY(!cookies());
     }
 
     void anotherToolFromTheLauncherClosesBothForms()
     {
         // Leftover cookie forms would reappear the next time the tool opens.
-        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picTwo"), Qt::LeftButton);
+        open(QStringLiteral("picTwo"));
         m_mdi->cmdSelectOption_Click(0);
         QVERIFY(!result());
         QVERIFY(!cookies());
-    }
-
-    void resultFormCarriesItsMenusAndHeading()
-    {
-        QTest::mouseClick(control<shell::PictureButton>(cookies(), "picTwo"), Qt::LeftButton);
-        QCOMPARE(result()->Label2->text(), QStringLiteral("Your Fortune For Today"));
-        QCOMPARE(result()->cmdOK->text(), QStringLiteral("&Back"));
-        QCOMPARE(result()->cmdExit->text(), QStringLiteral("&Exit"));
-        QCOMPARE(result()->findChild<QAction *>(QStringLiteral("mnuUpdate"))->text(),
-                 QStringLiteral("&Check for Software Update"));
-        QCOMPARE(cookies()->findChild<QAction *>(QStringLiteral("mnuUpdate"))->text(),
-                 QStringLiteral("Check for Software &Update"));
-        QCOMPARE(result()->pos(), placeOf(result()));
     }
 };
 

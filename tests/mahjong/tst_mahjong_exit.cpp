@@ -4,8 +4,6 @@
 #include "mahjong/frmMahjongOracleMain.h"
 #include "mahjong/mahjong_windows.h"
 #include "shell/frmMDI.h"
-#include "shell/picture.h"
-#include "shell/picture_box.h"
 #include "shell/picture_button.h"
 #include "support/fake_platform.h"
 
@@ -17,15 +15,14 @@
 namespace {
 
 // Ends the process as the program's own does: every running event loop is told to stop.
-class EndingProcess : public shell::ProcessControl
+class EndingProcess : public testsupport::FakeProcess
 {
 public:
     void endProcess() override
     {
-        ++ends;
+        FakeProcess::endProcess();
         QCoreApplication::exit(0);
     }
-    int ends = 0;
 };
 
 } // namespace

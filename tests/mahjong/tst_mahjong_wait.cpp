@@ -2,12 +2,9 @@
 #include "mahjong/frmMahjongOracleDisplay.h"
 #include "mahjong/frmMahjongOracleMain.h"
 #include "mahjong/mahjong_windows.h"
-#include "mahjong/modMajongOracle.h"
 #include "mahjong/oracle_widgets.h"
 #include "shell/click_label.h"
 #include "shell/frmMDI.h"
-#include "shell/picture.h"
-#include "shell/picture_box.h"
 #include "shell/picture_button.h"
 #include "support/gui_test.h"
 #include "support/process_limits.h"
@@ -69,23 +66,36 @@ private slots:
         QCOMPARE(m_programPause, qint16(3));
     }
 
-    void pauseLastsItsSecondsWhateverTheTimeOfDay_data()
+    void aPauseLastsItsSecondHandlingEventsWithTheProcessorIdle_data()
     {
         QTest::addColumn<QTime>("now");
         QTest::newRow("mid-morning") << QTime(10, 30, 0);
         QTest::newRow("a moment before midnight") << QTime(23, 59, 59, 800);
     }
 
-    void pauseLastsItsSecondsWhateverTheTimeOfDay()
+    void aPauseLastsItsSecondHandlingEventsWithTheProcessorIdle()
     {
-        // Timing by the time of day would end a wait begun before midnight at once, or never.
+        // Timing by the time of day would end a wait begun before midnight at once, or never. A wait that blocks
+        // the event queue freezes repaints, menus and banners for its whole length; a busy loop keeps a whole
+        // core at work for it.
         QFETCH(QTime, now);
         m_fakes->clock.current = QDateTime(QDate(2026, 3, 15), now);
+        bool zeroTimerFired = false;
+        qint64 lateTimerAt = -1;
+        const double before = testsupport::processorSeconds();
         QElapsedTimer elapsed;
         elapsed.start();
+        during(0, [&] { zeroTimerFired = true; });
+        during(400, [&] { lateTimerAt = elapsed.elapsed(); });
         frmMahjongOracleMain::Pause(1);
-        QVERIFY2(elapsed.elapsed() >= Second, qPrintable(QString::number(elapsed.elapsed())));
-        QVERIFY2(elapsed.elapsed() < Second + Late, qPrintable(QString::number(elapsed.elapsed())));
+        const qint64 took = elapsed.elapsed();
+        const double used = testsupport::processorSeconds() - before;
+        QVERIFY2(took >= Second, qPrintable(QString::number(took)));
+        QVERIFY2(took < Second + Late, qPrintable(QString::number(took)));
+        QVERIFY(zeroTimerFired);
+        QVERIFY2(lateTimerAt >= 400 && lateTimerAt < Second, qPrintable(QString::number(lateTimerAt)));
+        const double wall = double(took) / 1000.0;
+        QVERIFY2(used < 0.2 * wall, qPrintable(QStringLiteral("%1 s of processor in %2 s").arg(used).arg(wall)));
     }
 
     void pauseOfNoTimeReturnsAtOnce_data()
@@ -105,38 +115,15 @@ private slots:
         QVERIFY(elapsed.elapsed() < 200);
     }
 
-    void pauseKeepsHandlingEvents()
+    void theWaitShowsPleaseWaitAnswersMenusAndDrawsOnlyAfterIt()
     {
-        // A wait that blocks the event queue freezes repaints, menus and banners for its whole length.
-        bool zeroTimerFired = false;
-        qint64 lateTimerAt = -1;
-        QElapsedTimer elapsed;
-        elapsed.start();
-        during(0, [&] { zeroTimerFired = true; });
-        during(400, [&] { lateTimerAt = elapsed.elapsed(); });
-        frmMahjongOracleMain::Pause(1);
-        QVERIFY(zeroTimerFired);
-        QVERIFY(lateTimerAt >= 400 && lateTimerAt < Second);
-        QVERIFY(elapsed.elapsed() >= Second);
-    }
-
-    void pauseLeavesTheProcessorIdle()
-    {
-        // A busy loop keeps a whole core at work for the length of the wait.
-        const double before = testsupport::processorSeconds();
-        QElapsedTimer elapsed;
-        elapsed.start();
-        frmMahjongOracleMain::Pause(1);
-        const double wall = double(elapsed.elapsed()) / 1000.0;
-        const double used = testsupport::processorSeconds() - before;
-        QVERIFY2(used < 0.2 * wall, qPrintable(QStringLiteral("%1 s of processor in %2 s").arg(used).arg(wall)));
-    }
-
-    void theWaitShowsPleaseWaitAndDrawsOnlyAfterIt()
-    {
-        // Drawing before the wait, or offering the tiles during it, would spoil the ceremony and invite a second draw.
+        // Drawing before the wait, or offering the tiles during it, would spoil the ceremony and invite a second
+        // draw. The draw form's other handlers must run mid-draw, and the draw must still end with its reading.
         frmMahjongOracleMain *form = drawForm();
+        auto *banner = form->findChild<shell::ClickLabel *>(QStringLiteral("Label61"));
+        QVERIFY(banner);
         bool checked = false;
+        during(200, [&] { QTest::mouseClick(banner, Qt::LeftButton); });
         during(300, [&] {
             checked = true;
             QVERIFY(control<shell::PictureButton>(form, "cmdFindMajong")->isHidden());
@@ -147,29 +134,18 @@ private slots:
             QCOMPARE(m_fakes->random.draws, 0);
             QVERIFY(!result());
         });
+        during(400, [&] { control<QAction>(form, "mnuOnline")->trigger(); });
         m_fakes->random.values = {0.0};
         QElapsedTimer elapsed;
         elapsed.start();
         QTest::mouseClick(control<shell::PictureButton>(form, "cmdFindMajong"), Qt::LeftButton);
         QVERIFY(elapsed.elapsed() >= Second);
         QVERIFY(checked);
-        QVERIFY(result() && result()->isVisible());
-        QCOMPARE(result()->lblName->text(), QStringLiteral("4 Bamboo"));
-        QCOMPARE(m_fakes->random.draws, 1);
-    }
-
-    void menusAndBannersAnswerDuringTheWait()
-    {
-        // The draw form's other handlers must run mid-draw, and the draw must still end with its reading.
-        frmMahjongOracleMain *form = drawForm();
-        auto *banner = form->findChild<shell::ClickLabel *>(QStringLiteral("Label61"));
-        QVERIFY(banner);
-        during(200, [&] { QTest::mouseClick(banner, Qt::LeftButton); });
-        during(400, [&] { form->findChild<QAction *>(QStringLiteral("mnuOnline"))->trigger(); });
-        QTest::mouseClick(control<shell::PictureButton>(form, "cmdFindMajong"), Qt::LeftButton);
         QCOMPARE(m_fakes->webPages.opened.size(), std::size_t(2));
         QVERIFY(result() && result()->isVisible());
         QVERIFY(form->isHidden());
+        QCOMPARE(result()->lblName->text(), QStringLiteral("4 Bamboo"));
+        QCOMPARE(m_fakes->random.draws, 1);
     }
 
     void closingDuringTheWaitShowsNoReading_data()

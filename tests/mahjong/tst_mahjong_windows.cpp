@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QTest>
 
@@ -27,6 +26,8 @@ using testsupport::largestBelowOne;
 Q_DECLARE_METATYPE(mahjong::TilePanel)
 
 namespace {
+
+using Texts = std::initializer_list<std::pair<const QObject *, const char *>>;
 
 double rFor(int row)
 {
@@ -59,6 +60,16 @@ bool fits(const QLabel *label)
     return needed.width() <= label->contentsRect().width() && needed.height() <= label->contentsRect().height();
 }
 
+// The form's title and banners, and the text of each label, button or menu entry given.
+void verifyFormTexts(QWidget *form, Texts texts)
+{
+    QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Mahjong Oracle"));
+    for (const char *banner : {"Label61", "lblFullBrand", "lblCobrand"})
+        QVERIFY2(form->findChild<QLabel *>(QString::fromLatin1(banner)), banner);
+    for (const auto &[item, text] : texts)
+        QCOMPARE(item->property("text").toString(), QString::fromUtf8(text));
+}
+
 } // namespace
 
 class TestMahjongWindows : public testsupport::GuiTest
@@ -80,11 +91,20 @@ protected:
 private:
     frmMahjongOracleMain *drawForm() { return tool<frmMahjongOracleMain>(); }
     frmMahjongOracleDisplay *result() { return tool<frmMahjongOracleDisplay>(); }
+    shell::PictureButton *tiles() { return control<shell::PictureButton>(drawForm(), "cmdFindMajong"); }
+    mahjong::RoundedPanel *message() { return control<mahjong::RoundedPanel>(drawForm(), "picMessage"); }
 
-    void drawWith(double r)
+    // Draws with this r by a click on the tiles, or by this key with the tiles in focus, which draws later.
+    void drawWith(double r, int key = 0)
     {
         m_fakes->random.values = {r};
-        QTest::mouseClick(control<shell::PictureButton>(drawForm(), "cmdFindMajong"), Qt::LeftButton);
+        if (key == 0) {
+            QTest::mouseClick(tiles(), Qt::LeftButton);
+        } else {
+            tiles()->setFocus();
+            QTest::keyClick(tiles(), Qt::Key(key));
+            QTRY_VERIFY(result() && result()->isVisible());
+        }
     }
 
     int panelsVisible()
@@ -93,10 +113,20 @@ private:
                + int(result()->picSeason->isVisible());
     }
 
+    // The draw form shown in its place, offering the tiles, with no wait panel and no launcher panel left showing.
+    void verifyTilesOffered()
+    {
+        QVERIFY(drawForm() && drawForm()->isVisible());
+        QVERIFY(tiles()->isVisible());
+        QVERIFY(!message()->isVisible());
+        QVERIFY(!m_mdi->isPanelVisible());
+        QCOMPARE(drawForm()->pos(), placeOf(drawForm()));
+    }
+
 private slots:
     void initTestCase() { frmMahjongOracleMain::setDrawPause(0); }
 
-    void theLauncherOpensTheTool_data()
+    void theLauncherOpensTheDrawFormAsDesigned_data()
     {
         QTest::addColumn<bool>("byCaption");
         QTest::addColumn<int>("index");
@@ -104,9 +134,10 @@ private slots:
         QTest::newRow("caption 6") << true << 6;
     }
 
-    void theLauncherOpensTheTool()
+    void theLauncherOpensTheDrawFormAsDesigned()
     {
-        // The tool's two ways in from the launcher must both reach the draw form, ready and placed.
+        // The tool's two ways in from the launcher must both reach the draw form, ready and placed. A missing
+        // instruction, menu entry or banner, a hidden way to draw or a wait panel left showing stalls the user.
         QFETCH(bool, byCaption);
         QFETCH(int, index);
         drawForm()->close();
@@ -115,55 +146,35 @@ private slots:
             m_mdi->lblCaption_Click(qint16(index));
         else
             m_mdi->cmdSelectOption_Click(qint16(index));
-        QVERIFY(drawForm() && drawForm()->isVisible());
-        QVERIFY(control<shell::PictureButton>(drawForm(), "cmdFindMajong")->isVisible());
-        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), "picMessage")->isVisible());
-        QVERIFY(!m_mdi->isPanelVisible());
-        QCOMPARE(drawForm()->pos(), placeOf(drawForm()));
-    }
-
-    void theDrawFormLooksAsDesigned()
-    {
-        // A missing instruction, menu entry or banner, a hidden way to draw or a wait panel left showing stalls the
-        // user.
+        verifyTilesOffered();
+        if (QTest::currentTestFailed())
+            return;
         frmMahjongOracleMain *form = drawForm();
-        QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Mahjong Oracle"));
-        QCOMPARE(control<QLabel>(form, "Label5")->text(), QStringLiteral("Welcome to the Mahjong Oracle !"));
-        QCOMPARE(control<QLabel>(form, "Label4")->text(),
-                 QStringLiteral("Think about the Problem that has been worrying you"));
-        QCOMPARE(control<QLabel>(form, "Label3")->text(), QStringLiteral("Take a Deep Breath and Calm Yourself."));
-        QCOMPARE(control<QLabel>(form, "lblClickMessage")->text(),
-                 QStringLiteral("Take a Deep Breath And Click on the Mahjong Tile"));
-        QCOMPARE(control<QLabel>(form, "pi")->text(), QStringLiteral("Please Wait"));
-        const QStringList entries{"mnuExit",   "E&xit",
-                                  "mnuOnline", "&Online Help",
-                                  "mnuVisit",  "&Visit Us Online",
-                                  "mnuUpdate", "Check for Software &Update",
-                                  "mnuAbout",  "&About Software"};
-        for (qsizetype i = 0; i < entries.size(); i += 2) {
-            auto *action = form->findChild<QAction *>(entries[i]);
-            QVERIFY2(action && action->text() == entries[i + 1], qPrintable(entries[i]));
-        }
+        const auto label = [form](const char *name) { return control<QLabel>(form, QString::fromLatin1(name)); };
+        const auto entry = [form](const char *name) { return control<QAction>(form, QString::fromLatin1(name)); };
+        verifyFormTexts(form, {{label("Label5"), "Welcome to the Mahjong Oracle !"},
+                               {label("Label4"), "Think about the Problem that has been worrying you"},
+                               {label("Label3"), "Take a Deep Breath and Calm Yourself."},
+                               {label("lblClickMessage"), "Take a Deep Breath And Click on the Mahjong Tile"},
+                               {label("pi"), "Please Wait"},
+                               {entry("mnuExit"), "E&xit"},
+                               {entry("mnuOnline"), "&Online Help"},
+                               {entry("mnuVisit"), "&Visit Us Online"},
+                               {entry("mnuUpdate"), "Check for Software &Update"},
+                               {entry("mnuAbout"), "&About Software"}});
         QVERIFY(!form->findChild<QAction *>(QStringLiteral("mnuFileBack")));
-        for (const char *banner : {"Label61", "lblFullBrand", "lblCobrand"})
-            QVERIFY2(form->findChild<QLabel *>(QString::fromLatin1(banner)), banner);
+        QCOMPARE(tiles()->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(!tiles()->accessibleName().isEmpty());
+        QVERIFY(tiles()->focusPolicy() & Qt::TabFocus);
+        QCOMPARE(tiles()->picture().source(), QStringLiteral(":/mahjong/tiles/group.svg"));
+        QVERIFY(!tiles()->picture().isNull());
 
-        auto *tiles = control<shell::PictureButton>(form, "cmdFindMajong");
-        QVERIFY(tiles->isVisible());
-        QCOMPARE(tiles->cursor().shape(), Qt::PointingHandCursor);
-        QVERIFY(!tiles->accessibleName().isEmpty());
-        QVERIFY(tiles->focusPolicy() & Qt::TabFocus);
-        QCOMPARE(tiles->picture().source(), QStringLiteral(":/mahjong/tiles/group.svg"));
-        QVERIFY(!tiles->picture().isNull());
-
-        auto *message = control<mahjong::RoundedPanel>(form, "picMessage");
-        QVERIFY(!message->isVisible());
-        QCOMPARE(control<QLabel>(form, "pi")->parentWidget(), message);
+        QCOMPARE(control<QLabel>(form, "pi")->parentWidget(), message());
         // shp1 to shp4, left to right on one line inside the message.
         std::array<mahjong::Shape *, 4> shapes{};
         for (std::size_t i = 0; i < shapes.size(); ++i) {
             shapes[i] = control<mahjong::Shape>(form, QStringLiteral("shp%1").arg(i + 1));
-            QVERIFY(message->rect().contains(shapes[i]->geometry()));
+            QVERIFY(message()->rect().contains(shapes[i]->geometry()));
             if (i > 0) {
                 QCOMPARE(shapes[i]->y(), shapes[0]->y());
                 QVERIFY(shapes[i]->x() > shapes[i - 1]->geometry().right());
@@ -171,46 +182,60 @@ private slots:
         }
         // The tiles are read only once a draw needs one.
         QVERIFY(!form->IMGMajong.isLoaded());
-        QCOMPARE(form->pos(), placeOf(form));
     }
 
-    void aDrawShowsTheTileOfR_data()
+    void aDrawShowsTheTileOfRAndBackOffersTheTilesAgain_data()
     {
         QTest::addColumn<double>("r");
+        QTest::addColumn<int>("key"); // 0: a click
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("englishName");
         QTest::addColumn<QString>("chineseName");
         QTest::addColumn<TilePanel>("panel");
         QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("back"); // the result's button or menu entry, or "gone": the button, draw form closed
+        const QStringList east{"Spring", "Green", "Wood", "Dragon (5 Circles)"};
         // clang-format off
-        QTest::newRow("r = 0, suit tile") << 0.0 << 1 << "4 Bamboo" << "Carp" << "Li"
-                                          << TilePanel::None << QStringList();
-        QTest::newRow("row 28, dragon") << rFor(28) << 28 << "Green Dragon" << "Green Dragon" << "Fa"
-                                        << TilePanel::None << QStringList();
-        QTest::newRow("row 31, flower") << rFor(31) << 31 << "Flowers Bamboo" << "Flowers Bamboo" << "Chu"
-                                        << TilePanel::Flower << QStringList{"North Wind", "Winter"};
-        QTest::newRow("row 36, season") << rFor(36) << 36 << "Seasons Spring" << "Seasons Spring" << "Yu"
+        QTest::newRow("r = 0, suit tile, draw form gone") << 0.0 << 0 << 1 << "4 Bamboo" << "Carp" << "Li"
+                                                          << TilePanel::None << QStringList() << "gone";
+        QTest::newRow("row 28, dragon") << rFor(28) << 0 << 28 << "Green Dragon" << "Green Dragon" << "Fa"
+                                        << TilePanel::None << QStringList() << "cmdOK";
+        QTest::newRow("row 31, flower, menu") << rFor(31) << 0 << 31 << "Flowers Bamboo" << "Flowers Bamboo" << "Chu"
+                                              << TilePanel::Flower << QStringList{"North Wind", "Winter"}
+                                              << "mnuFileBack";
+        QTest::newRow("row 36, season") << rFor(36) << 0 << 36 << "Seasons Spring" << "Seasons Spring" << "Yu"
                                         << TilePanel::Season
-                                        << QStringList{"East Wind", "Fisherman", "Plum Blossom", "Green", "Wood"};
-        QTest::newRow("largest r below 1, wind") << largestBelowOne() << 42 << "Wind West" << "Wind West" << "Hsi"
+                                        << QStringList{"East Wind", "Fisherman", "Plum Blossom", "Green", "Wood"}
+                                        << "cmdOK";
+        QTest::newRow("largest r below 1, wind") << largestBelowOne() << 0 << 42 << "Wind West" << "Wind West" << "Hsi"
                                                  << TilePanel::Wind
-                                                 << QStringList{"Autumn", "White", "Metal", "Tiger (8 Circles)"};
+                                                 << QStringList{"Autumn", "White", "Metal", "Tiger (8 Circles)"}
+                                                 << "cmdOK";
+        // A user without a mouse must still get a reading.
+        QTest::newRow("row 39 by space") << rFor(39) << int(Qt::Key_Space) << 39 << "Wind East" << "Wind East"
+                                         << "Tung" << TilePanel::Wind << east << "cmdOK";
+        QTest::newRow("row 39 by enter") << rFor(39) << int(Qt::Key_Return) << 39 << "Wind East" << "Wind East"
+                                         << "Tung" << TilePanel::Wind << east << "cmdOK";
         // clang-format on
     }
 
-    void aDrawShowsTheTileOfR()
+    void aDrawShowsTheTileOfRAndBackOffersTheTilesAgain()
     {
-        // The ends of r, the dragon named like its tile and one tile of each panel are where readings go wrong.
+        // The ends of r, the dragon named like its tile and one tile of each panel are where readings go wrong. A
+        // panel carried over from the last tile would give a suit tile associations it has none of, and Back must
+        // carry on past a missing draw form: the user must land on a fresh one, not on nothing.
         QFETCH(double, r);
+        QFETCH(int, key);
         QFETCH(int, number);
         QFETCH(QString, name);
         QFETCH(QString, englishName);
         QFETCH(QString, chineseName);
         QFETCH(TilePanel, panel);
         QFETCH(QStringList, values);
+        QFETCH(QString, back);
         frmMahjongOracleMain *form = drawForm();
-        drawWith(r);
+        drawWith(r, key);
 
         QVERIFY(result() && result()->isVisible());
         QCOMPARE(int(TileNumber), number);
@@ -218,9 +243,9 @@ private slots:
         QCOMPARE(result()->lblEnglishName->text(), englishName);
         QCOMPARE(result()->lblChineseCharacter->text(), chineseName);
         QCOMPARE(result()->lblDescription->text(), QString::fromUtf8(Tiles[std::size_t(number - 1)].description));
-        const QString key = QString::fromUtf8(Tiles[std::size_t(number - 1)].pictureName);
-        QCOMPARE(form->IMGMajong.key(number), key);
-        QCOMPARE(result()->picMajong->picture().source(), TileImageList::resourcePath(key));
+        const QString picture = QString::fromUtf8(Tiles[std::size_t(number - 1)].pictureName);
+        QCOMPARE(form->IMGMajong.key(number), picture);
+        QCOMPARE(result()->picMajong->picture().source(), TileImageList::resourcePath(picture));
 
         const std::map<TilePanel, QWidget *> panels{{TilePanel::Wind, result()->picWind},
                                                     {TilePanel::Flower, result()->picFlower},
@@ -234,120 +259,63 @@ private slots:
         QCOMPARE(m_fakes->random.reseeds, 0);
         // The draw form waits, hidden, as the draw left it.
         QVERIFY(form->isHidden());
-        QVERIFY(control<shell::PictureButton>(form, "cmdFindMajong")->isHidden());
-        QVERIFY(!control<mahjong::RoundedPanel>(form, "picMessage")->isHidden());
+        QVERIFY(tiles()->isHidden());
+        QVERIFY(!message()->isHidden());
         QVERIFY(!m_mdi->isPanelVisible());
         QCOMPARE(QApplication::focusWidget(), result()->cmdOK);
         QCOMPARE(result()->pos(), placeOf(result()));
-    }
 
-    void keyboardDrawsToo_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("space") << int(Qt::Key_Space);
-        QTest::newRow("enter") << int(Qt::Key_Return);
-    }
-
-    void keyboardDrawsToo()
-    {
-        // A user without a mouse must still get a reading.
-        QFETCH(int, key);
-        m_fakes->random.values = {rFor(39)};
-        control<shell::PictureButton>(drawForm(), "cmdFindMajong")->setFocus();
-        QTest::keyClick(control<shell::PictureButton>(drawForm(), "cmdFindMajong"), Qt::Key(key));
-        QTRY_VERIFY(result() && result()->isVisible());
-        QCOMPARE(result()->lblName->text(), QStringLiteral("Wind East"));
-    }
-
-    void backOffersTheTilesAndLeavesNoPanelBehind_data()
-    {
-        QTest::addColumn<double>("first");
-        QTest::addColumn<bool>("byMenu");
-        QTest::newRow("after a wind, button") << largestBelowOne() << false;
-        QTest::newRow("after a flower, menu") << rFor(31) << true;
-        QTest::newRow("after a season, button") << rFor(36) << false;
-    }
-
-    void backOffersTheTilesAndLeavesNoPanelBehind()
-    {
-        // A panel carried over from the last tile would give a suit tile associations it has none of.
-        QFETCH(double, first);
-        QFETCH(bool, byMenu);
-        drawWith(first);
-        QCOMPARE(panelsVisible(), 1);
-        if (byMenu)
+        if (back == QStringLiteral("gone")) {
+            form->close();
+            QVERIFY(!drawForm());
+            back = QStringLiteral("cmdOK");
+        }
+        if (back == QStringLiteral("mnuFileBack"))
             result()->mnuFileBack->trigger();
         else
             result()->cmdOK->click();
-
         QVERIFY(!result());
-        QVERIFY(drawForm() && drawForm()->isVisible());
-        QVERIFY(control<shell::PictureButton>(drawForm(), "cmdFindMajong")->isVisible());
-        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), "picMessage")->isVisible());
-        QVERIFY(!m_mdi->isPanelVisible());
-        QCOMPARE(QApplication::focusWidget(), control<shell::PictureButton>(drawForm(), "cmdFindMajong"));
-
+        verifyTilesOffered();
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(QApplication::focusWidget(), tiles());
         drawWith(rFor(20));
         QCOMPARE(result()->lblEnglishName->text(), QStringLiteral("Insect"));
         QCOMPARE(panelsVisible(), 0);
     }
 
-    void backStillBringsADrawFormWhenItIsGone()
+    void leavingTheToolBringsTheLauncherPanelBack_data()
     {
-        // Back carries on past a missing draw form: the user must land on a fresh one, not on nothing.
-        drawWith(0.0);
-        drawForm()->close();
-        QVERIFY(!drawForm());
-        result()->cmdOK->click();
-        QVERIFY(!result());
-        QVERIFY(drawForm() && drawForm()->isVisible());
-        QVERIFY(control<shell::PictureButton>(drawForm(), "cmdFindMajong")->isVisible());
-        QVERIFY(!control<mahjong::RoundedPanel>(drawForm(), "picMessage")->isVisible());
-        QVERIFY(!m_mdi->isPanelVisible());
-        QCOMPARE(drawForm()->pos(), placeOf(drawForm()));
+        QTest::addColumn<bool>("fromResult");
+        QTest::addColumn<QString>("how"); // an action or button by name, or empty for the close box
+        QTest::newRow("result's Exit button") << true << QStringLiteral("cmdExit");
+        QTest::newRow("result's Exit menu") << true << QStringLiteral("mnuExit");
+        QTest::newRow("result's close box") << true << QString();
+        QTest::newRow("draw form's Exit menu") << false << QStringLiteral("mnuExit");
+        QTest::newRow("draw form's close box") << false << QString();
     }
 
-    void exitOnTheResultLeadsToTheLauncherPanel_data()
+    void leavingTheToolBringsTheLauncherPanelBack()
     {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("button") << QStringLiteral("cmdExit");
-        QTest::newRow("menu") << QStringLiteral("mnuExit");
-        QTest::newRow("close box") << QString();
-    }
-
-    void exitOnTheResultLeadsToTheLauncherPanel()
-    {
-        // Exit must leave the tool, not fall back to the draw form.
+        // Exit on the result must leave the tool, not fall back to the draw form; without its panel the launcher
+        // would be an empty frame.
+        QFETCH(bool, fromResult);
         QFETCH(QString, how);
-        drawWith(rFor(12));
-        if (how == QStringLiteral("cmdExit"))
-            result()->cmdExit->click();
-        else if (how == QStringLiteral("mnuExit"))
-            result()->mnuExit->trigger();
+        if (fromResult)
+            drawWith(rFor(12));
+        QWidget *form = fromResult ? static_cast<QWidget *>(result()) : drawForm();
+        if (how.isEmpty())
+            form->close();
+        else if (auto *action = form->findChild<QAction *>(how))
+            action->trigger();
         else
-            result()->close();
+            control<QPushButton>(form, how)->click();
         QVERIFY(!result());
         QVERIFY(m_mdi->isPanelVisible());
-        QVERIFY(drawForm() && drawForm()->isHidden());
-    }
-
-    void closingTheDrawFormBringsThePanelBack_data()
-    {
-        QTest::addColumn<bool>("byMenu");
-        QTest::newRow("menu") << true;
-        QTest::newRow("close box") << false;
-    }
-
-    void closingTheDrawFormBringsThePanelBack()
-    {
-        // Without its panel the launcher would be an empty frame.
-        QFETCH(bool, byMenu);
-        if (byMenu)
-            control<QAction>(drawForm(), "mnuExit")->trigger();
+        if (fromResult)
+            QVERIFY(drawForm() && drawForm()->isHidden());
         else
-            drawForm()->close();
-        QVERIFY(!drawForm());
-        QVERIFY(m_mdi->isPanelVisible());
+            QVERIFY(!drawForm());
     }
 
     void anotherToolFromTheLauncherClosesBothForms()
@@ -359,22 +327,41 @@ private slots:
         QVERIFY(!drawForm());
     }
 
-    void theResultFormReadsTopToBottom()
+    void everyReadingShowsWholeAndReadsTopToBottom_data()
     {
-        // Headings over the wrong values, or the panel over the buttons, make the reading unreadable.
-        drawWith(largestBelowOne());
-        frmMahjongOracleDisplay *form = result();
-        QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Mahjong Oracle"));
-        QCOMPARE(form->cmdOK->text(), QStringLiteral("&Back"));
-        QCOMPARE(form->cmdExit->text(), QStringLiteral("&Exit"));
-        QCOMPARE(form->mnuFileBack->text(), QStringLiteral("&Back"));
-        QCOMPARE(form->mnuExit->text(), QStringLiteral("E&xit"));
-        QCOMPARE(form->findChild<QAction *>(QStringLiteral("mnuUpdate"))->text(),
-                 QStringLiteral("&Check for Software Update"));
-        for (const char *banner : {"Label61", "lblFullBrand", "lblCobrand"})
-            QVERIFY2(form->findChild<QLabel *>(QString::fromLatin1(banner)), banner);
+        QTest::addColumn<int>("number");
+        for (int n = 1; n <= TileCount; ++n)
+            QTest::addRow("row %d", n) << n;
+    }
 
-        QWidget *body = form->picMajong->parentWidget();
+    void everyReadingShowsWholeAndReadsTopToBottom()
+    {
+        // The longest names, meanings and association values must show whole on both forms. Headings over the
+        // wrong values, or the panel over the buttons, make the reading unreadable.
+        QFETCH(int, number);
+        drawWith(rFor(number));
+        QCOMPARE(int(TileNumber), number);
+        for (QWidget *form : {static_cast<QWidget *>(result()), static_cast<QWidget *>(drawForm())}) {
+            for (QLabel *label : form->findChildren<QLabel *>()) {
+                if (!label->isVisibleTo(form))
+                    continue;
+                const QByteArray what = (label->objectName() + QStringLiteral(": ") + label->text()).toUtf8();
+                QVERIFY2(fits(label), what.constData());
+                QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), what.constData());
+            }
+        }
+        frmMahjongOracleDisplay *form = result();
+        QWidget *body = form->picWind->parentWidget();
+        const QList<QWidget *> controls{form->picWind, form->cmdOK, form->cmdExit, form->picMajong};
+        for (QWidget *widget : controls)
+            QVERIFY2(body->rect().contains(widget->geometry()), qPrintable(widget->objectName()));
+        verifyFormTexts(form, {{form->cmdOK, "&Back"},
+                               {form->cmdExit, "&Exit"},
+                               {form->mnuFileBack, "&Back"},
+                               {form->mnuExit, "E&xit"},
+                               {control<QAction>(form, "mnuUpdate"), "&Check for Software Update"}});
+
+        QCOMPARE(form->picMajong->parentWidget(), body);
         QVERIFY(qAbs(form->picMajong->geometry().center().x() - body->width() / 2) <= 1);
         QVERIFY(form->lblEnglishName->x() < form->lblName->x());
         QVERIFY(form->lblName->x() < form->lblChineseCharacter->x());
@@ -396,34 +383,6 @@ private slots:
         QCOMPARE(panelTexts(form->picFlower, true), (QStringList{"Player", "Season"}));
         QCOMPARE(panelTexts(form->picSeason, true),
                  (QStringList{"Player", "Representation", "Flower", "Color", "Element"}));
-    }
-
-    void noTileIsCutOff_data()
-    {
-        QTest::addColumn<int>("number");
-        for (int n = 1; n <= TileCount; ++n)
-            QTest::addRow("row %d", n) << n;
-    }
-
-    void noTileIsCutOff()
-    {
-        // The longest names, meanings and association values must show whole on both forms.
-        QFETCH(int, number);
-        drawWith(rFor(number));
-        QCOMPARE(int(TileNumber), number);
-        for (QWidget *form : {static_cast<QWidget *>(result()), static_cast<QWidget *>(drawForm())}) {
-            for (QLabel *label : form->findChildren<QLabel *>()) {
-                if (!label->isVisibleTo(form))
-                    continue;
-                const QByteArray what = (label->objectName() + QStringLiteral(": ") + label->text()).toUtf8();
-                QVERIFY2(fits(label), what.constData());
-                QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), what.constData());
-            }
-        }
-        const QRect body = result()->picWind->parentWidget()->rect();
-        const QList<QWidget *> controls{result()->picWind, result()->cmdOK, result()->cmdExit, result()->picMajong};
-        for (QWidget *control : controls)
-            QVERIFY(body.contains(control->geometry()));
     }
 };
 

@@ -8,15 +8,19 @@ import sys
 import tempfile
 
 
-def first_difference(a, b):
-    i = next((i for i, (x, y) in enumerate(zip(a, b)) if x != y), min(len(a), len(b)))
-    return i, a[max(i - 30, 0):i + 30], b[max(i - 30, 0):i + 30]
+def read(folder, name):
+    with open(os.path.join(folder, name), 'rb') as f:
+        return f.read()
+
+
+def svgs(folder):
+    return sorted(n for n in os.listdir(folder) if n.endswith('.svg'))
 
 
 def main():
     tiles = os.path.abspath(sys.argv[1])
     generator = os.path.join(tiles, 'draw_tiles.py')
-    committed = sorted(n for n in os.listdir(tiles) if n.endswith('.svg'))
+    committed = svgs(tiles)
     faults = []
     with tempfile.TemporaryDirectory() as out:
         run = subprocess.run([sys.executable, generator, '--out', out], capture_output=True, text=True)
@@ -24,22 +28,17 @@ def main():
         if run.returncode != 0:
             print(f'FAIL: {generator} could not run (exit {run.returncode}):\n{run.stderr}')
             return 1
-        made = sorted(n for n in os.listdir(out) if n.endswith('.svg'))
+        made = svgs(out)
         faults += [f'{n}: committed but no longer made' for n in sorted(set(committed) - set(made))]
         faults += [f'{n}: made but not committed' for n in sorted(set(made) - set(committed))]
         for name in sorted(set(committed) & set(made)):
-            with open(os.path.join(tiles, name), 'rb') as f:
-                old = f.read()
-            with open(os.path.join(out, name), 'rb') as f:
-                new = f.read()
+            old, new = read(tiles, name), read(out, name)
             if old != new:
-                at, was, now = first_difference(old, new)
+                at = next((i for i, (x, y) in enumerate(zip(old, new)) if x != y), min(len(old), len(new)))
+                was, now = old[max(at - 30, 0):at + 30], new[max(at - 30, 0):at + 30]
                 faults.append(f'{name}: differs from byte {at}:\n  committed {was!r}\n  generated {now!r}')
     # Text would need a CJK font wherever the program runs; every character must be outlines.
-    for name in committed:
-        with open(os.path.join(tiles, name), encoding='utf-8') as f:
-            if '<text' in f.read():
-                faults.append(f'{name}: holds a <text> element')
+    faults += [f'{n}: holds a <text> element' for n in committed if '<text' in read(tiles, n).decode('utf-8')]
     if run.stderr:
         print(run.stderr, end='')
     for fault in faults:

@@ -42,42 +42,14 @@ class TestTilePictures : public QObject
     Q_OBJECT
 
 private slots:
-    void picturesAreReadOnlyWhenFirstWanted()
+    void theListIsReadOnFirstUseAndFindsNothingOutsideIt()
     {
-        // Reading 42 pictures at program start would slow every start for a tool that may never be used.
+        // Reading 42 pictures at program start would slow every start for a tool that may never be used; a number
+        // or key off the list must give no picture rather than a neighbour's or a crash.
         TileImageList list;
         QVERIFY(!list.isLoaded());
         QCOMPARE(list.count(), TileCount);
         QVERIFY(list.isLoaded());
-    }
-
-    void eachRowHasItsPictureUnderItsKey_data()
-    {
-        QTest::addColumn<int>("number");
-        for (int n = 1; n <= TileCount; ++n)
-            QTest::addRow("%d %s", n, Tiles[std::size_t(n - 1)].pictureName) << n;
-    }
-
-    void eachRowHasItsPictureUnderItsKey()
-    {
-        // Picture n must be row n's tile, found by number and by key alike, or the reading shows another tile.
-        QFETCH(int, number);
-        TileImageList list;
-        const QString key = QString::fromUtf8(Tiles[std::size_t(number - 1)].pictureName);
-        QCOMPARE(list.key(number), key);
-        const shell::Picture byNumber = list.picture(number);
-        QVERIFY2(!byNumber.isNull(), qPrintable(TileImageList::resourcePath(key)));
-        QCOMPARE(byNumber.source(), TileImageList::resourcePath(key));
-        QCOMPARE(list.picture(key).source(), byNumber.source());
-        // An upright tile face, not a stretched or empty one.
-        const QSize natural = byNumber.naturalSize();
-        QVERIFY(natural.height() > natural.width());
-    }
-
-    void nothingIsFoundOutsideTheList()
-    {
-        // A number or key off the list must give no picture rather than a neighbour's or a crash.
-        TileImageList list;
         for (const int number : {0, 43, -1}) {
             QVERIFY(list.picture(number).isNull());
             QVERIFY(list.key(number).isEmpty());
@@ -86,18 +58,24 @@ private slots:
         QVERIFY(list.picture(QStringLiteral("Bamboo-Carp.jpg")).isNull());
     }
 
-    void everyPictureDrawsAFaceOfItsOwnAtAnySize()
+    void eachRowHasAPictureOfItsOwnUnderItsKey()
     {
+        // Picture n must be row n's tile, found by number and by key alike, or the reading shows another tile.
         // An SVG the renderer accepts but cannot draw, or one tile's art copied under two keys, goes unseen otherwise.
         TileImageList list;
         QSet<QByteArray> seen;
         for (int n = 1; n <= TileCount; ++n) {
+            const QString key = QString::fromUtf8(Tiles[std::size_t(n - 1)].pictureName);
+            const QByteArray where = QStringLiteral("row %1, %2").arg(n).arg(TileImageList::resourcePath(key)).toUtf8();
+            QCOMPARE(list.key(n), key);
             const shell::Picture picture = list.picture(n);
-            const QByteArray where = list.key(n).toUtf8();
-            for (const QSize size : {QSize(90, 120), QSize(270, 360)}) {
-                const QImage image = render(picture, size);
-                QVERIFY2(coveredShare(image) > 0.8, where.constData());
-            }
+            QVERIFY2(!picture.isNull(), where.constData());
+            QCOMPARE(picture.source(), TileImageList::resourcePath(key));
+            QCOMPARE(list.picture(key).source(), picture.source());
+            // An upright tile face, not a stretched or empty one.
+            QVERIFY2(picture.naturalSize().height() > picture.naturalSize().width(), where.constData());
+            for (const QSize size : {QSize(90, 120), QSize(270, 360)})
+                QVERIFY2(coveredShare(render(picture, size)) > 0.8, where.constData());
             const QImage small = render(picture, QSize(90, 120));
             const QByteArray digest = QCryptographicHash::hash(QByteArrayView(small.constBits(), small.sizeInBytes()),
                                                                QCryptographicHash::Sha1);

@@ -1,12 +1,16 @@
-// Tests of the tile table: names of the rows, the fixed meanings and the picture keys.
+// Tests of the tile table as a whole: its size, every meaning and the picture keys.
+#include "mahjong/tile_lookup.h"
 #include "mahjong/tiles.h"
 
 #include <QSet>
 #include <QTest>
 
 using mahjong::TileCount;
+using mahjong::TilePanel;
 using mahjong::TileRow;
 using mahjong::Tiles;
+
+Q_DECLARE_METATYPE(mahjong::TilePanel)
 
 namespace {
 
@@ -23,135 +27,56 @@ class TestTiles : public QObject
     Q_OBJECT
 
 private slots:
-    void tableHoldsFortyTwoRows();
-    void sampleRowsCarryTheirNames_data();
-    void sampleRowsCarryTheirNames();
-    void fixedRowsHoldTheirExactMeanings_data();
-    void fixedRowsHoldTheirExactMeanings();
-    void everyMeaningIsOneLineOfFittingLength_data();
-    void everyMeaningIsOneLineOfFittingLength();
-    void onlySuitTilesHaveASymbolForEnglishName_data();
-    void onlySuitTilesHaveASymbolForEnglishName();
-    void pictureNamesAreDistinctJpegsInAlphabeticalOrder();
-};
-
-void TestTiles::tableHoldsFortyTwoRows()
-{
-    // Guards against a dropped or doubled row, which would leave a drawn number without its tile.
-    QCOMPARE(TileCount, 42);
-    QCOMPARE(Tiles.size(), std::size_t(42));
-}
-
-void TestTiles::sampleRowsCarryTheirNames_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("englishName");
-    QTest::addColumn<QString>("chineseName");
-    QTest::addColumn<QString>("pictureName");
-
-    // clang-format off
-    QTest::newRow("1, drawn by r = 0") << 1 << "4 Bamboo" << "Carp" << "Li" << "bamboo-carp.jpg";
-    QTest::newRow("5, apostrophe") << 5 << "1 Bamboo" << "Peacock" << "K'ung" << "bamboo-peacock.jpg";
-    QTest::newRow("8") << 8 << "6 Bamboo" << "Water" << "Shui" << "bamboo-water.jpg";
-    QTest::newRow("10, first character") << 10 << "3 Wan (Character)" << "Earth" << "Ti" << "character-earth.jpg";
-    QTest::newRow("18") << 18 << "7 Wan (Character)" << "The Seven Star" << "Tuo" << "character-thesevenstar.jpg";
-    QTest::newRow("19, first circle") << 19 << "5 Circle" << "Dragon" << "Lung" << "circle-dragon.jpg";
-    QTest::newRow("25, short key") << 25 << "2 Circle" << "Pine" << "Sung" << "circle-pin.jpg";
-    QTest::newRow("28") << 28 << "Green Dragon" << "Green Dragon" << "Fa" << "dragon-greendragon.jpg";
-    QTest::newRow("29") << 29 << "Red Dragon" << "Red Dragon" << "Chung" << "dragon-reddragon.jpg";
-    QTest::newRow("30") << 30 << "White Dragon" << "White Dragon" << "Pai" << "dragon-whitedragon.jpg";
-    QTest::newRow("31") << 31 << "Flowers Bamboo" << "Flowers Bamboo" << "Chu" << "flower-bamboo.jpg";
-    QTest::newRow("32, diaeresis") << 32 << "Flowers Chrysanthemum" << "Flowers Chrysanthemum"
-                                   << QStringLiteral("Ch\u00fc") << "flower-chrys.jpg";
-    QTest::newRow("36") << 36 << "Seasons Spring" << "Seasons Spring" << "Yu" << "season-spring.jpg";
-    QTest::newRow("37") << 37 << "Seasons Summer" << "Seasons Summer" << "Ch'iao" << "season-summer.jpg";
-    QTest::newRow("39, first wind") << 39 << "Wind East" << "Wind East" << "Tung" << "wind-east.jpg";
-    QTest::newRow("42, drawn by the largest r") << 42 << "Wind West" << "Wind West" << "Hsi" << "wind-west.jpg";
-    // clang-format on
-}
-
-void TestTiles::sampleRowsCarryTheirNames()
-{
-    // Guards against shifted rows, typing slips in a name and a Chinese name stored in the wrong encoding.
-    QFETCH(int, number);
-    QFETCH(QString, name);
-    QFETCH(QString, englishName);
-    QFETCH(QString, chineseName);
-    QFETCH(QString, pictureName);
-    QCOMPARE(QString::fromUtf8(row(number).name), name);
-    QCOMPARE(QString::fromUtf8(row(number).englishName), englishName);
-    QCOMPARE(QString::fromUtf8(row(number).chineseName), chineseName);
-    QCOMPARE(QString::fromUtf8(row(number).pictureName), pictureName);
-}
-
-void TestTiles::fixedRowsHoldTheirExactMeanings_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("description");
-
-    QTest::newRow("8, Water") << 8 << "This tile indicates communication of some form and short travels.";
-    QTest::newRow("30, White Dragon") << 30 << "This represents the mystery of the unknown.";
-}
-
-void TestTiles::fixedRowsHoldTheirExactMeanings()
-{
-    // Guards against an edited or misplaced fixed meaning.
-    QFETCH(int, number);
-    QFETCH(QString, description);
-    QCOMPARE(QString::fromUtf8(row(number).description), description);
-}
-
-void TestTiles::everyMeaningIsOneLineOfFittingLength_data()
-{
-    QTest::addColumn<int>("number");
-    for (int n = 1; n <= TileCount; ++n)
-        QTest::addRow("row %d", n) << n;
-}
-
-void TestTiles::everyMeaningIsOneLineOfFittingLength()
-{
-    // Guards against a missing, clipped, overlong or broken-up meaning under "About Your Mahjong".
-    QFETCH(int, number);
-    QVERIFY(row(number).description != nullptr);
-    const QString text = QString::fromUtf8(row(number).description);
-    QVERIFY2(text.size() >= 43 && text.size() <= 157, qPrintable(QStringLiteral("%1 characters").arg(text.size())));
-    QVERIFY(!text.contains(QLatin1Char('\n')));
-    QVERIFY(!text.contains(QLatin1Char('\r')));
-    QCOMPARE(text.trimmed(), text);
-}
-
-void TestTiles::onlySuitTilesHaveASymbolForEnglishName_data()
-{
-    QTest::addColumn<int>("number");
-    for (int n = 1; n <= TileCount; ++n)
-        QTest::addRow("row %d", n) << n;
-}
-
-void TestTiles::onlySuitTilesHaveASymbolForEnglishName()
-{
-    // Guards against a dragon, flower, season or wind whose English name drifts from its name and loses its panel.
-    QFETCH(int, number);
-    const bool suitTile = number <= 27;
-    const bool sameAsName = QString::fromUtf8(row(number).englishName) == QString::fromUtf8(row(number).name);
-    QCOMPARE(sameAsName, !suitTile);
-}
-
-void TestTiles::pictureNamesAreDistinctJpegsInAlphabeticalOrder()
-{
-    // Guards against a picture key that is doubled, misnamed or out of step with its row in the image list.
-    QSet<QString> seen;
-    QString previous;
-    for (int n = 1; n <= TileCount; ++n) {
-        const QString key = QString::fromUtf8(row(n).pictureName);
-        const QByteArray where = QStringLiteral("row %1, \"%2\"").arg(n).arg(key).toUtf8();
-        QVERIFY2(key.endsWith(QLatin1String(".jpg")), where.constData());
-        QVERIFY2(!seen.contains(key), where.constData());
-        QVERIFY2(previous < key, where.constData());
-        seen.insert(key);
-        previous = key;
+    void tableHoldsFortyTwoRowsWithDistinctJpegsInAlphabeticalOrder()
+    {
+        // A dropped or doubled row leaves a drawn number without its tile; a picture key that is doubled, misnamed
+        // or out of step with its row shows another tile from the image list.
+        QCOMPARE(TileCount, 42);
+        QCOMPARE(Tiles.size(), std::size_t(42));
+        QSet<QString> seen;
+        QString previous;
+        for (int n = 1; n <= TileCount; ++n) {
+            const QString key = QString::fromUtf8(row(n).pictureName);
+            const QByteArray where = QStringLiteral("row %1, \"%2\"").arg(n).arg(key).toUtf8();
+            QVERIFY2(key.endsWith(QLatin1String(".jpg")), where.constData());
+            QVERIFY2(!seen.contains(key), where.constData());
+            QVERIFY2(previous < key, where.constData());
+            seen.insert(key);
+            previous = key;
+        }
     }
-}
+
+    void everyRowHasAFittingMeaningAndThePanelOfItsGroup_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<TilePanel>("panel");
+        for (int n = 1; n <= TileCount; ++n) {
+            QTest::addRow("row %d", n) << n
+                                       << (n >= 39   ? TilePanel::Wind
+                                           : n >= 35 ? TilePanel::Season
+                                           : n >= 31 ? TilePanel::Flower
+                                                     : TilePanel::None);
+        }
+    }
+
+    void everyRowHasAFittingMeaningAndThePanelOfItsGroup()
+    {
+        // A missing, clipped, overlong or broken-up meaning shows badly under "About Your Mahjong"; a dragon,
+        // flower, season or wind whose English name drifts from its name, or from its panel's key, loses its panel.
+        QFETCH(int, number);
+        QFETCH(TilePanel, panel);
+        QVERIFY(row(number).description != nullptr);
+        const QString text = QString::fromUtf8(row(number).description);
+        QVERIFY2(text.size() >= 43 && text.size() <= 157, qPrintable(QStringLiteral("%1 characters").arg(text.size())));
+        QVERIFY(!text.contains(QLatin1Char('\n')));
+        QVERIFY(!text.contains(QLatin1Char('\r')));
+        QCOMPARE(text.trimmed(), text);
+        const bool suitTile = number <= 27;
+        const bool sameAsName = QString::fromUtf8(row(number).englishName) == QString::fromUtf8(row(number).name);
+        QCOMPARE(sameAsName, !suitTile);
+        QCOMPARE(mahjong::panelFor(mahjong::tileRow(number)->englishName).panel, panel);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestTiles)
 #include "tst_tiles.moc"
