@@ -83,12 +83,10 @@ private slots:
         QFETCH(int, day);
         QFETCH(int, month);
         QFETCH(int, year);
-        QFETCH(QString, message);
-        QFETCH(FocusTarget, focus);
         const BirthCheck check = ValidateBirthData(picked(name, sex, day, month, year));
-        QCOMPARE(check.passed, message.isEmpty());
-        QCOMPARE(check.message, message);
-        QCOMPARE(check.focus, focus);
+        QTEST(check.message, "message");
+        QCOMPARE(check.passed, check.message.isEmpty());
+        QTEST(check.focus, "focus");
     }
 
     void validationPassesExactlyTheRealDatesOfTheOfferedYears()
@@ -214,17 +212,12 @@ private slots:
     {
         QTest::addColumn<BirthEntries>("first");
         QTest::addColumn<BirthEntries>("second");
-        // clang-format off
         QTest::newRow("Dog 1958 then Dragon 1940")
-            << picked(QStringLiteral("  Madge "), SexChoice::Female, 16, 8, 1958)
-            << picked(QStringLiteral("Bo"), SexChoice::Male, 9, 10, 1940);
+            << picked("  Madge ", SexChoice::Female, 16, 8, 1958) << picked("Bo", SexChoice::Male, 9, 10, 1940);
         QTest::newRow("Monkey 1980 then Pig lead-in 1936")
-            << picked(QStringLiteral("Venus"), SexChoice::Female, 17, 6, 1980)
-            << picked(QStringLiteral(" "), SexChoice::Male, 1, 1, 1936);
+            << picked("Venus", SexChoice::Female, 17, 6, 1980) << picked(" ", SexChoice::Male, 1, 1, 1936);
         QTest::newRow("Rat 1996 then Ox 1997")
-            << picked(QStringLiteral("Ann"), SexChoice::Female, 29, 2, 1996)
-            << picked(QStringLiteral("Ann"), SexChoice::Male, 7, 2, 1997);
-        // clang-format on
+            << picked("Ann", SexChoice::Female, 29, 2, 1996) << picked("Ann", SexChoice::Male, 7, 2, 1997);
     }
 
     void secondReadingLeavesNothingOfTheFirst()

@@ -284,9 +284,8 @@ private slots:
 
     void theWebLayerRefusesAnythingButWebAddresses()
     {
-        QVERIFY(!shell::isWebAddress(QUrl(QStringLiteral("file:///etc/passwd"))));
-        QVERIFY(!shell::isWebAddress(QUrl(QStringLiteral("mailto:a@b.c"))));
-        QVERIFY(!shell::isWebAddress(QUrl(QStringLiteral("/usr/bin/xterm"))));
+        for (const char *address : {"file:///etc/passwd", "mailto:a@b.c", "/usr/bin/xterm"})
+            QVERIFY2(!shell::isWebAddress(QUrl(QLatin1String(address))), address);
         QVERIFY(shell::isWebAddress(QUrl(QStringLiteral("https://www.example.com/"))));
     }
 };
