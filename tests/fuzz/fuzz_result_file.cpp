@@ -31,11 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (decoded.size() > text.size())
         std::abort();
     // What survives unscrambling scrambles back to exactly the characters it came from.
-    QString kept;
-    for (const QChar c : text) {
-        if (c.unicode() >= shell::ScrambleOffset)
-            kept.append(c);
-    }
+    QString kept = text;
+    kept.removeIf([](QChar c) { return c.unicode() < shell::ScrambleOffset; });
     if (shell::EncodeText(decoded) != kept)
         std::abort();
     return 0;

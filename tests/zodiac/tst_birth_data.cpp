@@ -61,30 +61,13 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<FocusTarget>("focus");
 
-        const auto pass = QString();
-        const auto none = FocusTarget::Unchanged;
-        const auto male = SexChoice::Male;
-        const auto female = SexChoice::Female;
+        // Dates alone are checked for every pick of the lists below.
         // clang-format off
-        QTest::newRow("29 Feb 1996, leap") << "Bo" << male << 29 << 2 << 1996 << pass << none;
-        QTest::newRow("29 Feb 2000, leap") << "Bo" << male << 29 << 2 << 2000 << pass << none;
-        QTest::newRow("28 Feb 1997") << "Bo" << male << 28 << 2 << 1997 << pass << none;
-        QTest::newRow("29 Feb 1997") << "Bo" << male << 29 << 2 << 1997 << DateMessage << none;
-        QTest::newRow("30 Feb 1996") << "Bo" << female << 30 << 2 << 1996 << DateMessage << none;
-        QTest::newRow("31 Feb 1996") << "Bo" << female << 31 << 2 << 1996 << DateMessage << none;
-        QTest::newRow("31 Feb 1997") << "Bo" << female << 31 << 2 << 1997 << DateMessage << none;
-        QTest::newRow("31 Apr 1980") << "Bo" << male << 31 << 4 << 1980 << ShortMonthMessage << none;
-        QTest::newRow("31 Jun 1980") << "Bo" << male << 31 << 6 << 1980 << ShortMonthMessage << none;
-        QTest::newRow("31 Sep 1980") << "Bo" << male << 31 << 9 << 1980 << ShortMonthMessage << none;
-        QTest::newRow("31 Nov 1980") << "Bo" << male << 31 << 11 << 1980 << ShortMonthMessage << none;
-        QTest::newRow("30 Apr 1980") << "Bo" << male << 30 << 4 << 1980 << pass << none;
-        QTest::newRow("31 May 1980") << "Bo" << male << 31 << 5 << 1980 << pass << none;
-        QTest::newRow("31 Dec 2019") << "Bo" << male << 31 << 12 << 2019 << pass << none;
-        QTest::newRow("name of spaces") << "   " << female << 1 << 1 << 1936 << pass << none;
+        QTest::newRow("name of spaces") << "   " << SexChoice::Female << 1 << 1 << 1936 << QString() << FocusTarget::Unchanged;
         QTest::newRow("empty name before missing sex")
             << "" << SexChoice::None << 1 << 1 << 1936 << "Please Enter Your Name" << FocusTarget::NameBox;
         QTest::newRow("empty name before a bad date")
-            << "" << male << 31 << 4 << 1980 << "Please Enter Your Name" << FocusTarget::NameBox;
+            << "" << SexChoice::Male << 31 << 4 << 1980 << "Please Enter Your Name" << FocusTarget::NameBox;
         QTest::newRow("missing sex")
             << "Bo" << SexChoice::None << 1 << 1 << 1936 << "Please Specify Your Sex" << FocusTarget::ProceedButton;
         QTest::newRow("missing sex before a bad date")
@@ -94,34 +77,36 @@ private slots:
 
     void validationAnswersInItsOrder()
     {
-        // The two date messages differ by a space, the name is untrimmed, and only the first two checks move the focus.
+        // The name is untrimmed, and only the first two checks move the focus.
         QFETCH(QString, name);
         QFETCH(SexChoice, sex);
         QFETCH(int, day);
         QFETCH(int, month);
         QFETCH(int, year);
-        QFETCH(QString, message);
-        QFETCH(FocusTarget, focus);
         const BirthCheck check = ValidateBirthData(picked(name, sex, day, month, year));
-        QCOMPARE(check.passed, message.isEmpty());
-        QCOMPARE(check.message, message);
-        QCOMPARE(check.focus, focus);
+        QTEST(check.message, "message");
+        QCOMPARE(check.passed, check.message.isEmpty());
+        QTEST(check.focus, "focus");
     }
 
     void validationPassesExactlyTheRealDatesOfTheOfferedYears()
     {
-        // Every pick of the three lists: a real date must pass, a day its month lacks must fail with its message.
-        for (int year = 1936; year <= 2019; ++year) {
-            for (int month = 1; month <= 12; ++month) {
-                for (int day = 1; day <= 31; ++day) {
-                    const BirthCheck check = ValidateBirthData(
-                        picked(QStringLiteral("Bo"), SexChoice::Male, day, month, year));
-                    const bool real = QDate(year, month, day).isValid();
-                    const QByteArray where = QDate(year, month, 1).toString(Qt::ISODate).toLatin1() + " day "
-                                             + QByteArray::number(day);
-                    QVERIFY2(check.passed == real, where.constData());
-                    if (!real)
-                        QCOMPARE(check.message, QLatin1String(month == 2 ? DateMessage : ShortMonthMessage));
+        // Every pick of the three lists, by either sex: a real date must pass, a day its month lacks must fail with its
+        // message (February's differs from the short months' by a space), and neither moves the focus.
+        for (const SexChoice sex : {SexChoice::Male, SexChoice::Female}) {
+            for (int year = 1936; year <= 2019; ++year) {
+                for (int month = 1; month <= 12; ++month) {
+                    for (int day = 1; day <= 31; ++day) {
+                        const BirthCheck check = ValidateBirthData(picked(QStringLiteral("Bo"), sex, day, month, year));
+                        const bool real = QDate(year, month, day).isValid();
+                        const QByteArray where = QDate(year, month, 1).toString(Qt::ISODate).toLatin1() + " day "
+                                                 + QByteArray::number(day);
+                        QVERIFY2(check.passed == real, where.constData());
+                        QCOMPARE(check.message, QLatin1String(real         ? ""
+                                                              : month == 2 ? DateMessage
+                                                                           : ShortMonthMessage));
+                        QVERIFY2(check.focus == FocusTarget::Unchanged, where.constData());
+                    }
                 }
             }
         }
@@ -227,17 +212,12 @@ private slots:
     {
         QTest::addColumn<BirthEntries>("first");
         QTest::addColumn<BirthEntries>("second");
-        // clang-format off
         QTest::newRow("Dog 1958 then Dragon 1940")
-            << picked(QStringLiteral("  Madge "), SexChoice::Female, 16, 8, 1958)
-            << picked(QStringLiteral("Bo"), SexChoice::Male, 9, 10, 1940);
+            << picked("  Madge ", SexChoice::Female, 16, 8, 1958) << picked("Bo", SexChoice::Male, 9, 10, 1940);
         QTest::newRow("Monkey 1980 then Pig lead-in 1936")
-            << picked(QStringLiteral("Venus"), SexChoice::Female, 17, 6, 1980)
-            << picked(QStringLiteral(" "), SexChoice::Male, 1, 1, 1936);
+            << picked("Venus", SexChoice::Female, 17, 6, 1980) << picked(" ", SexChoice::Male, 1, 1, 1936);
         QTest::newRow("Rat 1996 then Ox 1997")
-            << picked(QStringLiteral("Ann"), SexChoice::Female, 29, 2, 1996)
-            << picked(QStringLiteral("Ann"), SexChoice::Male, 7, 2, 1997);
-        // clang-format on
+            << picked("Ann", SexChoice::Female, 29, 2, 1996) << picked("Ann", SexChoice::Male, 7, 2, 1997);
     }
 
     void secondReadingLeavesNothingOfTheFirst()

@@ -55,16 +55,15 @@ private slots:
         const QStringList signs{"Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",
                                 "Horse", "Goat", "Monkey", "Rooster", "Dog",    "Pig"};
         const QStringList elements{"Fire", "Earth", "Metal", "Water", "Wood"};
+        const auto rowName = [&](int row) { return signs[row % 12] + QLatin1Char(' ') + elements[(row / 2) % 5]; };
         for (int row = 0; row < ChineseYearRows; ++row) {
             const QDate start = m_table.starts[row];
             QCOMPARE(start.year(), 1936 + row);
-            const QString own = signs[row % 12] + QLatin1Char(' ') + elements[(row / 2) % 5];
-            QCOMPARE(describe(FindChineseYear(m_table, start)), own);
-            QCOMPARE(describe(FindChineseYear(m_table, m_table.ends[row])), own);
+            QCOMPARE(describe(FindChineseYear(m_table, start)), rowName(row));
+            QCOMPARE(describe(FindChineseYear(m_table, m_table.ends[row])), rowName(row));
             if (row > 0) {
                 QCOMPARE(m_table.ends[row - 1], start.addDays(-1));
-                const QString previous = signs[(row - 1) % 12] + QLatin1Char(' ') + elements[((row - 1) / 2) % 5];
-                QCOMPARE(describe(FindChineseYear(m_table, start.addDays(-1))), previous);
+                QCOMPARE(describe(FindChineseYear(m_table, start.addDays(-1))), rowName(row - 1));
             }
         }
         QCOMPARE(m_table.ends[ChineseYearRows - 1], QDate(2020, 1, 24));

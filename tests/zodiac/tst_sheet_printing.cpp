@@ -84,25 +84,12 @@ private slots:
         };
         QTRY_VERIFY2_WITH_TIMEOUT(complete(), "nothing was printed", 60000);
 
-        const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), output, QStringLiteral("-")})
-                                 .simplified();
-        const QStringList labels{"Name:",
-                                 "Date of Birth:",
-                                 "Sign:",
-                                 "Element: Wood:",
-                                 "Ruling Planet:",
-                                 "Positive Traits:",
-                                 "Negative Traits:",
-                                 "Most Compatible Sign:",
-                                 "Least Compatible Sign:",
-                                 "Lucky Color:",
-                                 "GemStone:",
-                                 "Energy:",
-                                 "Favourable Season:",
-                                 "Favourable Month:",
-                                 "Famous Persons of this Star Sign are:"};
+        const QString text = run(QStringLiteral("pdftotext"), {"-layout", output, "-"}).simplified();
         qsizetype at = 0;
-        for (const QString &label : labels) {
+        for (const QString label :
+             {"Name:", "Date of Birth:", "Sign:", "Element: Wood:", "Ruling Planet:", "Positive Traits:",
+              "Negative Traits:", "Most Compatible Sign:", "Least Compatible Sign:", "Lucky Color:", "GemStone:",
+              "Energy:", "Favourable Season:", "Favourable Month:", "Famous Persons of this Star Sign are:"}) {
             const qsizetype found = text.indexOf(label, at);
             QVERIFY2(found >= 0, qPrintable(QStringLiteral("label missing or out of order: ") + label));
             at = found + label.size();
@@ -111,9 +98,7 @@ private slots:
             QVERIFY2(text.contains(QLatin1String(value)), value);
 
         QTemporaryDir pages;
-        run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-f"),
-                                         QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
-                                         QStringLiteral("-png"), output, pages.filePath(QStringLiteral("page"))});
+        run(QStringLiteral("pdftoppm"), {"-r", "60", "-f", "1", "-l", "1", "-png", output, pages.filePath("page")});
         const QStringList rendered = QDir(pages.path()).entryList({QStringLiteral("*.png")});
         QVERIFY(!rendered.isEmpty());
         const QImage page(pages.filePath(rendered.front()));

@@ -2,11 +2,12 @@
 #include "zodiac/chinese_year.h"
 #include "zodiac/sign_attributes.h"
 
-#include <QMultiHash>
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 using namespace zodiac;
 
@@ -95,6 +96,63 @@ constexpr BirthProof kBirths[] = {
 };
 // clang-format on
 
+// Each sign's row in cycle order: its short fields exactly, its trait texts' lengths and how many famous
+// persons it lists.
+struct SignFacts
+{
+    const char *sign, *rulingPlanet, *mostCompatible, *leastCompatible, *luckyColour, *gemstone, *energy,
+        *favourableSeason, *favourableMonth;
+    int positiveLength, negativeLength, famousCount;
+};
+
+// clang-format off
+constexpr SignFacts kSigns[] = {
+    {"Rat", "Jupiter", "Dragon, Monkey", "Horse",
+     "Light Blue", "Carbuncle, Red Garnet", "Yin (positive)", "Winter", "December", 680, 570, 5},
+    {"Ox", "Saturn", "Snake, Rooster", "Goat",
+     "Violet", "White Onyx", "Yin (positive)", "End of Winter", "January", 922, 531, 7},
+    {"Tiger", "Uranus", "Horse, Dog", "Monkey",
+     "Green", "Sapphire", "Yang (Negative)", "Early Spring", "February", 759, 508, 6},
+    {"Rabbit", "Jupiter", "Goat, Pig", "Rooster",
+     "Pale Green", "Chrysolite", "Yin (positive)", "Mid Spring", "March", 731, 561, 6},
+    {"Dragon", "Mars", "Rat, Monkey", "Dog",
+     "Turquoise", "Amethyst", "Yang (Negative)", "End of Spring", "April", 840, 738, 3},
+    {"Snake", "Venus", "Ox, Rooster", "Tiger, Pig",
+     "Red", "Mossagate", "Yin (Positive Energy)", "Early Summer", "May", 761, 635, 6},
+    {"Horse", "Mercury", "Tiger, Dog", "Rat",
+     "Orange", "Beryl", "Yang (Negative)", "Mid Summer", "June", 762, 470, 5},
+    {"Goat", "Moon", "Rabbit, Pig", "Ox",
+     "Pink, Purple", "Emerald", "Yin (Positive)", "End of Summer", "July", 797, 500, 6},
+    {"Monkey", "Sun", "Rat, Dragon", "Tiger",
+     "Yellow, Gold", "Emerald", "Yang (Negative)", "Early Autumn", "August", 997, 432, 6},
+    {"Rooster", "Mercury", "Ox, Dragon, Snake", "Rabbit",
+     "Peach, Apricot", "Pin Jasper", "Yin (Positive)", "Mid Autumn", "September", 685, 438, 4},
+    {"Dog", "Venus", "Tiger, Horse", "Dragon",
+     "Pale Yellow", "Diamond", "Yang (Negative)", "Winter", "October", 739, 502, 8},
+    {"Pig", "Mars", "Rabbit, Goat", "Snake",
+     "Dark Blue", "Topaz", "Yin (Positive)", "Early Winter", "October", 614, 417, 5},
+};
+// clang-format on
+static_assert(std::size(kSigns) == SignTable.size());
+
+// Each element's row in lookup order, with the length of its text.
+struct ElementFacts
+{
+    const char *element;
+    int length;
+};
+constexpr ElementFacts kElements[] = {{"Metal", 302}, {"Water", 334}, {"Wood", 432}, {"Fire", 354}, {"Earth", 318}};
+static_assert(std::size(kElements) == ElementTable.size());
+
+// One data row per entry of the table, named by its key and holding its index.
+template<class Facts, std::size_t N>
+void addRowPerEntry(const Facts (&table)[N], const char *Facts::*key)
+{
+    QTest::addColumn<int>("index");
+    for (int index = 0; index < int(N); ++index)
+        QTest::newRow(table[index].*key) << index;
+}
+
 const SignAttributes *findSign(const QString &sign)
 {
     for (const SignAttributes &row : SignTable) {
@@ -136,268 +194,103 @@ class TestSignAttributes : public QObject
 {
     Q_OBJECT
 
+    const ChineseYearTable m_years = BuildChineseYearTable();
+
 private slots:
-    void signsFollowTheYearCycleOrder();
-    void elementsFollowTheLookupOrder();
-    void shortFieldsAreStoredExactly_data();
-    void shortFieldsAreStoredExactly();
-    void traitTextsHaveTheirExactLength_data();
-    void traitTextsHaveTheirExactLength();
-    void elementTextsHaveTheirExactLength_data();
-    void elementTextsHaveTheirExactLength();
-    void textsOpenWithTheirFixedSentence();
-    void monkeyPositiveJoinsItsTwoPiecesWithoutASpace();
-    void famousPersonsListHasItsNumberOfNames_data();
-    void famousPersonsListHasItsNumberOfNames();
-    void nobodyIsListedUnderTwoSigns();
-    void famousPersonIsBornUnderTheSign_data();
-    void famousPersonIsBornUnderTheSign();
-    void everyListedPersonHasABirthProof();
-};
+    void eachSignHoldsItsFactsInCycleOrder_data() { addRowPerEntry(kSigns, &SignFacts::sign); }
 
-void TestSignAttributes::signsFollowTheYearCycleOrder()
-{
-    // Guards against a row out of cycle order or a key that differs from the name the year lookup produces.
-    const char *expected[] = {"Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",
-                              "Horse", "Goat", "Monkey", "Rooster", "Dog",    "Pig"};
-    for (std::size_t i = 0; i < SignTable.size(); ++i) {
-        QCOMPARE(QLatin1String(SignTable[i].sign), QLatin1String(expected[i]));
-        QCOMPARE(QLatin1String(SignTable[i].sign), QLatin1String(signNames()[i]));
-    }
-}
-
-void TestSignAttributes::elementsFollowTheLookupOrder()
-{
-    // Guards against a missing, misspelt or reordered element key.
-    const char *expected[] = {"Metal", "Water", "Wood", "Fire", "Earth"};
-    for (std::size_t i = 0; i < ElementTable.size(); ++i)
-        QCOMPARE(QLatin1String(ElementTable[i].element), QLatin1String(expected[i]));
-    for (const char *element : elementNames())
-        QVERIFY2(findElement(QLatin1String(element)), element);
-}
-
-void TestSignAttributes::shortFieldsAreStoredExactly_data()
-{
-    QTest::addColumn<QString>("sign");
-    QTest::addColumn<QString>("rulingPlanet");
-    QTest::addColumn<QString>("mostCompatible");
-    QTest::addColumn<QString>("leastCompatible");
-    QTest::addColumn<QString>("luckyColour");
-    QTest::addColumn<QString>("gemstone");
-    QTest::addColumn<QString>("energy");
-    QTest::addColumn<QString>("favourableSeason");
-    QTest::addColumn<QString>("favourableMonth");
-
-    // clang-format off
-    QTest::newRow("Rat") << "Rat" << "Jupiter" << "Dragon, Monkey" << "Horse"
-                         << "Light Blue" << "Carbuncle, Red Garnet" << "Yin (positive)" << "Winter" << "December";
-    QTest::newRow("Ox") << "Ox" << "Saturn" << "Snake, Rooster" << "Goat"
-                         << "Violet" << "White Onyx" << "Yin (positive)" << "End of Winter" << "January";
-    QTest::newRow("Tiger") << "Tiger" << "Uranus" << "Horse, Dog" << "Monkey"
-                         << "Green" << "Sapphire" << "Yang (Negative)" << "Early Spring" << "February";
-    QTest::newRow("Rabbit") << "Rabbit" << "Jupiter" << "Goat, Pig" << "Rooster"
-                         << "Pale Green" << "Chrysolite" << "Yin (positive)" << "Mid Spring" << "March";
-    QTest::newRow("Dragon") << "Dragon" << "Mars" << "Rat, Monkey" << "Dog"
-                         << "Turquoise" << "Amethyst" << "Yang (Negative)" << "End of Spring" << "April";
-    QTest::newRow("Snake") << "Snake" << "Venus" << "Ox, Rooster" << "Tiger, Pig"
-                         << "Red" << "Mossagate" << "Yin (Positive Energy)" << "Early Summer" << "May";
-    QTest::newRow("Horse") << "Horse" << "Mercury" << "Tiger, Dog" << "Rat"
-                         << "Orange" << "Beryl" << "Yang (Negative)" << "Mid Summer" << "June";
-    QTest::newRow("Goat") << "Goat" << "Moon" << "Rabbit, Pig" << "Ox"
-                         << "Pink, Purple" << "Emerald" << "Yin (Positive)" << "End of Summer" << "July";
-    QTest::newRow("Monkey") << "Monkey" << "Sun" << "Rat, Dragon" << "Tiger"
-                         << "Yellow, Gold" << "Emerald" << "Yang (Negative)" << "Early Autumn" << "August";
-    QTest::newRow("Rooster") << "Rooster" << "Mercury" << "Ox, Dragon, Snake" << "Rabbit"
-                         << "Peach, Apricot" << "Pin Jasper" << "Yin (Positive)" << "Mid Autumn" << "September";
-    QTest::newRow("Dog") << "Dog" << "Venus" << "Tiger, Horse" << "Dragon"
-                         << "Pale Yellow" << "Diamond" << "Yang (Negative)" << "Winter" << "October";
-    QTest::newRow("Pig") << "Pig" << "Mars" << "Rabbit, Goat" << "Snake"
-                         << "Dark Blue" << "Topaz" << "Yin (Positive)" << "Early Winter" << "October";
-    // clang-format on
-}
-
-void TestSignAttributes::shortFieldsAreStoredExactly()
-{
-    // Guards against a label "tidied" in capitals or spelling, or a value shifted into the wrong column.
-    QFETCH(QString, sign);
-    const SignAttributes *row = findSign(sign);
-    QVERIFY(row);
-    QTEST(QString::fromLatin1(row->rulingPlanet), "rulingPlanet");
-    QTEST(QString::fromLatin1(row->mostCompatible), "mostCompatible");
-    QTEST(QString::fromLatin1(row->leastCompatible), "leastCompatible");
-    QTEST(QString::fromLatin1(row->luckyColour), "luckyColour");
-    QTEST(QString::fromLatin1(row->gemstone), "gemstone");
-    QTEST(QString::fromLatin1(row->energy), "energy");
-    QTEST(QString::fromLatin1(row->favourableSeason), "favourableSeason");
-    QTEST(QString::fromLatin1(row->favourableMonth), "favourableMonth");
-}
-
-void TestSignAttributes::traitTextsHaveTheirExactLength_data()
-{
-    QTest::addColumn<QString>("sign");
-    QTest::addColumn<int>("positiveLength");
-    QTest::addColumn<int>("negativeLength");
-
-    QTest::newRow("Rat") << "Rat" << 680 << 570;
-    QTest::newRow("Ox") << "Ox" << 922 << 531;
-    QTest::newRow("Tiger") << "Tiger" << 759 << 508;
-    QTest::newRow("Rabbit") << "Rabbit" << 731 << 561;
-    QTest::newRow("Dragon") << "Dragon" << 840 << 738;
-    QTest::newRow("Snake") << "Snake" << 761 << 635;
-    QTest::newRow("Horse") << "Horse" << 762 << 470;
-    QTest::newRow("Goat") << "Goat" << 797 << 500;
-    QTest::newRow("Monkey") << "Monkey" << 997 << 432;
-    QTest::newRow("Rooster") << "Rooster" << 685 << 438;
-    QTest::newRow("Dog") << "Dog" << 739 << 502;
-    QTest::newRow("Pig") << "Pig" << 614 << 417;
-}
-
-void TestSignAttributes::traitTextsHaveTheirExactLength()
-{
-    // Guards against an edit that changes a trait text's length, or a literal piece that lost its joining space.
-    QFETCH(QString, sign);
-    QFETCH(int, positiveLength);
-    QFETCH(int, negativeLength);
-    const SignAttributes *row = findSign(sign);
-    QVERIFY(row);
-    QCOMPARE(int(std::strlen(row->positiveTraits)), positiveLength);
-    QCOMPARE(int(std::strlen(row->negativeTraits)), negativeLength);
-    verifyParagraph(row->positiveTraits);
-    verifyParagraph(row->negativeTraits);
-}
-
-void TestSignAttributes::elementTextsHaveTheirExactLength_data()
-{
-    QTest::addColumn<QString>("element");
-    QTest::addColumn<int>("length");
-
-    QTest::newRow("Metal") << "Metal" << 302;
-    QTest::newRow("Water") << "Water" << 334;
-    QTest::newRow("Wood") << "Wood" << 432;
-    QTest::newRow("Fire") << "Fire" << 354;
-    QTest::newRow("Earth") << "Earth" << 318;
-}
-
-void TestSignAttributes::elementTextsHaveTheirExactLength()
-{
-    // Guards against element texts swapped between keys or edited to another length.
-    QFETCH(QString, element);
-    QFETCH(int, length);
-    const ElementText *row = findElement(element);
-    QVERIFY(row);
-    QCOMPARE(int(std::strlen(row->text)), length);
-    verifyParagraph(row->text);
-}
-
-void TestSignAttributes::textsOpenWithTheirFixedSentence()
-{
-    // Guards against the two fixed opening sentences being reworded or attached to another key.
-    QVERIFY(QByteArray(findSign(QStringLiteral("Rat"))->positiveTraits)
-                .startsWith("You are considered to be witty and charming people. "));
-    QVERIFY(QByteArray(findElement(QStringLiteral("Water"))->text)
-                .startsWith("You have the fluidity of water and solve issues with your silent charm. "));
-}
-
-void TestSignAttributes::monkeyPositiveJoinsItsTwoPiecesWithoutASpace()
-{
-    // Guards against a space slipping in where the Monkey's two pieces meet, or the join moving.
-    const QByteArray text(findSign(QStringLiteral("Monkey"))->positiveTraits);
-    QVERIFY(text.size() > 287);
-    QCOMPARE(text.at(285), '.');
-    QVERIFY2(text.at(286) >= 'A' && text.at(286) <= 'Z', text.mid(280, 12).constData());
-}
-
-void TestSignAttributes::famousPersonsListHasItsNumberOfNames_data()
-{
-    QTest::addColumn<QString>("sign");
-    QTest::addColumn<int>("count");
-
-    QTest::newRow("Rat") << "Rat" << 5;
-    QTest::newRow("Ox") << "Ox" << 7;
-    QTest::newRow("Tiger") << "Tiger" << 6;
-    QTest::newRow("Rabbit") << "Rabbit" << 6;
-    QTest::newRow("Dragon") << "Dragon" << 3;
-    QTest::newRow("Snake") << "Snake" << 6;
-    QTest::newRow("Horse") << "Horse" << 5;
-    QTest::newRow("Goat") << "Goat" << 6;
-    QTest::newRow("Monkey") << "Monkey" << 6;
-    QTest::newRow("Rooster") << "Rooster" << 4;
-    QTest::newRow("Dog") << "Dog" << 8;
-    QTest::newRow("Pig") << "Pig" << 5;
-}
-
-void TestSignAttributes::famousPersonsListHasItsNumberOfNames()
-{
-    // Guards against a name lost or added, a separator other than ", ", or a closing full stop.
-    QFETCH(QString, sign);
-    QFETCH(int, count);
-    const SignAttributes *row = findSign(sign);
-    QVERIFY(row);
-    const QStringList names = famousNames(*row);
-    QCOMPARE(names.size(), count);
-    QVERIFY(!QByteArray(row->famousPersons).endsWith('.'));
-    for (const QString &name : names) {
-        QVERIFY2(!name.isEmpty() && name == name.trimmed(), qPrintable(name));
-        QVERIFY2(!name.contains(QLatin1Char(',')), qPrintable(name));
-    }
-}
-
-void TestSignAttributes::nobodyIsListedUnderTwoSigns()
-{
-    // Guards against a person copied into a second list: one birth date has one sign.
-    QSet<QString> seen;
-    for (const SignAttributes &row : SignTable) {
-        for (const QString &name : famousNames(row)) {
-            QVERIFY2(!seen.contains(name), qPrintable(name));
-            seen.insert(name);
+    void eachSignHoldsItsFactsInCycleOrder()
+    {
+        // Guards against a row out of cycle order, a key unlike the name the year lookup gives, a label "tidied" in
+        // capitals or spelling, a value in the wrong column, a trait text edited to another length or a piece that
+        // lost its joining space, and a famous name lost or added, a separator other than ", " or a closing stop.
+        QFETCH(int, index);
+        const SignFacts &facts = kSigns[index];
+        const SignAttributes &row = SignTable[index];
+        QCOMPARE(QLatin1String(row.sign), QLatin1String(facts.sign));
+        QCOMPARE(QLatin1String(row.sign), QLatin1String(signNames()[index]));
+        QCOMPARE(QLatin1String(row.rulingPlanet), QLatin1String(facts.rulingPlanet));
+        QCOMPARE(QLatin1String(row.mostCompatible), QLatin1String(facts.mostCompatible));
+        QCOMPARE(QLatin1String(row.leastCompatible), QLatin1String(facts.leastCompatible));
+        QCOMPARE(QLatin1String(row.luckyColour), QLatin1String(facts.luckyColour));
+        QCOMPARE(QLatin1String(row.gemstone), QLatin1String(facts.gemstone));
+        QCOMPARE(QLatin1String(row.energy), QLatin1String(facts.energy));
+        QCOMPARE(QLatin1String(row.favourableSeason), QLatin1String(facts.favourableSeason));
+        QCOMPARE(QLatin1String(row.favourableMonth), QLatin1String(facts.favourableMonth));
+        QCOMPARE(int(std::strlen(row.positiveTraits)), facts.positiveLength);
+        QCOMPARE(int(std::strlen(row.negativeTraits)), facts.negativeLength);
+        verifyParagraph(row.positiveTraits);
+        verifyParagraph(row.negativeTraits);
+        const QStringList names = famousNames(row);
+        QCOMPARE(names.size(), facts.famousCount);
+        QVERIFY(!QByteArray(row.famousPersons).endsWith('.'));
+        for (const QString &name : names) {
+            QVERIFY2(!name.isEmpty() && name == name.trimmed(), qPrintable(name));
+            QVERIFY2(!name.contains(QLatin1Char(',')), qPrintable(name));
+            // A person whose birth date falls in another Chinese year, e.g. before that year's new year.
+            const auto proof = std::find_if(std::begin(kBirths), std::end(kBirths), [&](const BirthProof &birth) {
+                return QLatin1String(birth.sign) == QLatin1String(facts.sign) && name == QLatin1String(birth.name);
+            });
+            QVERIFY2(proof != std::end(kBirths), qPrintable(QStringLiteral("no birth proof for ") + name));
+            const QDate born(proof->born.year, proof->born.month, proof->born.day);
+            QVERIFY2(born.isValid(), qPrintable(name));
+            QVERIFY2(born.year() >= 1936 && born.year() <= 2019, qPrintable(name));
+            const std::optional<SignAndElement> found = FindChineseYear(m_years, born);
+            QVERIFY2(found, qPrintable(name));
+            QVERIFY2(found->sign == QLatin1String(facts.sign),
+                     qPrintable(name + QStringLiteral(" is a ") + found->sign));
         }
     }
-}
 
-void TestSignAttributes::famousPersonIsBornUnderTheSign_data()
-{
-    QTest::addColumn<QString>("sign");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QDate>("born");
+    void eachElementHoldsItsTextInLookupOrder_data() { addRowPerEntry(kElements, &ElementFacts::element); }
 
-    for (const BirthProof &proof : kBirths) {
-        const QByteArray label = QByteArray(proof.sign) + ": " + proof.name;
-        QTest::newRow(label.constData()) << QString::fromLatin1(proof.sign) << QString::fromLatin1(proof.name)
-                                         << QDate(proof.born.year, proof.born.month, proof.born.day);
+    void eachElementHoldsItsTextInLookupOrder()
+    {
+        // Guards against a missing, misspelt or reordered key, and texts swapped between keys or edited to another
+        // length. The table has as many rows as the year lookup has names, so each key found there covers them all.
+        QFETCH(int, index);
+        const ElementText &row = ElementTable[index];
+        QCOMPARE(QLatin1String(row.element), QLatin1String(kElements[index].element));
+        const auto &names = elementNames();
+        QVERIFY2(std::any_of(names.begin(), names.end(),
+                             [&](const char *name) { return QLatin1String(name) == QLatin1String(row.element); }),
+                 row.element);
+        QCOMPARE(int(std::strlen(row.text)), kElements[index].length);
+        verifyParagraph(row.text);
     }
-}
 
-void TestSignAttributes::famousPersonIsBornUnderTheSign()
-{
-    // Guards against a person whose birth date falls in another Chinese year, e.g. before that year's new year.
-    QFETCH(QString, sign);
-    QFETCH(QDate, born);
-    QVERIFY(born.isValid());
-    QVERIFY(born.year() >= 1936 && born.year() <= 2019);
-    static const ChineseYearTable table = BuildChineseYearTable();
-    const std::optional<SignAndElement> found = FindChineseYear(table, born);
-    QVERIFY(found);
-    QCOMPARE(found->sign, sign);
-}
-
-void TestSignAttributes::everyListedPersonHasABirthProof()
-{
-    // Guards against the table and the birth proofs drifting apart, so every listed name stays proven.
-    QMultiHash<QString, QString> proven;
-    for (const BirthProof &proof : kBirths)
-        proven.insert(QString::fromLatin1(proof.sign), QString::fromLatin1(proof.name));
-
-    for (const SignAttributes &row : SignTable) {
-        const QString sign = QString::fromLatin1(row.sign);
-        const QStringList names = famousNames(row);
-        for (const QString &name : names)
-            QVERIFY2(proven.contains(sign, name), qPrintable(sign + QStringLiteral(": no proof for ") + name));
-        for (const QString &name : proven.values(sign))
-            QVERIFY2(names.contains(name), qPrintable(sign + QStringLiteral(": not in the table: ") + name));
+    void fixedPiecesOfTheTextsStayInPlace()
+    {
+        // Guards against the two fixed opening sentences being reworded or attached to another key, and against a
+        // space slipping in where the Monkey's two pieces meet, or the join moving.
+        QVERIFY(QByteArray(findSign(QStringLiteral("Rat"))->positiveTraits)
+                    .startsWith("You are considered to be witty and charming people. "));
+        QVERIFY(QByteArray(findElement(QStringLiteral("Water"))->text)
+                    .startsWith("You have the fluidity of water and solve issues with your silent charm. "));
+        const QByteArray monkey(findSign(QStringLiteral("Monkey"))->positiveTraits);
+        QVERIFY(monkey.size() > 287);
+        QCOMPARE(monkey.at(285), '.');
+        QVERIFY2(monkey.at(286) >= 'A' && monkey.at(286) <= 'Z', monkey.mid(280, 12).constData());
     }
-    for (const QString &sign : proven.uniqueKeys())
-        QVERIFY2(findSign(sign), qPrintable(sign));
-}
+
+    void everyBirthProofIsListedOnceUnderItsSign()
+    {
+        // Guards against a person copied into a second list (one birth date has one sign), and against the table
+        // and the birth proofs drifting apart, so every listed name stays proven.
+        QSet<QString> seen;
+        for (const SignAttributes &row : SignTable) {
+            for (const QString &name : famousNames(row)) {
+                QVERIFY2(!seen.contains(name), qPrintable(name));
+                seen.insert(name);
+            }
+        }
+        for (const BirthProof &proof : kBirths) {
+            const SignAttributes *row = findSign(QLatin1String(proof.sign));
+            QVERIFY2(row, proof.sign);
+            QVERIFY2(famousNames(*row).contains(QLatin1String(proof.name)), proof.name);
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSignAttributes)
 #include "tst_sign_attributes.moc"
