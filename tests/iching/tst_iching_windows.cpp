@@ -110,17 +110,6 @@ private:
         }
     }
 
-    // Types each character as a key press carrying that text, accented letters included.
-    static void typeInto(QWidget *widget, const QString &text)
-    {
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(widget, &press);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(widget, &release);
-        }
-    }
-
     QStringList figure(int first, int last)
     {
         QStringList lines;
@@ -199,7 +188,13 @@ private slots:
         QMimeData dragged;
         dragged.setText(text);
         if (way == QLatin1String("typed")) {
-            typeInto(name, text);
+            // Each character as a key press carrying that text, accented letters included.
+            for (const QChar c : text) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(name, &press);
+                QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(name, &release);
+            }
         } else if (way == QLatin1String("selection")) {
             // What a middle click does where the window system has a selection to paste.
             if (QGuiApplication::clipboard()->supportsSelection()) {
@@ -289,10 +284,16 @@ private slots:
         QVERIFY(!m_mdi->isPanelVisible());
     }
 
-    void firstTossFillsOnlyTheBottomLines()
+    void oldYangsFillBottomUpThenStartAgain_data() { ways({{"button", "cmdStartAgain"}, {"menu", "mnuStart"}}); }
+
+    void oldYangsFillBottomUpThenStartAgain()
     {
-        // Line 1 is the bottom of both figures; the reading waits for all six lines.
+        // Line 1 is the bottom of both figures; the reading waits for all six lines. With every line changing the
+        // cast shows old yang, the change shows yin, and all six are listed. Start Again must then begin a new cast
+        // at line 1 with an enabled button and the launcher still hidden.
+        QFETCH(QString, how);
         openAndAsk();
+        const QSize before = casting()->size();
         tossAll({9});
         QCOMPARE(figure(1, 6), (QStringList{"", "", "", "", "", "------ o ------"}));
         QCOMPARE(figure(7, 12), (QStringList{"------    ------", "", "", "", "", ""}));
@@ -302,14 +303,8 @@ private slots:
         QCOMPARE(casting()->cast().intCurrentLine, qint16(1));
         QVERIFY(control<QPushButton>(casting(), "cmdToss")->isEnabled());
         QCOMPARE(m_fakes->random.reseeds, 1);
-    }
 
-    void sixOldYangsChangeIntoSixYins()
-    {
-        // Every line changing: the cast shows old yang, the change shows yin, all six are listed.
-        openAndAsk();
-        const QSize before = casting()->size();
-        tossAll({9, 9, 9, 9, 9, 9});
+        tossAll({9, 9, 9, 9, 9});
         QCOMPARE(figure(1, 6), QStringList(6, QStringLiteral("------ o ------")));
         QCOMPARE(figure(7, 12), QStringList(6, QStringLiteral("------    ------")));
         QCOMPARE(control<shell::TextBox>(casting(), "txtChangeLines")->text(),
@@ -326,6 +321,18 @@ private slots:
         QCOMPARE(m_fakes->random.reseeds, 6);
         QVERIFY(casting()->label(6)->accessibleName().contains(QStringLiteral("Line 1")));
         QVERIFY(casting()->label(6)->accessibleName().contains(QStringLiteral("changing")));
+
+        use(casting(), how);
+        QVERIFY(!casting());
+        QVERIFY(question()->isVisible());
+        QVERIFY(!m_mdi->isPanelVisible());
+        ask(QStringLiteral("Bo"), QStringLiteral("When?"));
+        QVERIFY(control<QPushButton>(casting(), "cmdToss")->isEnabled());
+        QCOMPARE(casting()->cast().intCurrentLine, qint16(0));
+        QCOMPARE(figure(1, 12), QStringList(12, QString()));
+        QVERIFY(control<QLabel>(casting(), "lblJudgement")->text().isEmpty());
+        QCOMPARE(control<shell::TextBox>(casting(), "txtUserInfo")->text(),
+                 QStringLiteral("Name: Bo\r\n\r\nQuestion: When?"));
     }
 
     void oneChangingLineReadsWholeWhateverTheFrame_data()
@@ -364,27 +371,6 @@ private slots:
             QVERIFY2(inside.contains(shown), name);
         }
         casting()->setStyle(nullptr);
-    }
-
-    void startAgainBeginsANewCast_data() { ways({{"button", "cmdStartAgain"}, {"menu", "mnuStart"}}); }
-
-    void startAgainBeginsANewCast()
-    {
-        // A new cast must start at line 1 with an enabled button and the launcher still hidden.
-        QFETCH(QString, how);
-        openAndAsk();
-        tossAll({7, 7, 7, 7, 7, 7});
-        use(casting(), how);
-        QVERIFY(!casting());
-        QVERIFY(question()->isVisible());
-        QVERIFY(!m_mdi->isPanelVisible());
-        ask(QStringLiteral("Bo"), QStringLiteral("When?"));
-        QVERIFY(control<QPushButton>(casting(), "cmdToss")->isEnabled());
-        QCOMPARE(casting()->cast().intCurrentLine, qint16(0));
-        QCOMPARE(figure(1, 12), QStringList(12, QString()));
-        QVERIFY(control<QLabel>(casting(), "lblJudgement")->text().isEmpty());
-        QCOMPARE(control<shell::TextBox>(casting(), "txtUserInfo")->text(),
-                 QStringLiteral("Name: Bo\r\n\r\nQuestion: When?"));
     }
 
     void leavingEitherWindowLeadsBackToThePanel_data()
