@@ -12,7 +12,8 @@ using iching::Hexagrams;
 
 namespace {
 
-constexpr std::array<const char *, 8> kTrigramOrder{"111", "000", "001", "010", "100", "110", "101", "011"};
+// The records run by lower trigram, then by upper, both in this order.
+constexpr std::string_view kTrigramOrder = "111 000 001 010 100 110 101 011";
 
 struct ExpectedRow
 {
@@ -149,19 +150,13 @@ private slots:
 
     void recordSitsInTheTrigramGridAndMatchesItsTableRow()
     {
-        // Swapped trigrams (upper read as lower) or a shifted row would name the wrong hexagram. A repeated key
-        // leaves some cast unreadable and another read twice; a repeated number hides a hexagram from every reading.
-        // Catches a caption typo, a verse split into too many or too few lines, or a key tied to the wrong number.
-        // The caption is the only place the reader sees the number: "1" must not pass for "11". A break inside a
-        // line, or an empty or padded line, doubles the spacing once lines are joined for display.
+        // Swapped trigrams or a shifted row name the wrong hexagram; a repeated key or number reads one cast twice and
+        // hides another. The caption is the only place the reader sees the number, so "1" must not pass for "11"; a
+        // broken, empty or padded line doubles the spacing once lines are joined for display.
         QFETCH(int, row);
         const ExpectedRow &expected = kRows[row];
         const std::string_view key(expected.key);
-        const auto trigram = [&](std::size_t from) {
-            const auto found = std::find(kTrigramOrder.begin(), kTrigramOrder.end(), key.substr(from, 3));
-            return int(found - kTrigramOrder.begin());
-        };
-        // Records run by lower trigram, then by upper.
+        const auto trigram = [&](std::size_t from) { return int(kTrigramOrder.find(key.substr(from, 3)) / 4); };
         const HexagramRecord &record = Hexagrams[trigram(0) * 8 + trigram(3)];
         QCOMPARE(QString::fromLatin1(record.key), QString::fromLatin1(expected.key));
         QCOMPARE(record.number, expected.number);

@@ -4,7 +4,6 @@
 #include "iching/figure_line.h"
 #include "iching/frmIChingSoftwareStart.h"
 #include "iching/iching_windows.h"
-#include "shell/frmMDI.h"
 #include "shell/picture_box.h"
 #include "shell/text_box.h"
 #include "shell/twips.h"
@@ -84,12 +83,6 @@ private:
         control<QLineEdit>(question(), "txtName")->setText(name);
         control<shell::TextBox>(question(), "txtQuestion")->setText(text);
         use(question(), next);
-    }
-
-    void openAndAsk()
-    {
-        openTool();
-        ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
     }
 
     // One row per way of doing a thing, named after the way, with the control it uses.
@@ -288,11 +281,11 @@ private slots:
 
     void oldYangsFillBottomUpThenStartAgain()
     {
-        // Line 1 is the bottom of both figures; the reading waits for all six lines. With every line changing the
-        // cast shows old yang, the change shows yin, and all six are listed. Start Again must then begin a new cast
-        // at line 1 with an enabled button and the launcher still hidden.
+        // Line 1 is the bottom of both figures and the reading waits for all six lines; with every line changing,
+        // all six are listed. Start Again must then begin at line 1 with an enabled button, the launcher hidden.
         QFETCH(QString, how);
-        openAndAsk();
+        openTool();
+        ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
         const QSize before = casting()->size();
         tossAll({9});
         QCOMPARE(figure(1, 6), (QStringList{"", "", "", "", "", "------ o ------"}));
@@ -354,7 +347,8 @@ private slots:
         QFETCH(bool, designSize);
         style.border = border;
         style.titleBar = titleBar;
-        openAndAsk();
+        openTool();
+        ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
         casting()->setStyle(&style);
         tossAll({7, 8, 6, 7, 8, 7});
         QCOMPARE(control<shell::TextBox>(casting(), "txtChangeLines")->text(), QStringLiteral("Line 3 Changed\r\n"));
@@ -378,14 +372,12 @@ private slots:
         QTest::addColumn<QString>("next");
         QTest::addColumn<bool>("fromCasting");
         QTest::addColumn<QString>("how");
-        // clang-format off
-        QTest::newRow("casting Exit button")  << "cmdProceed" << true  << "cmdExit(1)";
-        QTest::newRow("casting Exit menu")    << "cmdProceed" << true  << "mnuExit";
-        QTest::newRow("casting close box")    << "cmdProceed" << true  << "close";
-        QTest::newRow("question Exit button") << ""           << false << "cmdExit";
-        QTest::newRow("question close box")   << ""           << false << "close";
+        QTest::newRow("casting Exit button") << "cmdProceed" << true << "cmdExit(1)";
+        QTest::newRow("casting Exit menu") << "cmdProceed" << true << "mnuExit";
+        QTest::newRow("casting close box") << "cmdProceed" << true << "close";
+        QTest::newRow("question Exit button") << "" << false << "cmdExit";
+        QTest::newRow("question close box") << "" << false << "close";
         QTest::newRow("hidden question form closed after Next by menu") << "mnuNext" << false << "close";
-        // clang-format on
     }
 
     void leavingEitherWindowLeadsBackToThePanel()
@@ -407,7 +399,8 @@ private slots:
     void coinsShowTheFacesAndAMissingPictureLeavesTheBoxEmpty()
     {
         // A lost picture file must not lose the toss.
-        openAndAsk();
+        openTool();
+        ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
         const auto coin = [this](int i) {
             return control<shell::PictureBox>(casting(), QStringLiteral("picCoin(%1)").arg(i));
         };
