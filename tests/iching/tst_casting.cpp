@@ -4,30 +4,13 @@
 
 #include <QTest>
 
-#include <map>
-#include <tuple>
-
 using namespace iching;
 
 namespace {
 
-// Trigrams by their lines read from the bottom up (1 = yang), written independently of the
-// program's top-down codes, with the traditional sequence number of every pairing.
-enum Trigram { Heaven, Lake, Fire, Thunder, Wind, Water, Mountain, Earth };
-
-Trigram trigramOf(bool bottom, bool middle, bool top)
-{
-    // clang-format off
-    static const std::map<std::tuple<bool, bool, bool>, Trigram> byLines{
-        {{true, true, true}, Heaven},     {{true, true, false}, Lake},   {{true, false, true}, Fire},
-        {{true, false, false}, Thunder},  {{false, true, true}, Wind},   {{false, true, false}, Water},
-        {{false, false, true}, Mountain}, {{false, false, false}, Earth},
-    };
-    // clang-format on
-    return byLines.at({bottom, middle, top});
-}
-
-// [lower][upper], in the enum's order Heaven, Lake, Fire, Thunder, Wind, Water, Mountain, Earth.
+// The traditional sequence number of every pairing, written independently of the program's top-down codes.
+// [lower][upper], both in the order Heaven, Lake, Fire, Thunder, Wind, Water, Mountain, Earth: their lines read
+// from the bottom up (1 = yang) count down from 111 to 000.
 constexpr int kSequence[8][8] = {
     /* Heaven   */ {1, 43, 14, 34, 9, 5, 26, 11},
     /* Lake     */ {10, 58, 38, 54, 61, 60, 41, 19},
@@ -41,16 +24,8 @@ constexpr int kSequence[8][8] = {
 
 int numberOfLines(const std::array<bool, 6> &yang)
 {
-    return kSequence[trigramOf(yang[0], yang[1], yang[2])][trigramOf(yang[3], yang[4], yang[5])];
-}
-
-Marks marksOf(std::initializer_list<int> values)
-{
-    Marks marks{};
-    int i = 0;
-    for (int v : values)
-        marks[i++] = qint16(v);
-    return marks;
+    const auto trigram = [&](int bottom) { return 7 - (4 * yang[bottom] + 2 * yang[bottom + 1] + yang[bottom + 2]); };
+    return kSequence[trigram(0)][trigram(3)];
 }
 
 } // namespace
@@ -110,15 +85,15 @@ private slots:
         Cast cast;
         QCOMPARE(cast.intCurrentLine, qint16(0));
         QVERIFY(!cast.record(9));
-        QCOMPARE(cast.marksArray, marksOf({9, 0, 0, 0, 0, 0}));
+        QCOMPARE(cast.marksArray, (Marks{9, 0, 0, 0, 0, 0}));
         QCOMPARE(cast.intCurrentLine, qint16(1));
         for (int value : {8, 7, 6, 7})
             QVERIFY(!cast.record(qint16(value)));
         QVERIFY(cast.record(8));
         QCOMPARE(cast.intCurrentLine, qint16(5));
-        QCOMPARE(cast.marksArray, marksOf({9, 8, 7, 6, 7, 8}));
+        QCOMPARE(cast.marksArray, (Marks{9, 8, 7, 6, 7, 8}));
         cast.clearLines();
-        QCOMPARE(cast.marksArray, marksOf({0, 0, 0, 0, 0, 0}));
+        QCOMPARE(cast.marksArray, (Marks{0, 0, 0, 0, 0, 0}));
     }
 
     void keyEdgeCases_data()
@@ -127,17 +102,17 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("caption");
         // clang-format off
-        QTest::newRow("six 7s") << marksOf({7, 7, 7, 7, 7, 7}) << "111111" << "1 Ch'ien The Creative";
-        QTest::newRow("six 8s") << marksOf({8, 8, 8, 8, 8, 8}) << "000000" << "2 K'un The Receptive";
-        QTest::newRow("six 9s") << marksOf({9, 9, 9, 9, 9, 9}) << "111111" << "1 Ch'ien The Creative";
-        QTest::newRow("six 6s") << marksOf({6, 6, 6, 6, 6, 6}) << "000000" << "2 K'un The Receptive";
-        QTest::newRow("line 1 yang") << marksOf({7, 8, 8, 8, 8, 8}) << "001000" << "24 Fu Return (The Turning Point)";
-        QTest::newRow("line 6 yang") << marksOf({8, 8, 8, 8, 8, 7}) << "000100" << "23 Po Splitting Apart";
-        QTest::newRow("lower yang") << marksOf({7, 9, 7, 8, 6, 8}) << "111000" << "11 T'ai Peace";
-        QTest::newRow("upper yang") << marksOf({8, 8, 6, 7, 7, 9}) << "000111" << "12 P'i Standstill [Stagnation]";
-        QTest::newRow("five lines") << marksOf({7, 7, 7, 7, 7, 0}) << "11111" << "";
-        QTest::newRow("one line") << marksOf({9, 0, 0, 0, 0, 0}) << "1" << "";
-        QTest::newRow("nothing cast") << marksOf({0, 0, 0, 0, 0, 0}) << "" << "";
+        QTest::newRow("six 7s") << Marks{7, 7, 7, 7, 7, 7} << "111111" << "1 Ch'ien The Creative";
+        QTest::newRow("six 8s") << Marks{8, 8, 8, 8, 8, 8} << "000000" << "2 K'un The Receptive";
+        QTest::newRow("six 9s") << Marks{9, 9, 9, 9, 9, 9} << "111111" << "1 Ch'ien The Creative";
+        QTest::newRow("six 6s") << Marks{6, 6, 6, 6, 6, 6} << "000000" << "2 K'un The Receptive";
+        QTest::newRow("line 1 yang") << Marks{7, 8, 8, 8, 8, 8} << "001000" << "24 Fu Return (The Turning Point)";
+        QTest::newRow("line 6 yang") << Marks{8, 8, 8, 8, 8, 7} << "000100" << "23 Po Splitting Apart";
+        QTest::newRow("lower yang") << Marks{7, 9, 7, 8, 6, 8} << "111000" << "11 T'ai Peace";
+        QTest::newRow("upper yang") << Marks{8, 8, 6, 7, 7, 9} << "000111" << "12 P'i Standstill [Stagnation]";
+        QTest::newRow("five lines") << Marks{7, 7, 7, 7, 7, 0} << "11111" << "";
+        QTest::newRow("one line") << Marks{9, 0, 0, 0, 0, 0} << "1" << "";
+        QTest::newRow("nothing cast") << Marks{0, 0, 0, 0, 0, 0} << "" << "";
         // clang-format on
     }
 
@@ -152,59 +127,45 @@ private slots:
         QCOMPARE(record ? QString::fromUtf8(record->caption) : QString(), caption);
     }
 
-    void keysOtherThanTheSixtyFourFindNothing()
-    {
-        for (const char *key : {"", "0", "11111", "1111111", "11111x", "2111111", " 11111"})
-            QVERIFY2(lookupHexagram(QString::fromLatin1(key)) == nullptr, key);
-    }
-
-    void everyCastMatchesAnIndependentTable()
+    void everyCastMatchesAnIndependentTableAndNoOtherKeyFindsARecord()
     {
         // Line order and the meaning of 6, 7, 8 and 9 are where readings most often go wrong.
         for (int n = 0; n < 4096; ++n) {
             Marks marks{};
+            Marks settled{};
             std::array<bool, 6> castYang{};
             std::array<bool, 6> changedYang{};
             QString changing;
             for (int line = 0; line < 6; ++line) {
                 const int value = 6 + ((n >> (2 * line)) & 3);
                 marks[line] = qint16(value);
+                settled[line] = qint16(value == 6 ? 7 : value == 9 ? 8 : value);
                 castYang[line] = value == 7 || value == 9;
                 changedYang[line] = value == 6 || value == 7;
                 if (value == 6 || value == 9)
                     changing += QStringLiteral("Line %1 Changed\r\n").arg(line + 1);
+                const LineSymbol drawn = castSymbol(marks[line]);
+                QCOMPARE(drawn == LineSymbol::Yang || drawn == LineSymbol::OldYang, castYang[line]);
+                QCOMPARE(drawn == LineSymbol::OldYin || drawn == LineSymbol::OldYang, isChanging(marks[line]));
+                QCOMPARE(changedSymbol(marks[line]) == LineSymbol::Yang, changedYang[line]);
             }
             const HexagramRecord *record = lookupHexagram(hexagramKey(marks));
             QVERIFY(record);
             QCOMPARE(record->number, numberOfLines(castYang));
             QCOMPARE(changingLinesText(marks), changing);
-
-            std::array<bool, 6> drawnChanged{};
-            for (int line = 0; line < 6; ++line) {
-                drawnChanged[line] = changedSymbol(marks[line]) == LineSymbol::Yang;
-                const LineSymbol drawn = castSymbol(marks[line]);
-                QCOMPARE(drawn == LineSymbol::Yang || drawn == LineSymbol::OldYang, castYang[line]);
-                QCOMPARE(drawn == LineSymbol::OldYin || drawn == LineSymbol::OldYang, isChanging(marks[line]));
-            }
-            QCOMPARE(drawnChanged, changedYang);
-            Marks settled = marks;
-            for (qint16 &value : settled)
-                value = value == 6 ? 7 : value == 9 ? 8 : value;
             QCOMPARE(lookupHexagram(hexagramKey(settled))->number, numberOfLines(changedYang));
         }
+        for (const char *key : {"", "0", "11111", "1111111", "11111x", "2111111", " 11111"})
+            QVERIFY2(lookupHexagram(QString::fromLatin1(key)) == nullptr, key);
     }
 
-    void symbolsAreTheFourFixedStrings()
+    void symbolsAndTextsReadExactlyWithCrLfBetweenLines()
     {
-        // The strings are what a reader sees and what a screen reader is told.
+        // The strings are what a reader sees and what a screen reader is told; nothing follows the last line.
         QCOMPARE(symbolText(LineSymbol::OldYin), QStringLiteral("------ x ------"));
         QCOMPARE(symbolText(LineSymbol::Yin), QStringLiteral("------    ------"));
         QCOMPARE(symbolText(LineSymbol::OldYang), QStringLiteral("------ o ------"));
         QCOMPARE(symbolText(LineSymbol::Yang), QStringLiteral("----------------"));
-    }
-
-    void textsJoinWithCrLfAndNothingAfterTheLast()
-    {
         const HexagramRecord *creative = lookupHexagram(QStringLiteral("111111"));
         QCOMPARE(judgementText(*creative),
                  QStringLiteral("The Creative works sublime success,\r\nFurthering through perseverance."));
