@@ -1,6 +1,5 @@
 // The launcher: opening tools, the thirteen closes, captions, hover, menus, About and Exit.
 #include "shell/frmAbout.h"
-#include "shell/frmMDI.h"
 #include "shell/panel.h"
 #include "shell/qt_platform.h"
 #include "shell/tool_window.h"
@@ -11,9 +10,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -65,12 +62,6 @@ void registerAll(frmMDI &mdi)
         mdi.windows().registerFactory(id, [&mdi, id] { return new RecordingWindow(mdi, id); });
 }
 
-void click(QWidget *widget)
-{
-    const QPoint centre = widget->rect().center();
-    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, centre);
-}
-
 void moveOver(QWidget *widget)
 {
     QMouseEvent move(QEvent::MouseMove, widget->rect().center(), widget->mapToGlobal(widget->rect().center()),
@@ -95,21 +86,20 @@ protected:
     void beforeLauncher() override { g_log.clear(); }
 
 private slots:
-    void showsTitleStripsAndEveryControl()
+    void showsTitleStripsEveryControlAndTheSharedHelpMenu()
     {
         // A missing or misnamed control breaks every journey that starts here.
         QCOMPARE(m_mdi->windowTitle(), QStringLiteral("Tavrenne v1.25"));
         const QStringList captions{QStringLiteral("Chinese Zodiac Software"), QStringLiteral("Fortune Cookie"),
                                    QStringLiteral("IChing Software"), QStringLiteral("Mahjong Oracle")};
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(control<QPushButton>(m_mdi.get(), QStringLiteral("cmdSelectOption(%1)").arg(i))->text(),
-                     captions[i]);
+            QCOMPARE(toolButton(i)->text(), captions[i]);
         // Seen left to right: Zodiac, I Ching, Fortune Cookie, Mahjong.
         QVERIFY(toolButton(0)->x() < toolButton(2)->x());
         QVERIFY(toolButton(2)->x() < toolButton(1)->x());
         QVERIFY(toolButton(1)->x() < toolButton(3)->x());
         for (int i = 0; i < 7; ++i)
-            QVERIFY(control<QLabel>(m_mdi.get(), QStringLiteral("lblCaption(%1)").arg(i))->isVisible());
+            QVERIFY2(caption(i)->isVisible(), qPrintable(caption(i)->objectName()));
         // Read top to bottom the links are Zodiac, I Ching, Fortune Cookie, Mahjong.
         QVERIFY(caption(3)->y() < caption(5)->y());
         QVERIFY(caption(5)->y() < caption(4)->y());
@@ -119,6 +109,15 @@ private slots:
             QVERIFY2(control<QWidget>(m_mdi.get(), QString::fromLatin1(name))->isVisible(), name);
         QCOMPARE(control<QPushButton>(m_mdi.get(), "cmdMdiExit")->text(), QStringLiteral("&Exit"));
         QCOMPARE(control<QAction>(m_mdi.get(), "mnuExit")->text(), QStringLiteral("E&xit"));
+        // Every window builds its Help menu from one place; its order is part of the program.
+        QStringList names;
+        for (QAction *action : control<QMenu>(m_mdi.get(), "mnuHelp")->actions())
+            names << (action->isSeparator() ? QStringLiteral("-")
+                                            : action->objectName() + QLatin1Char(' ') + action->text());
+        QCOMPARE(names,
+                 (QStringList{QStringLiteral("mnuOnline &Online Help"), QStringLiteral("mnuVisit &Visit Us Online"),
+                              QStringLiteral("-"), QStringLiteral("mnuUpdate Check for Software &Update"),
+                              QStringLiteral("-"), QStringLiteral("mnuAbout &About Software")}));
     }
 
     void controlsStayCentredWhenTheLauncherIsResized()
@@ -139,13 +138,44 @@ private slots:
         }
     }
 
-    void openingAToolClosesEveryToolWindowInOrder()
+    void secondPassClosesWindowsThatACloseHandlerReopened()
     {
-        // Leftover windows of another tool would pile up behind the new one.
+        // A close handler that shows its sibling again must not leave it behind.
+        auto *entry = static_cast<RecordingWindow *>(m_mdi->windows().window(WindowId::ChineseZodiacMain));
+        m_mdi->windows().window(WindowId::FortuneCookieDisplay);
+        entry->onUnload = [this] { m_mdi->windows().window(WindowId::ChineseZodiacDisplay)->show(); };
+        auto *cookies = static_cast<RecordingWindow *>(m_mdi->windows().window(WindowId::FortuneCookieMain));
+        cookies->onUnload = [this] { m_mdi->windows().window(WindowId::FortuneCookieDisplay)->show(); };
+        QTest::mouseClick(toolButton(3), Qt::LeftButton);
+        QVERIFY(!m_mdi->windows().isOpen(WindowId::ChineseZodiacDisplay));
+        QVERIFY(!m_mdi->windows().isOpen(WindowId::FortuneCookieDisplay));
+        QVERIFY(m_mdi->windows().isOpen(WindowId::MahjongOracleMain));
+    }
+
+    void eachChoiceClosesEveryToolWindowInOrderThenOpensItsTool_data()
+    {
+        QTest::addColumn<bool>("byCaption");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<WindowId>("window");
+        const WindowId tools[] = {WindowId::ChineseZodiacMain, WindowId::FortuneCookieMain,
+                                  WindowId::IChingSoftwareMain, WindowId::MahjongOracleMain};
+        for (int i = 0; i < 4; ++i)
+            QTest::addRow("button %d", i) << false << i << tools[i];
+        for (int i = 0; i < 4; ++i)
+            QTest::addRow("caption %d", i + 3) << true << i + 3 << tools[i];
+    }
+
+    void eachChoiceClosesEveryToolWindowInOrderThenOpensItsTool()
+    {
+        // Leftover windows of another tool would pile up behind the new one. The index, not the order on
+        // screen, picks the tool; a mix-up opens the wrong one.
+        QFETCH(bool, byCaption);
+        QFETCH(int, index);
+        QFETCH(WindowId, window);
         for (const WindowId id : kAll)
             m_mdi->windows().window(id)->show();
         QSignalSpy closed(&m_mdi->windows(), &WindowRegistry::windowClosed);
-        click(toolButton(1));
+        QTest::mouseClick(byCaption ? static_cast<QWidget *>(caption(index)) : toolButton(index), Qt::LeftButton);
         QList<WindowId> order;
         for (const auto &args : closed)
             order << args.at(0).value<WindowId>();
@@ -155,99 +185,51 @@ private slots:
                                        WindowId::IChingSoftwareStart,  WindowId::MahjongOracleDisplay,
                                        WindowId::MahjongOracleMain};
         QCOMPARE(order, expected);
-        QVERIFY(!m_mdi->isPanelVisible());
-        ToolWindow *opened = m_mdi->windows().find(WindowId::FortuneCookieMain);
-        QVERIFY(opened && opened->isVisible());
-        QCOMPARE(m_mdi->windows().openWindows().size(), size_t(1));
-    }
-
-    void secondPassClosesWindowsThatACloseHandlerReopened()
-    {
-        // A close handler that shows its sibling again must not leave it behind.
-        auto *entry = static_cast<RecordingWindow *>(m_mdi->windows().window(WindowId::ChineseZodiacMain));
-        m_mdi->windows().window(WindowId::FortuneCookieDisplay);
-        entry->onUnload = [this] { m_mdi->windows().window(WindowId::ChineseZodiacDisplay)->show(); };
-        auto *cookies = static_cast<RecordingWindow *>(m_mdi->windows().window(WindowId::FortuneCookieMain));
-        cookies->onUnload = [this] { m_mdi->windows().window(WindowId::FortuneCookieDisplay)->show(); };
-        click(toolButton(3));
-        QVERIFY(!m_mdi->windows().isOpen(WindowId::ChineseZodiacDisplay));
-        QVERIFY(!m_mdi->windows().isOpen(WindowId::FortuneCookieDisplay));
-        QVERIFY(m_mdi->windows().isOpen(WindowId::MahjongOracleMain));
-    }
-
-    void eachChoiceOpensItsTool_data()
-    {
-        QTest::addColumn<bool>("byCaption");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<WindowId>("window");
-        QTest::newRow("button 0") << false << 0 << WindowId::ChineseZodiacMain;
-        QTest::newRow("button 1") << false << 1 << WindowId::FortuneCookieMain;
-        QTest::newRow("button 2") << false << 2 << WindowId::IChingSoftwareMain;
-        QTest::newRow("button 3") << false << 3 << WindowId::MahjongOracleMain;
-        QTest::newRow("caption 3") << true << 3 << WindowId::ChineseZodiacMain;
-        QTest::newRow("caption 4") << true << 4 << WindowId::FortuneCookieMain;
-        QTest::newRow("caption 5") << true << 5 << WindowId::IChingSoftwareMain;
-        QTest::newRow("caption 6") << true << 6 << WindowId::MahjongOracleMain;
-    }
-
-    void eachChoiceOpensItsTool()
-    {
-        // The index, not the order on screen, picks the tool; a mix-up opens the wrong one.
-        QFETCH(bool, byCaption);
-        QFETCH(int, index);
-        QFETCH(WindowId, window);
-        click(byCaption ? static_cast<QWidget *>(caption(index)) : toolButton(index));
         ToolWindow *opened = m_mdi->windows().find(window);
         QVERIFY(opened);
         QVERIFY(opened->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
+        QCOMPARE(m_mdi->windows().openWindows().size(), size_t(1));
         // Placed centred at the top of the client area, after it was shown, and only then pressed on.
         QCOMPARE(opened->pos(), placeOf(opened));
         QCOMPARE(g_log.mid(g_log.size() - 2),
                  (QStringList{QStringLiteral("prepare"), QStringLiteral("placed %1").arg(opened->x())}));
     }
 
-    void nonLinkCaptionsOnlyCloseLeftoverWindows_data()
+    void choicesWithoutAToolOnlyCloseLeftoverWindows_data()
     {
-        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("index"); // of a caption; none: an option without a tool
         QTest::newRow("title") << 0;
         QTest::newRow("description") << 1;
         QTest::newRow("tagline") << 2;
+        QTest::newRow("option without a tool") << -1;
     }
 
-    void nonLinkCaptionsOnlyCloseLeftoverWindows()
+    void choicesWithoutAToolOnlyCloseLeftoverWindows()
     {
-        // A click on the title must tidy up hidden windows but never leave the panel.
+        // A click on the title must tidy up hidden and shown windows but never leave the panel; an option
+        // without a tool does the closes and hides the panel, and opens nothing.
         QFETCH(int, index);
         m_mdi->windows().window(WindowId::FortuneCookieMain); // loaded, hidden
-        click(caption(index));
-        QVERIFY(m_mdi->windows().openWindows().empty());
-        QVERIFY(m_mdi->isPanelVisible());
-    }
-
-    void choiceWithoutAToolStillClosesAndHidesThePanel()
-    {
-        // An unknown index does the closes and hides the panel, and opens nothing.
         m_mdi->windows().window(WindowId::MahjongOracleMain)->show();
-        m_mdi->cmdSelectOption_Click(7);
+        if (index < 0)
+            m_mdi->cmdSelectOption_Click(7);
+        else
+            QTest::mouseClick(caption(index), Qt::LeftButton);
         QVERIFY(m_mdi->windows().openWindows().empty());
-        QVERIFY(!m_mdi->isPanelVisible());
+        QCOMPARE(m_mdi->isPanelVisible(), index >= 0);
     }
 
-    void closingAToolWindowBringsThePanelBack()
+    void closingAToolWindowBringsThePanelBackUnlessItHandsOver()
     {
         // The user must always land either in a tool or on the panel.
-        click(toolButton(0));
+        QTest::mouseClick(toolButton(0), Qt::LeftButton);
         QVERIFY(!m_mdi->isPanelVisible());
         m_mdi->windows().find(WindowId::ChineseZodiacMain)->close();
         QVERIFY(m_mdi->isPanelVisible());
         QVERIFY(!m_mdi->windows().isOpen(WindowId::ChineseZodiacMain));
-    }
-
-    void handingOverKeepsThePanelHidden()
-    {
         // A window handing over to its sibling must not flash the panel back.
-        click(toolButton(2));
+        QTest::mouseClick(toolButton(2), Qt::LeftButton);
         m_mdi->windows().find(WindowId::IChingSoftwareMain)->closeHandingOver();
         QVERIFY(!m_mdi->isPanelVisible());
         QVERIFY(!m_mdi->windows().isOpen(WindowId::IChingSoftwareMain));
@@ -284,20 +266,19 @@ private slots:
 
     void helpEntriesAndBannersOpenTheirPages_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("page");
-        QTest::newRow("mnuOnline") << QStringLiteral("mnuOnline") << int(WebPage::OnlineHelp);
-        QTest::newRow("mnuVisit") << QStringLiteral("mnuVisit") << int(WebPage::HomePage);
-        QTest::newRow("mnuUpdate") << QStringLiteral("mnuUpdate") << int(WebPage::Download);
-        QTest::newRow("Picture6") << QStringLiteral("Picture6") << int(WebPage::HomePage);
-        QTest::newRow("lblOrrindelBanner") << QStringLiteral("lblOrrindelBanner") << int(WebPage::HomePage);
-        QTest::newRow("Label7") << QStringLiteral("Label7") << int(WebPage::BrandingOffer);
+        QTest::addColumn<int>("page"); // opened by the control the row is named after
+        QTest::newRow("mnuOnline") << int(WebPage::OnlineHelp);
+        QTest::newRow("mnuVisit") << int(WebPage::HomePage);
+        QTest::newRow("mnuUpdate") << int(WebPage::Download);
+        QTest::newRow("Picture6") << int(WebPage::HomePage);
+        QTest::newRow("lblOrrindelBanner") << int(WebPage::HomePage);
+        QTest::newRow("Label7") << int(WebPage::BrandingOffer);
     }
 
     void helpEntriesAndBannersOpenTheirPages()
     {
         // Each link must lead to its own page, and never to a real browser in a test.
-        QFETCH(QString, name);
+        const QString name = QString::fromLatin1(QTest::currentDataTag());
         QFETCH(int, page);
         if (auto *action = m_mdi->findChild<QAction *>(name))
             action->trigger();
@@ -305,19 +286,6 @@ private slots:
             QTest::mouseClick(control<QWidget>(m_mdi.get(), name), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
         QCOMPARE(m_fakes->webPages.opened.size(), size_t(1));
         QCOMPARE(m_fakes->webPages.opened.front(), webPageAddress(WebPage(page)));
-    }
-
-    void helpMenuHoldsTheSharedEntriesInOrder()
-    {
-        // Every window builds its Help menu from one place; its order is part of the program.
-        QStringList names;
-        for (QAction *action : control<QMenu>(m_mdi.get(), "mnuHelp")->actions())
-            names << (action->isSeparator() ? QStringLiteral("-")
-                                            : action->objectName() + QLatin1Char(' ') + action->text());
-        QCOMPARE(names,
-                 (QStringList{QStringLiteral("mnuOnline &Online Help"), QStringLiteral("mnuVisit &Visit Us Online"),
-                              QStringLiteral("-"), QStringLiteral("mnuUpdate Check for Software &Update"),
-                              QStringLiteral("-"), QStringLiteral("mnuAbout &About Software")}));
     }
 
     void aboutBoxIsModalAndOkClosesIt()
@@ -358,7 +326,7 @@ private slots:
     {
         // Quitting with a tool open must still run the tool's own close handling, then end once.
         QFETCH(bool, byMenu);
-        click(toolButton(1));
+        QTest::mouseClick(toolButton(1), Qt::LeftButton);
         if (byMenu)
             control<QAction>(m_mdi.get(), "mnuExit")->trigger();
         else

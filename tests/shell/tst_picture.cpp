@@ -32,10 +32,9 @@ bool writePng(const QString &path, QSize size, QColor colour)
 bool writeArt(const QString &svgPath, QSize size)
 {
 #ifdef TAVRENNE_PNG_ART
-    for (int scale = 1; scale <= 3; ++scale) {
+    for (int scale = 1; scale <= 3; ++scale)
         if (!writePng(shell::renderedArtPath(svgPath, scale), size * scale, QColor(0xc3, 0x34, 0x2a)))
             return false;
-    }
     return true;
 #else
     return write(svgPath, QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2' "
@@ -47,13 +46,24 @@ bool writeArt(const QString &svgPath, QSize size)
 #endif
 }
 
+// What `draw` leaves on a transparent canvas of that size, in device-independent pixels, at that scale.
+QImage painted(QSize size, const std::function<void(QPainter &)> &draw, qreal ratio = 1.0)
+{
+    QImage canvas(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    draw(painter);
+    painter.end();
+    return canvas;
+}
+
 int opaquePixels(const QImage &image)
 {
     int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             count += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
-    }
     return count;
 }
 
@@ -74,9 +84,7 @@ private slots:
         QVERIFY(writeArt(file(QStringLiteral("square.svg")), QSize(40, 20)));
         QVERIFY(write(file(QStringLiteral("broken.svg")), "<svg this is not"));
         QVERIFY(write(file(QStringLiteral("broken.png")), "not a PNG either"));
-        QImage bitmap(12, 7, QImage::Format_ARGB32);
-        bitmap.fill(Qt::blue);
-        QVERIFY(bitmap.save(file(QStringLiteral("bitmap.png"))));
+        QVERIFY(writePng(file(QStringLiteral("bitmap.png")), QSize(12, 7), Qt::blue));
     }
 
     void readsWhatItCanAndIsNullOtherwise_data()
@@ -85,7 +93,6 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("null");
         QTest::addColumn<QSize>("natural");
-        // clang-format off
         QTest::newRow("resource art") << true << QStringLiteral(":/shell/pictures/zodiac.svg") << false
                                       << QSize(64, 64);
         QTest::newRow("vector file") << true << file(QStringLiteral("square.svg")) << false << QSize(40, 20);
@@ -93,7 +100,6 @@ private slots:
         QTest::newRow("invalid vector") << true << file(QStringLiteral("broken.svg")) << true << QSize(0, 0);
         QTest::newRow("bitmap file") << false << file(QStringLiteral("bitmap.png")) << false << QSize(12, 7);
         QTest::newRow("missing bitmap") << false << file(QStringLiteral("none.png")) << true << QSize(0, 0);
-        // clang-format on
     }
 
     void readsWhatItCanAndIsNullOtherwise()
@@ -107,11 +113,8 @@ private slots:
         QCOMPARE(picture.source(), path);
         QCOMPARE(picture.isNull(), null);
         QCOMPARE(picture.naturalSize().expandedTo(QSize(0, 0)), natural);
-        QImage canvas(50, 50, QImage::Format_ARGB32_Premultiplied);
-        canvas.fill(Qt::transparent);
-        QPainter painter(&canvas);
-        picture.paint(painter, canvas.rect());
-        painter.end();
+        const QImage canvas = painted(QSize(50, 50),
+                                      [&](QPainter &painter) { picture.paint(painter, QRect(0, 0, 50, 50)); });
         QCOMPARE(opaquePixels(canvas) > 0, !null);
         QCOMPARE(picture.icon().isNull(), null);
     }
@@ -134,11 +137,8 @@ private slots:
     {
         // Art stretched to a box of another shape looks wrong; it keeps its aspect ratio, centred.
         const Picture picture = Picture::fromSvg(file(QStringLiteral("square.svg")));
-        QImage canvas(40, 40, QImage::Format_ARGB32_Premultiplied);
-        canvas.fill(Qt::transparent);
-        QPainter painter(&canvas);
-        picture.paint(painter, canvas.rect());
-        painter.end();
+        const QImage canvas = painted(QSize(40, 40),
+                                      [&](QPainter &painter) { picture.paint(painter, QRect(0, 0, 40, 40)); });
         QCOMPARE(qAlpha(canvas.pixel(20, 5)), 0);
         QCOMPARE(qAlpha(canvas.pixel(20, 34)), 0);
         QVERIFY(qAlpha(canvas.pixel(20, 20)) > 0);
@@ -149,12 +149,10 @@ private slots:
     {
         QTest::addColumn<int>("size");
         QTest::addColumn<qreal>("ratio");
-        // clang-format off
         QTest::newRow("16 px") << 16 << 1.0;
         QTest::newRow("48 px") << 48 << 1.0;
         QTest::newRow("128 px") << 128 << 1.0;
         QTest::newRow("32 px at 200%") << 32 << 2.0;
-        // clang-format on
     }
 
     void iconIsDrawnAtEverySizeAsked()
@@ -181,19 +179,21 @@ private slots:
         QTest::addColumn<QStringList>("renderings");
         QTest::addColumn<QColor>("drawn");
         const QStringList all{"1", "2", "3"};
-        // clang-format off
         QTest::newRow("natural size at 100%") << 1.0 << 10 << all << QColor(Qt::red);
         QTest::newRow("natural size at 200%") << 2.0 << 10 << all << QColor(Qt::green);
         QTest::newRow("natural size at 300%") << 3.0 << 10 << all << QColor(Qt::blue);
         QTest::newRow("double size at 100%") << 1.0 << 20 << all << QColor(Qt::green);
         QTest::newRow("larger than any, the largest") << 2.0 << 30 << all << QColor(Qt::blue);
-        QTest::newRow("at 200% without @2x, the 1x") << 2.0 << 10 << QStringList {"1", "3"} << QColor(Qt::red);
-        // clang-format on
+        QTest::newRow("at 200% without @2x, the 1x") << 2.0 << 10 << QStringList{"1", "3"} << QColor(Qt::red);
     }
 
     void renderedArtDrawsTheSmallestRenderingThatIsSharpEnough()
     {
         // Too small a rendering blurs on a high-DPI screen; a missing one must fall back, not vanish.
+        QCOMPARE(shell::renderedArtPath(QStringLiteral(":/mahjong/tiles/group.svg"), 1),
+                 QStringLiteral(":/mahjong/tiles/group.png"));
+        QCOMPARE(shell::renderedArtPath(QStringLiteral(":/mahjong/tiles/group.svg"), 3),
+                 QStringLiteral(":/mahjong/tiles/group@3x.png"));
         QFETCH(qreal, ratio);
         QFETCH(int, boxWidth);
         QFETCH(QStringList, renderings);
@@ -208,21 +208,8 @@ private slots:
         const auto art = shell::loadRenderedArt(svg);
         QVERIFY(art);
         QCOMPARE(art->defaultSize(), QSize(10, 5));
-        QImage canvas(QSize(boxWidth, boxWidth) * ratio, QImage::Format_ARGB32);
-        canvas.setDevicePixelRatio(ratio);
-        canvas.fill(Qt::transparent);
-        QPainter painter(&canvas);
-        art->render(painter, QRect(0, 0, boxWidth, boxWidth / 2));
-        painter.end();
-        QCOMPARE(canvas.pixelColor(1, 1), drawn);
-    }
-
-    void renderedArtIsNamedAfterItsSvg()
-    {
-        QCOMPARE(shell::renderedArtPath(QStringLiteral(":/mahjong/tiles/group.svg"), 1),
-                 QStringLiteral(":/mahjong/tiles/group.png"));
-        QCOMPARE(shell::renderedArtPath(QStringLiteral(":/mahjong/tiles/group.svg"), 3),
-                 QStringLiteral(":/mahjong/tiles/group@3x.png"));
+        const auto draw = [&](QPainter &painter) { art->render(painter, QRect(0, 0, boxWidth, boxWidth / 2)); };
+        QCOMPARE(painted(QSize(boxWidth, boxWidth), draw, ratio).pixelColor(1, 1), drawn);
     }
 };
 

@@ -16,7 +16,7 @@ class TestPlatformCore : public QObject
     Q_OBJECT
 
 private slots:
-    void randomValuesStayBelowOne()
+    void randomValuesStayBelowOneAndReseedingChangesThem()
     {
         // A draw of exactly 1 would index past the end of every table.
         QVERIFY(shell::unitInterval(std::numeric_limits<std::uint64_t>::max()) < 1.0);
@@ -26,12 +26,7 @@ private slots:
             const double r = random->next();
             QVERIFY(r >= 0.0 && r < 1.0);
         }
-    }
-
-    void reseedingTwiceInOneSecondGivesDifferentSequences()
-    {
         // A seed of whole seconds would repeat a toss made twice in the same second.
-        const auto random = shell::makeClockSeededRandom();
         random->reseedFromClock();
         const double first = random->next();
         QTest::qWait(1);
@@ -39,41 +34,53 @@ private slots:
         QVERIFY(random->next() != first);
     }
 
-    void secondLockFailsWhileTheFirstIsHeld()
+    void secondLockFailsWhileTheFirstIsHeld_data()
     {
-        // Two copies running side by side would share one reminder and confuse the user.
-        QTemporaryDir dir;
-        shell::InstanceLock first(QStringLiteral("copy"), dir.path());
-        shell::InstanceLock second(QStringLiteral("copy"), dir.path());
-        QVERIFY(first.acquire());
-        QVERIFY(!second.acquire());
-        first.release();
-        QVERIFY(second.acquire());
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("in the runtime folder") << true;
+        QTest::newRow("in a private folder when the runtime folder is unusable") << false;
     }
 
-    void lockLeftByADeadProcessDoesNotBlock()
+    void secondLockFailsWhileTheFirstIsHeld()
     {
-        // A copy that crashed must not keep the program from ever starting again.
+        // Two copies running side by side would share one reminder and confuse the user; letting every copy in
+        // when the runtime folder takes no lock would do just that.
+        QFETCH(bool, usable);
         QTemporaryDir dir;
-        // This test program itself, listing its tests, is a process that surely exists on every platform.
-        QProcess ended;
-        ended.start(QCoreApplication::applicationFilePath(), {QStringLiteral("-functions")});
-        QVERIFY(ended.waitForStarted());
-        const qint64 deadPid = ended.processId();
-        QVERIFY(ended.waitForFinished());
-        shell::InstanceLock probe(QStringLiteral("copy"), dir.path());
-        QFile stale(probe.path());
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        // No host name: this machine's. Qt names it differently per platform (COMPUTERNAME on Windows).
-        stale.write(QByteArray::number(deadPid) + "\ntavrenne\n\n");
-        stale.close();
-        QVERIFY(probe.acquire());
+        QString folder = dir.path();
+        if (!usable) {
+            QFile notAFolder(dir.filePath(QStringLiteral("runtime")));
+            QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+            notAFolder.close();
+            folder = dir.filePath(QStringLiteral("runtime/sub"));
+        }
+        const QString name = usable ? QStringLiteral("copy") : QStringLiteral("fallback-copy");
+        shell::InstanceLock first(name, folder);
+        shell::InstanceLock second(name, folder);
+        QVERIFY(first.acquire());
+        QVERIFY(!second.acquire());
+        QCOMPARE(first.path().startsWith(dir.path()), usable);
+#ifdef Q_OS_UNIX
+        QCOMPARE(QFile::permissions(QFileInfo(first.path()).path())
+                     & (QFileDevice::ReadOther | QFileDevice::WriteOther),
+                 QFileDevice::Permissions());
+#endif
+        first.release();
+        QVERIFY(second.acquire());
     }
 
     void lockWhoseHolderCannotBeShownAliveIsTakenOver_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("holderRuns");
+        // This test program itself, listing its tests, is a process that surely exists on every platform.
+        QProcess ended;
+        ended.start(QCoreApplication::applicationFilePath(), {QStringLiteral("-functions")});
+        QVERIFY(ended.waitForStarted());
+        const qint64 deadPid = ended.processId();
+        QVERIFY(ended.waitForFinished());
+        // No host name: this machine's. Qt names it differently per platform (COMPUTERNAME on Windows).
+        const QByteArray dead = QByteArray::number(deadPid) + "\ntavrenne\n\n";
         const QByteArray elsewhere = QByteArray::number(QCoreApplication::applicationPid())
                                      + "\ntavrenne\nelsewhere.invalid\n";
         for (const bool runs : {false, true}) {
@@ -81,12 +88,13 @@ private slots:
             QTest::addRow("empty, %s", who) << QByteArray() << runs;
             QTest::addRow("garbage, %s", who) << QByteArray("\x01\x02 not a lock\n") << runs;
             QTest::addRow("another host, %s", who) << elsewhere << runs;
+            QTest::addRow("a process that ended, %s", who) << dead << runs;
         }
     }
 
     void lockWhoseHolderCannotBeShownAliveIsTakenOver()
     {
-        // A crash between creating and writing the lock, or a host renamed since, must not keep every
+        // A copy that crashed, before or after writing its lock, or a host renamed since, must not keep every
         // later start out; yet a copy that runs must be found whatever its file says.
         QFETCH(QByteArray, content);
         QFETCH(bool, holderRuns);
@@ -104,26 +112,6 @@ private slots:
         file.close();
         shell::InstanceLock next(QStringLiteral("copy"), dir.path());
         QCOMPARE(next.acquire(), !holderRuns);
-    }
-
-    void unusableLockFolderFallsBackToAPrivateOne()
-    {
-        // Letting every copy in when the runtime folder takes no lock would run two copies side by side.
-        QTemporaryDir dir;
-        QFile notAFolder(dir.filePath(QStringLiteral("runtime")));
-        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
-        notAFolder.close();
-        const QString unusable = dir.filePath(QStringLiteral("runtime/sub"));
-        shell::InstanceLock first(QStringLiteral("fallback-copy"), unusable);
-        shell::InstanceLock second(QStringLiteral("fallback-copy"), unusable);
-        QVERIFY(first.acquire());
-        QVERIFY(!second.acquire());
-        QVERIFY(!first.path().startsWith(dir.path()));
-#ifdef Q_OS_UNIX
-        QCOMPARE(QFile::permissions(QFileInfo(first.path()).path())
-                     & (QFileDevice::ReadOther | QFileDevice::WriteOther),
-                 QFileDevice::Permissions());
-#endif
     }
 };
 

@@ -14,64 +14,80 @@ class TestUpdateReminder : public QObject
 {
     Q_OBJECT
 
-    QString storedText(FakePlatform &fakes)
+    // What the store holds, unscrambled.
+    static QString storedDate(FakePlatform &fakes)
     {
-        return fakes.settings.value(applicationName(), ReminderSection, reminderKey(), QString());
+        return DecodeText(fakes.settings.value(applicationName(), ReminderSection, reminderKey(), QString()));
     }
-    void store(FakePlatform &fakes, const QDateTime &moment)
+    static void store(FakePlatform &fakes, const QString &date)
     {
-        fakes.settings.setValue(applicationName(), ReminderSection, reminderKey(), EncodeText(generalDateText(moment)));
+        fakes.settings.setValue(applicationName(), ReminderSection, reminderKey(), EncodeText(date));
     }
 
 private slots:
-    void firstRunStoresNowAndAsksNothing()
+    void missingOrUnreadableDateIsReplacedByNowSilently_data()
     {
-        // A new user must not be greeted by an update question.
-        FakePlatform fakes;
-        CheckUpdateReminder();
-        QVERIFY(fakes.messages.shown.empty());
-        QCOMPARE(fakes.settings.values.size(), size_t(1));
-        QCOMPARE(DecodeText(storedText(fakes)), generalDateText(fakes.clock.current));
+        QTest::addColumn<QString>("stored"); // null: nothing stored yet
+        QTest::newRow("first run") << QString();
+        QTest::newRow("garbage") << QStringLiteral("not a date at all");
+        QTest::newRow("impossible date") << QStringLiteral("2026-13-45 99:99:99");
+        QTest::newRow("half a date") << QStringLiteral("2026-03");
     }
 
-    void keyAndValueAreStoredScrambled()
+    void missingOrUnreadableDateIsReplacedByNowSilently()
     {
-        // The store holds the scrambled key "Duration" under "Settings", and a scrambled date.
+        // A new user must not be greeted by an update question, and a damaged store must not make the
+        // reminder fail at every start for ever.
+        QFETCH(QString, stored);
         FakePlatform fakes;
+        if (!stored.isNull())
+            store(fakes, stored);
         CheckUpdateReminder();
+        QVERIFY(fakes.messages.shown.empty());
+        QCOMPARE(storedDate(fakes), generalDateText(fakes.clock.current));
+        // The store holds the scrambled key "Duration" under "Settings", and a scrambled date.
         const QString path = testsupport::MemorySettings::path(applicationName(), QStringLiteral("Settings"),
                                                                EncodeText(QStringLiteral("Duration")));
+        QCOMPARE(fakes.settings.values.size(), size_t(1));
         QVERIFY(fakes.settings.values.count(path) == 1);
         const QString raw = fakes.settings.values[path];
         QVERIFY(raw != generalDateText(fakes.clock.current));
         QCOMPARE(raw, EncodeText(generalDateText(fakes.clock.current)));
+        CheckUpdateReminder();
+        QVERIFY(fakes.messages.shown.empty());
     }
 
-    void asksOnlyOutsideFourteenDays_data()
+    void asksOnlyOutsideFourteenDaysAndEitherAnswerStoresToday_data()
     {
         QTest::addColumn<int>("storedDaysFromNow");
         QTest::addColumn<bool>("asks");
-        QTest::newRow("yesterday") << -1 << false;
-        QTest::newRow("14 days ago") << -14 << false;
-        QTest::newRow("15 days ago") << -15 << true;
-        QTest::newRow("a year ago") << -365 << true;
-        QTest::newRow("14 days ahead") << 14 << false;
-        QTest::newRow("15 days ahead") << 15 << true;
-        QTest::newRow("20 days ahead, clock set back") << 20 << true;
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yesterday") << -1 << false << false;
+        QTest::newRow("14 days ago") << -14 << false << false;
+        QTest::newRow("15 days ago, answered no") << -15 << true << false;
+        QTest::newRow("15 days ago, answered yes") << -15 << true << true;
+        QTest::newRow("a year ago") << -365 << true << false;
+        QTest::newRow("14 days ahead") << 14 << false << false;
+        QTest::newRow("15 days ahead") << 15 << true << false;
+        QTest::newRow("20 days ahead, clock set back") << 20 << true << false;
     }
 
-    void asksOnlyOutsideFourteenDays()
+    void asksOnlyOutsideFourteenDaysAndEitherAnswerStoresToday()
     {
-        // Off by one here would nag every day or never at all.
+        // Off by one here would nag every day or never at all; forgetting to store after "No" would ask
+        // at every start.
         QFETCH(int, storedDaysFromNow);
         QFETCH(bool, asks);
+        QFETCH(bool, yes);
         FakePlatform fakes;
         const QDateTime stored = fakes.clock.current.addDays(storedDaysFromNow).addSecs(-3600);
-        store(fakes, stored);
+        store(fakes, generalDateText(stored));
+        fakes.messages.answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No);
         CheckUpdateReminder();
         QCOMPARE(fakes.messages.shown.size(), size_t(asks ? 1 : 0));
+        QCOMPARE(fakes.webPages.opened.size(), size_t(yes ? 1 : 0));
         if (!asks) {
-            QCOMPARE(DecodeText(storedText(fakes)), generalDateText(stored));
+            QCOMPARE(storedDate(fakes), generalDateText(stored));
             return;
         }
         const MessageRequest &box = fakes.messages.shown.front();
@@ -80,70 +96,25 @@ private slots:
         QCOMPARE(box.icon, MessageIcon::Information);
         QCOMPARE(box.buttons, MessageButtons::YesNo);
         QCOMPARE(box.title, QStringLiteral("Tavrenne"));
-    }
-
-    void eitherAnswerStoresTodaySoTheNextStartAsksNothing_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("yes") << true;
-        QTest::newRow("no") << false;
-    }
-
-    void eitherAnswerStoresTodaySoTheNextStartAsksNothing()
-    {
-        // Forgetting to store after "No" would ask at every start.
-        QFETCH(bool, yes);
-        FakePlatform fakes;
-        store(fakes, fakes.clock.current.addDays(-15));
-        fakes.messages.answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No);
-        CheckUpdateReminder();
-        QCOMPARE(DecodeText(storedText(fakes)), generalDateText(fakes.clock.current));
-        QCOMPARE(fakes.webPages.opened.size(), size_t(yes ? 1 : 0));
         if (yes)
             QCOMPARE(fakes.webPages.opened.front(), webPageAddress(WebPage::Download));
-
+        QCOMPARE(storedDate(fakes), generalDateText(fakes.clock.current));
         fakes.clock.current = fakes.clock.current.addDays(1);
         CheckUpdateReminder();
         QCOMPARE(fakes.messages.shown.size(), size_t(1));
     }
 
-    void unreadableStoredDateIsReplacedSilently_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("garbage") << QStringLiteral("not a date at all");
-        QTest::newRow("impossible date") << QStringLiteral("2026-13-45 99:99:99");
-        QTest::newRow("half a date") << QStringLiteral("2026-03");
-    }
-
-    void unreadableStoredDateIsReplacedSilently()
-    {
-        // A damaged store must not make the reminder fail at every start for ever.
-        QFETCH(QString, stored);
-        FakePlatform fakes;
-        fakes.settings.setValue(applicationName(), ReminderSection, reminderKey(), EncodeText(stored));
-        CheckUpdateReminder();
-        QVERIFY(fakes.messages.shown.empty());
-        QCOMPARE(DecodeText(storedText(fakes)), generalDateText(fakes.clock.current));
-        CheckUpdateReminder();
-        QVERIFY(fakes.messages.shown.empty());
-    }
-
-    void storedDateKeepsItsCenturyAndReadsBack()
+    void datesReadBackWhetherWrittenHereOrInTheLocalesFormat()
     {
         // A two-digit year would read back a century off and ask at every start.
         const QDateTime moment(QDate(2031, 7, 4), QTime(23, 59, 58));
         QVERIFY(generalDateText(moment).contains(QStringLiteral("2031")));
         QCOMPARE(readGeneralDate(generalDateText(moment)), std::optional<QDateTime>(moment));
-    }
-
-    void dateInTheLocalesShortFormatIsStillRead()
-    {
         // Values written by the locale's own format are read, not thrown away.
-        const QDateTime moment(QDate(2026, 3, 1), QTime(8, 15, 0));
-        const QString text = QLocale::system().toString(moment, QLocale::LongFormat);
-        const auto read = readGeneralDate(text);
+        const QDateTime local(QDate(2026, 3, 1), QTime(8, 15, 0));
+        const auto read = readGeneralDate(QLocale::system().toString(local, QLocale::LongFormat));
         QVERIFY(read.has_value());
-        QCOMPARE(read->date(), moment.date());
+        QCOMPARE(read->date(), local.date());
     }
 };
 
