@@ -8,8 +8,22 @@
 #include "zodiac/zodiac_result.h"
 #include "zodiac/zodiac_windows.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
 #include <QTest>
-#include <QtWidgets>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QWheelEvent>
 
 #include <algorithm>
 
