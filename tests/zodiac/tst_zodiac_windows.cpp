@@ -1,4 +1,5 @@
 // The Chinese Zodiac end to end: entry, validation, the result form, Back, Exit, Print and the close boxes.
+#include "entry_form.h"
 #include "shell/frmMDI.h"
 #include "shell/web_pages.h"
 #include "support/gui_test.h"
@@ -31,44 +32,13 @@
 
 using namespace zodiac;
 using shell::WebPage;
+using namespace zodiactest;
 using testsupport::control;
+using testsupport::press;
+using testsupport::shownOn;
+using testsupport::verifyShows;
 
 Q_DECLARE_METATYPE(shell::WebPage)
-
-namespace {
-
-constexpr int None = -1;
-constexpr int Male = 0;
-constexpr int Female = 1;
-
-// Everything a window shows, by control name; the calendar shows its date and the month it is turned to.
-QMap<QString, QString> shownOn(const QWidget *window)
-{
-    QMap<QString, QString> shown;
-    for (const QWidget *child : window->findChildren<QWidget *>()) {
-        for (const char *property : {"text", "plainText", "title", "currentText"}) {
-            if (const QVariant value = child->property(property); value.isValid())
-                shown.insert(child->objectName(), value.toString());
-        }
-    }
-    if (const auto *calendar = window->findChild<QCalendarWidget *>(QStringLiteral("MV"))) {
-        shown.insert(QStringLiteral("MV"), calendar->selectedDate().toString(Qt::ISODate));
-        shown.insert(QStringLiteral("MV page"),
-                     QDate(calendar->yearShown(), calendar->monthShown(), 1).toString(u"yyyy-MM"));
-    }
-    return shown;
-}
-
-// Each named control must show its text; the name rides along so that a failure says which one.
-void verifyShows(const QWidget *window, const QMap<QString, QString> &expected)
-{
-    const QMap<QString, QString> shown = shownOn(window);
-    for (auto it = expected.begin(); it != expected.end(); ++it)
-        QCOMPARE(std::pair(it.key(), shown.value(it.key(), QStringLiteral("(no such control)"))),
-                 std::pair(it.key(), it.value()));
-}
-
-} // namespace
 
 class TestZodiacWindows : public testsupport::GuiTest
 {
@@ -85,23 +55,11 @@ protected:
 private:
     frmChineseZodiacMain *entry() { return tool<frmChineseZodiacMain>(); }
     frmChineseZodiacDisplay *result() { return tool<frmChineseZodiacDisplay>(); }
-    QRadioButton *sexButton(int sex) { return control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(sex)); }
-
-    void enter(const QString &name, int sex, int day, int month, int year)
-    {
-        frmChineseZodiacMain *form = entry();
-        control<QLineEdit>(form, "txtName")->setText(name);
-        if (sex != None)
-            sexButton(sex)->setChecked(true);
-        control<QComboBox>(form, "cboDate")->setCurrentIndex(day - 1);
-        control<QComboBox>(form, "cboMonth")->setCurrentIndex(month - 1);
-        control<QComboBox>(form, "cboYear")->setCurrentIndex(year - 1936);
-    }
 
     void proceed(const QString &name, int sex, int day, int month, int year)
     {
-        enter(name, sex, day, month, year);
-        QTest::mouseClick(control<QPushButton>(entry(), "cmdProceed"), Qt::LeftButton);
+        fillEntry(entry(), name, sex, day, month, year);
+        press(entry(), QStringLiteral("cmdProceed"));
     }
 
     void openTool()
@@ -116,15 +74,6 @@ private:
     {
         openTool();
         proceed(name, sex, day, month, year);
-    }
-
-    // Clicks the button, or triggers the menu entry, of that name.
-    static void press(const QWidget *window, const QString &name)
-    {
-        if (name.startsWith(QLatin1String("mnu")))
-            control<QAction>(window, name)->trigger();
-        else
-            QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
     }
 
     void verifyReadingShown(const QString &greeting, const QString &sign, const QString &element, QDate birth)
@@ -193,7 +142,8 @@ private slots:
                            {"cboDate", "1"}, {"cboMonth", "January"}, {"cboYear", "1936"},
                            {"cmdProceed", "&Proceed"}, {"cmdOpen", "&Open Previously Saved Record"}});
         // clang-format on
-        QVERIFY(!sexButton(Male)->isChecked() && !sexButton(Female)->isChecked());
+        QVERIFY(!control<QRadioButton>(form, "optSex(0)")->isChecked());
+        QVERIFY(!control<QRadioButton>(form, "optSex(1)")->isChecked());
         for (const auto &[name, count] :
              {std::pair("cboDate", 31), std::pair("cboMonth", 12), std::pair("cboYear", 84)}) {
             auto *list = control<QComboBox>(form, name);
@@ -277,7 +227,7 @@ private slots:
         ZodiacResult.name = QStringLiteral("Earlier");
         ZodiacResult.sign = QStringLiteral("Ox");
         const ZodiacReading earlier = ZodiacResult;
-        enter(name, sex, day, month, year);
+        fillEntry(entry(), name, sex, day, month, year);
         control<QComboBox>(entry(), "cboYear")->setFocus();
         control<QPushButton>(entry(), "cmdProceed")->click();
 
@@ -290,12 +240,7 @@ private slots:
         QVERIFY(ZodiacResult == earlier);
         QVERIFY(!result());
         QVERIFY(entry()->isVisible());
-        QCOMPARE(control<QLineEdit>(entry(), "txtName")->text(), name);
-        QCOMPARE(control<QComboBox>(entry(), "cboDate")->currentIndex(), day - 1);
-        QCOMPARE(control<QComboBox>(entry(), "cboMonth")->currentIndex(), month - 1);
-        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentIndex(), year - 1936);
-        if (sex != None)
-            QVERIFY(sexButton(sex)->isChecked());
+        verifyEntry(entry(), name, sex, day, month, year);
     }
 
     void resultShowsTheWholeReading_data()
@@ -416,11 +361,8 @@ private slots:
             QVERIFY(!first->isVisible());
             QVERIFY(!m_mdi->isPanelVisible());
             QCOMPARE(m_mdi->mdiArea()->activeSubWindow(), entry());
-            verifyShows(entry(), {{"txtName", "Ann"}, {"cboYear", "1975"}});
-            QVERIFY(sexButton(Female)->isChecked());
-            control<QLineEdit>(entry(), "txtName")->setText(QStringLiteral("Bo"));
-            control<QComboBox>(entry(), "cboYear")->setCurrentIndex(1980 - 1936);
-            press(entry(), QStringLiteral("cmdProceed"));
+            verifyEntry(entry(), QStringLiteral("Ann"), Female, 12, 3, 1975);
+            proceed(QStringLiteral("Bo"), Female, 12, 3, 1980);
             QCOMPARE(result(), first);
             verifyReadingShown(QStringLiteral("Ms. Bo"), QStringLiteral("Monkey"), QStringLiteral("Metal"),
                                QDate(1980, 3, 12));
