@@ -82,9 +82,10 @@ QMap<QString, QString> shownOn(const QObject *window)
 void verifyShows(const QObject *window, const QMap<QString, QString> &expected)
 {
     const QMap<QString, QString> shown = shownOn(window);
-    for (auto it = expected.begin(); it != expected.end(); ++it)
-        QCOMPARE(std::pair(it.key(), shown.value(it.key(), QStringLiteral("(no such control)"))),
-                 std::pair(it.key(), it.value()));
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        const std::pair onScreen(it.key(), shown.value(it.key(), QStringLiteral("(no such control)")));
+        QCOMPARE(onScreen, std::pair(it.key(), it.value()));
+    }
 }
 
 void addWays(std::initializer_list<std::pair<const char *, const char *>> ways)
