@@ -6,6 +6,7 @@
 #include <QCalendarWidget>
 #include <QDate>
 #include <QMdiArea>
+#include <QMenu>
 #include <QTest>
 
 namespace testsupport {
@@ -86,6 +87,15 @@ void verifyShows(const QObject *window, const QMap<QString, QString> &expected)
         const std::pair onScreen(it.key(), shown.value(it.key(), QStringLiteral("(no such control)")));
         QCOMPARE(onScreen, std::pair(it.key(), it.value()));
     }
+}
+
+QStringList menuEntries(const QObject *window, const QString &menu)
+{
+    QStringList entries;
+    for (const QAction *action : control<QMenu>(window, menu)->actions())
+        entries << action->objectName() + QLatin1Char('=')
+                       + (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return entries;
 }
 
 void addWays(std::initializer_list<std::pair<const char *, const char *>> ways)

@@ -84,6 +84,9 @@ QMap<QString, QString> shownOn(const QObject *window);
 // Each named control must show its text; a failure names the control.
 void verifyShows(const QObject *window, const QMap<QString, QString> &expected);
 
+// The entries of the window's menu of that name in order, each as "name=text", a separator's text being "-".
+QStringList menuEntries(const QObject *window, const QString &menu);
+
 // One data row per way of doing a thing, named after the way, with the control it uses in the column "how".
 void addWays(std::initializer_list<std::pair<const char *, const char *>> ways);
 
