@@ -25,6 +25,7 @@ using namespace shell;
 using testsupport::addWays;
 using testsupport::control;
 using testsupport::press;
+using testsupport::verifyShows;
 
 namespace {
 
@@ -116,8 +117,7 @@ private slots:
         QVERIFY(!casting());
         QVERIFY(!m_mdi->isPanelVisible());
         QCOMPARE(question()->windowTitle(), QStringLiteral("Qelvo I Ching Software"));
-        QVERIFY(control<QLineEdit>(question(), "txtName")->text().isEmpty());
-        QVERIFY(control<shell::TextBox>(question(), "txtQuestion")->text().isEmpty());
+        verifyShows(question(), {{"txtName", ""}, {"txtQuestion", ""}});
         QCOMPARE(question()->pos(), placeOf(question()));
         QCOMPARE(m_fakes->settings.values.size(), size_t(1));
         QVERIFY(m_fakes->messages.shown.empty());
@@ -276,8 +276,7 @@ private slots:
         tossAll({9});
         QCOMPARE(figure(1, 6), (QStringList{"", "", "", "", "", "------ o ------"}));
         QCOMPARE(figure(7, 12), (QStringList{"------    ------", "", "", "", "", ""}));
-        QVERIFY(control<QLabel>(casting(), "lblJudgement")->text().isEmpty());
-        QVERIFY(control<shell::TextBox>(casting(), "txtJudgement")->text().isEmpty());
+        verifyShows(casting(), {{"lblJudgement", ""}, {"txtJudgement", ""}});
         QCOMPARE(control<shell::TextBox>(casting(), "txtChangeLines")->text(), QStringLiteral("Line 1 Changed\r\n"));
         QCOMPARE(casting()->cast().intCurrentLine, qint16(1));
         QVERIFY(control<QPushButton>(casting(), "cmdToss")->isEnabled());
