@@ -9,13 +9,13 @@
 #include "shell/picture_button.h"
 #include "support/gui_test.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 using testsupport::control;
 using testsupport::largestBelowOne;
+using testsupport::press;
+using testsupport::verifyShows;
 
 class TestFortuneWindows : public testsupport::GuiTest
 {
@@ -42,7 +42,7 @@ private:
     void open(const QString &name, int key = 0)
     {
         if (key == 0) {
-            QTest::mouseClick(cookie(name), Qt::LeftButton);
+            press(cookies(), name);
         } else {
             cookie(name)->setFocus();
             QTest::keyClick(cookie(name), Qt::Key(key));
@@ -63,11 +63,10 @@ private slots:
         // Cookies out of order or a missing instruction mislead the user.
         frmFortuneCookieMain *form = cookies();
         QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Fortune Cookie"));
-        QCOMPARE(control<QLabel>(form, "lblCaption")->text(),
-                 QStringLiteral("Click On Any One Cookie to Know Your Fortune"));
+        verifyShows(form, {{"lblCaption", "Click On Any One Cookie to Know Your Fortune"},
+                           {"mnuUpdate", "Check for Software &Update"}});
         QVERIFY(
             control<QLabel>(form, "Label1")->text().contains(QStringLiteral("cones with an easy-to-use interface")));
-        QCOMPARE(control<QAction>(form, "mnuUpdate")->text(), QStringLiteral("Check for Software &Update"));
         QVERIFY(cookie("picTwo")->x() < cookie("picOne")->x());
         QVERIFY(cookie("picOne")->x() < cookie("picThree")->x());
         for (const char *name : {"picOne", "picTwo", "picThree"}) {
@@ -118,18 +117,17 @@ private slots:
         m_fakes->random.values = {r};
         open(cookie, key);
         QVERIFY(result() && result()->isVisible());
-        QCOMPARE(result()->lblFortuneMassage->text(), text.isEmpty() ? fortune::fortuneText(row) : text);
+        verifyShows(result(), {{"lblFortuneMassage", text.isEmpty() ? fortune::fortuneText(row) : text},
+                               {"Label2", "Your Fortune For Today"},
+                               {"cmdOK", "&Back"},
+                               {"cmdExit", "&Exit"},
+                               {"mnuUpdate", "&Check for Software Update"}});
         QCOMPARE(openedVisible(), 1);
         QVERIFY(control<QWidget>(result(), opened)->isVisible());
         QCOMPARE(m_fakes->random.draws, 1);
         QCOMPARE(m_fakes->random.reseeds, 0);
         QVERIFY(!cookies()->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
-        // The result form carries its heading, buttons and menus, and stands in its place.
-        QCOMPARE(result()->Label2->text(), QStringLiteral("Your Fortune For Today"));
-        QCOMPARE(result()->cmdOK->text(), QStringLiteral("&Back"));
-        QCOMPARE(result()->cmdExit->text(), QStringLiteral("&Exit"));
-        QCOMPARE(control<QAction>(result(), "mnuUpdate")->text(), QStringLiteral("&Check for Software Update"));
         QCOMPARE(result()->pos(), placeOf(result()));
     }
 
@@ -137,7 +135,7 @@ private slots:
     {
         // A second draw after Back must not show two opened cookies or a hidden cookie.
         open(QStringLiteral("picThree"));
-        result()->cmdOK->click();
+        press(result(), QStringLiteral("cmdOK"));
         QVERIFY(!result());
         QVERIFY(cookies()->isVisible());
         for (const char *name : {"picOne", "picTwo", "picThree"})
@@ -150,7 +148,7 @@ private slots:
         QVERIFY(result()->picBrokenOne->isVisible());
         QCOMPARE(result()->lblFortuneMassage->text(), fortune::fortuneText(78));
 
-        control<QAction>(result(), "mnuFileBack")->trigger();
+        press(result(), QStringLiteral("mnuFileBack"));
         QVERIFY(!result());
         QVERIFY(cookie("picOne")->isVisible());
     }
@@ -158,12 +156,12 @@ private slots:
     void leavingTheToolBringsThePanelBack_data()
     {
         QTest::addColumn<bool>("fromResult");
-        QTest::addColumn<QString>("how"); // an action or button by name, or empty for the close box
+        QTest::addColumn<QString>("how");
         QTest::newRow("result's Exit button") << true << QStringLiteral("cmdExit");
         QTest::newRow("result's Exit menu") << true << QStringLiteral("mnuExit");
-        QTest::newRow("result's close box") << true << QString();
+        QTest::newRow("result's close box") << true << QStringLiteral("close");
         QTest::newRow("cookie form's Exit menu") << false << QStringLiteral("mnuExit");
-        QTest::newRow("cookie form's close box") << false << QString();
+        QTest::newRow("cookie form's close box") << false << QStringLiteral("close");
     }
 
     void leavingTheToolBringsThePanelBack()
@@ -173,13 +171,7 @@ private slots:
         QFETCH(QString, how);
         if (fromResult)
             open(QStringLiteral("picTwo"));
-        QWidget *form = fromResult ? static_cast<QWidget *>(result()) : cookies();
-        if (how.isEmpty())
-            form->close();
-        else if (auto *action = form->findChild<QAction *>(how))
-            action->trigger();
-        else
-            control<QPushButton>(form, how)->click();
+        press(fromResult ? static_cast<QWidget *>(result()) : cookies(), how);
         QVERIFY(!result());
         QVERIFY(m_mdi->isPanelVisible());
         if (fromResult)

@@ -22,7 +22,10 @@
 #include <QTest>
 
 using namespace shell;
+using testsupport::addWays;
 using testsupport::control;
+using testsupport::press;
+using testsupport::verifyShows;
 
 namespace {
 
@@ -67,30 +70,11 @@ private:
 
     void openTool() { m_mdi->cmdSelectOption_Click(2); }
 
-    // Presses a window's button, triggers its menu entry ("mnu..."), or closes it ("close").
-    static void use(QWidget *window, const QString &how)
-    {
-        if (how == QLatin1String("close"))
-            window->close();
-        else if (how.startsWith(QLatin1String("mnu")))
-            control<QAction>(window, how)->trigger();
-        else
-            control<QPushButton>(window, how)->click();
-    }
-
     void ask(const QString &name, const QString &text, const QString &next = QStringLiteral("cmdProceed"))
     {
         control<QLineEdit>(question(), "txtName")->setText(name);
         control<shell::TextBox>(question(), "txtQuestion")->setText(text);
-        use(question(), next);
-    }
-
-    // One row per way of doing a thing, named after the way, with the control it uses.
-    static void ways(std::initializer_list<std::pair<const char *, const char *>> ways)
-    {
-        QTest::addColumn<QString>("how");
-        for (const auto &[row, how] : ways)
-            QTest::newRow(row) << QString::fromLatin1(how);
+        press(question(), next);
     }
 
     // Each toss takes three draws; a draw above one half is heads.
@@ -99,7 +83,7 @@ private:
         for (int value : values) {
             for (int coin = 0; coin < 3; ++coin)
                 m_fakes->random.values.push_back(coin < value - 6 ? 0.9 : 0.1);
-            control<QPushButton>(casting(), "cmdToss")->click();
+            press(casting(), QStringLiteral("cmdToss"));
         }
     }
 
@@ -112,7 +96,10 @@ private:
     }
 
 private slots:
-    void openingShowsTheEmptyFormAndReminds_data() { ways({{"button", "cmdSelectOption"}, {"caption", "lblCaption"}}); }
+    void openingShowsTheEmptyFormAndReminds_data()
+    {
+        addWays({{"button", "cmdSelectOption"}, {"caption", "lblCaption"}});
+    }
 
     void openingShowsTheEmptyFormAndReminds()
     {
@@ -130,8 +117,7 @@ private slots:
         QVERIFY(!casting());
         QVERIFY(!m_mdi->isPanelVisible());
         QCOMPARE(question()->windowTitle(), QStringLiteral("Qelvo I Ching Software"));
-        QVERIFY(control<QLineEdit>(question(), "txtName")->text().isEmpty());
-        QVERIFY(control<shell::TextBox>(question(), "txtQuestion")->text().isEmpty());
+        verifyShows(question(), {{"txtName", ""}, {"txtQuestion", ""}});
         QCOMPARE(question()->pos(), placeOf(question()));
         QCOMPARE(m_fakes->settings.values.size(), size_t(1));
         QVERIFY(m_fakes->messages.shown.empty());
@@ -230,7 +216,7 @@ private slots:
         QCOMPARE(int(m_fakes->messages.shown.size()), refusals);
     }
 
-    void nextAsksForTheNameFirstAndTakesABlankOne_data() { ways({{"button", "cmdProceed"}, {"menu", "mnuNext"}}); }
+    void nextAsksForTheNameFirstAndTakesABlankOne_data() { addWays({{"button", "cmdProceed"}, {"menu", "mnuNext"}}); }
 
     void nextAsksForTheNameFirstAndTakesABlankOne()
     {
@@ -239,17 +225,17 @@ private slots:
         QFETCH(QString, how);
         const bool byMenu = how == QLatin1String("mnuNext");
         openTool();
-        use(question(), how);
+        press(question(), how);
         QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
         QCOMPARE(m_fakes->messages.shown.back().icon, byMenu ? MessageIcon::None : MessageIcon::Information);
         QVERIFY(control<QLineEdit>(question(), "txtName")->hasFocus());
         control<QLineEdit>(question(), "txtName")->setText(QStringLiteral("   "));
-        use(question(), how);
+        press(question(), how);
         QCOMPARE(m_fakes->messages.shown.back().text, QStringLiteral("Please Enter Your Question"));
         QVERIFY(control<shell::TextBox>(question(), "txtQuestion")->hasFocus());
         QVERIFY(!casting());
         control<shell::TextBox>(question(), "txtQuestion")->setText(QStringLiteral("  Will it rain?  "));
-        use(question(), how);
+        press(question(), how);
         QVERIFY(casting() && casting()->isVisible());
         QCOMPARE(frmIChingSoftwareStart::userName, QString());
         QCOMPARE(control<shell::TextBox>(casting(), "txtUserInfo")->text(),
@@ -265,19 +251,19 @@ private slots:
         ask(QStringLiteral("Ann"), QStringLiteral("Shall I travel?"), QStringLiteral("mnuNext"));
         QVERIFY(question() && !question()->isVisible());
         QVERIFY(casting()->isVisible());
-        control<QAction>(casting(), "mnuStart")->trigger();
+        press(casting(), QStringLiteral("mnuStart"));
         QVERIFY(!casting());
         QVERIFY(question()->isVisible());
         QCOMPARE(control<QLineEdit>(question(), "txtName")->text(), QStringLiteral("Ann"));
 
-        control<QPushButton>(question(), "cmdProceed")->click();
-        control<QPushButton>(casting(), "cmdStartAgain")->click();
+        press(question(), QStringLiteral("cmdProceed"));
+        press(casting(), QStringLiteral("cmdStartAgain"));
         QVERIFY(question()->isVisible());
         QVERIFY(control<QLineEdit>(question(), "txtName")->text().isEmpty());
         QVERIFY(!m_mdi->isPanelVisible());
     }
 
-    void oldYangsFillBottomUpThenStartAgain_data() { ways({{"button", "cmdStartAgain"}, {"menu", "mnuStart"}}); }
+    void oldYangsFillBottomUpThenStartAgain_data() { addWays({{"button", "cmdStartAgain"}, {"menu", "mnuStart"}}); }
 
     void oldYangsFillBottomUpThenStartAgain()
     {
@@ -290,8 +276,7 @@ private slots:
         tossAll({9});
         QCOMPARE(figure(1, 6), (QStringList{"", "", "", "", "", "------ o ------"}));
         QCOMPARE(figure(7, 12), (QStringList{"------    ------", "", "", "", "", ""}));
-        QVERIFY(control<QLabel>(casting(), "lblJudgement")->text().isEmpty());
-        QVERIFY(control<shell::TextBox>(casting(), "txtJudgement")->text().isEmpty());
+        verifyShows(casting(), {{"lblJudgement", ""}, {"txtJudgement", ""}});
         QCOMPARE(control<shell::TextBox>(casting(), "txtChangeLines")->text(), QStringLiteral("Line 1 Changed\r\n"));
         QCOMPARE(casting()->cast().intCurrentLine, qint16(1));
         QVERIFY(control<QPushButton>(casting(), "cmdToss")->isEnabled());
@@ -315,7 +300,7 @@ private slots:
         QVERIFY(casting()->label(6)->accessibleName().contains(QStringLiteral("Line 1")));
         QVERIFY(casting()->label(6)->accessibleName().contains(QStringLiteral("changing")));
 
-        use(casting(), how);
+        press(casting(), how);
         QVERIFY(!casting());
         QVERIFY(question()->isVisible());
         QVERIFY(!m_mdi->isPanelVisible());
@@ -390,7 +375,7 @@ private slots:
         openTool();
         if (!next.isEmpty())
             ask(QStringLiteral("Ann"), QStringLiteral("Why?"), next);
-        use(fromCasting ? static_cast<QWidget *>(casting()) : question(), how);
+        press(fromCasting ? static_cast<QWidget *>(casting()) : question(), how);
         QVERIFY(!casting());
         QVERIFY(m_mdi->windows().openWindows().empty());
         QVERIFY(m_mdi->isPanelVisible());

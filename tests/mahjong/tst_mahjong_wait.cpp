@@ -9,7 +9,6 @@
 #include "support/gui_test.h"
 #include "support/process_limits.h"
 
-#include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
@@ -19,6 +18,7 @@
 #include <functional>
 
 using testsupport::control;
+using testsupport::press;
 
 namespace {
 
@@ -134,11 +134,11 @@ private slots:
             QCOMPARE(m_fakes->random.draws, 0);
             QVERIFY(!result());
         });
-        during(400, [&] { control<QAction>(form, "mnuOnline")->trigger(); });
+        during(400, [&] { press(form, QStringLiteral("mnuOnline")); });
         m_fakes->random.values = {0.0};
         QElapsedTimer elapsed;
         elapsed.start();
-        QTest::mouseClick(control<shell::PictureButton>(form, "cmdFindMajong"), Qt::LeftButton);
+        press(form, QStringLiteral("cmdFindMajong"));
         QVERIFY(elapsed.elapsed() >= Second);
         QVERIFY(checked);
         QCOMPARE(m_fakes->webPages.opened.size(), std::size_t(2));
@@ -151,8 +151,8 @@ private slots:
     void closingDuringTheWaitShowsNoReading_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("draw form's close box") << QStringLiteral("close box");
-        QTest::newRow("draw form's Exit") << QStringLiteral("exit");
+        QTest::newRow("draw form's close box") << QStringLiteral("close");
+        QTest::newRow("draw form's Exit") << QStringLiteral("mnuExit");
         QTest::newRow("launcher closed") << QStringLiteral("launcher");
         QTest::newRow("tool opened again from the launcher") << QStringLiteral("reopen");
     }
@@ -164,18 +164,16 @@ private slots:
         QFETCH(QString, how);
         QPointer<frmMahjongOracleMain> first = drawForm();
         during(300, [&] {
-            if (how == QStringLiteral("close box")) {
-                first->close();
-            } else if (how == QStringLiteral("exit")) {
-                control<QAction>(first, "mnuExit")->trigger();
-            } else if (how == QStringLiteral("launcher")) {
+            if (how == QStringLiteral("launcher")) {
                 m_mdi->close();
-            } else {
+            } else if (how == QStringLiteral("reopen")) {
                 first->close();
                 m_mdi->cmdSelectOption_Click(3);
+            } else {
+                press(first, how);
             }
         });
-        QTest::mouseClick(control<shell::PictureButton>(first, "cmdFindMajong"), Qt::LeftButton);
+        press(first, QStringLiteral("cmdFindMajong"));
 
         QVERIFY(!result());
         QCOMPARE(m_fakes->random.draws, 1);

@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 #include <map>
@@ -22,12 +21,12 @@
 using namespace mahjong;
 using testsupport::control;
 using testsupport::largestBelowOne;
+using testsupport::press;
+using testsupport::verifyShows;
 
 Q_DECLARE_METATYPE(mahjong::TilePanel)
 
 namespace {
-
-using Texts = std::initializer_list<std::pair<const QObject *, const char *>>;
 
 double rFor(int row)
 {
@@ -60,14 +59,13 @@ bool fits(const QLabel *label)
     return needed.width() <= label->contentsRect().width() && needed.height() <= label->contentsRect().height();
 }
 
-// The form's title and banners, and the text of each label, button or menu entry given.
-void verifyFormTexts(QWidget *form, Texts texts)
+// The form's title and banners, and the text of each label, button or menu entry given by name.
+void verifyFormTexts(QWidget *form, const QMap<QString, QString> &texts)
 {
     QCOMPARE(form->windowTitle(), QStringLiteral("Qelvo Mahjong Oracle"));
     for (const char *banner : {"Label61", "lblFullBrand", "lblCobrand"})
         QVERIFY2(form->findChild<QLabel *>(QString::fromLatin1(banner)), banner);
-    for (const auto &[item, text] : texts)
-        QCOMPARE(item->property("text").toString(), QString::fromUtf8(text));
+    verifyShows(form, texts);
 }
 
 } // namespace
@@ -150,18 +148,16 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         frmMahjongOracleMain *form = drawForm();
-        const auto label = [form](const char *name) { return control<QLabel>(form, QString::fromLatin1(name)); };
-        const auto entry = [form](const char *name) { return control<QAction>(form, QString::fromLatin1(name)); };
-        verifyFormTexts(form, {{label("Label5"), "Welcome to the Mahjong Oracle !"},
-                               {label("Label4"), "Think about the Problem that has been worrying you"},
-                               {label("Label3"), "Take a Deep Breath and Calm Yourself."},
-                               {label("lblClickMessage"), "Take a Deep Breath And Click on the Mahjong Tile"},
-                               {label("pi"), "Please Wait"},
-                               {entry("mnuExit"), "E&xit"},
-                               {entry("mnuOnline"), "&Online Help"},
-                               {entry("mnuVisit"), "&Visit Us Online"},
-                               {entry("mnuUpdate"), "Check for Software &Update"},
-                               {entry("mnuAbout"), "&About Software"}});
+        verifyFormTexts(form, {{"Label5", "Welcome to the Mahjong Oracle !"},
+                               {"Label4", "Think about the Problem that has been worrying you"},
+                               {"Label3", "Take a Deep Breath and Calm Yourself."},
+                               {"lblClickMessage", "Take a Deep Breath And Click on the Mahjong Tile"},
+                               {"pi", "Please Wait"},
+                               {"mnuExit", "E&xit"},
+                               {"mnuOnline", "&Online Help"},
+                               {"mnuVisit", "&Visit Us Online"},
+                               {"mnuUpdate", "Check for Software &Update"},
+                               {"mnuAbout", "&About Software"}});
         QVERIFY(!form->findChild<QAction *>(QStringLiteral("mnuFileBack")));
         QCOMPARE(tiles()->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(!tiles()->accessibleName().isEmpty());
@@ -239,10 +235,10 @@ private slots:
 
         QVERIFY(result() && result()->isVisible());
         QCOMPARE(int(TileNumber), number);
-        QCOMPARE(result()->lblName->text(), name);
-        QCOMPARE(result()->lblEnglishName->text(), englishName);
-        QCOMPARE(result()->lblChineseCharacter->text(), chineseName);
-        QCOMPARE(result()->lblDescription->text(), QString::fromUtf8(Tiles[std::size_t(number - 1)].description));
+        verifyShows(result(), {{"lblName", name},
+                               {"lblEnglishName", englishName},
+                               {"lblChineseCharacter", chineseName},
+                               {"lblDescription", QString::fromUtf8(Tiles[std::size_t(number - 1)].description)}});
         const QString picture = QString::fromUtf8(Tiles[std::size_t(number - 1)].pictureName);
         QCOMPARE(form->IMGMajong.key(number), picture);
         QCOMPARE(result()->picMajong->picture().source(), TileImageList::resourcePath(picture));
@@ -270,10 +266,7 @@ private slots:
             QVERIFY(!drawForm());
             back = QStringLiteral("cmdOK");
         }
-        if (back == QStringLiteral("mnuFileBack"))
-            result()->mnuFileBack->trigger();
-        else
-            result()->cmdOK->click();
+        press(result(), back);
         QVERIFY(!result());
         verifyTilesOffered();
         if (QTest::currentTestFailed())
@@ -287,12 +280,12 @@ private slots:
     void leavingTheToolBringsTheLauncherPanelBack_data()
     {
         QTest::addColumn<bool>("fromResult");
-        QTest::addColumn<QString>("how"); // an action or button by name, or empty for the close box
+        QTest::addColumn<QString>("how");
         QTest::newRow("result's Exit button") << true << QStringLiteral("cmdExit");
         QTest::newRow("result's Exit menu") << true << QStringLiteral("mnuExit");
-        QTest::newRow("result's close box") << true << QString();
+        QTest::newRow("result's close box") << true << QStringLiteral("close");
         QTest::newRow("draw form's Exit menu") << false << QStringLiteral("mnuExit");
-        QTest::newRow("draw form's close box") << false << QString();
+        QTest::newRow("draw form's close box") << false << QStringLiteral("close");
     }
 
     void leavingTheToolBringsTheLauncherPanelBack()
@@ -303,13 +296,7 @@ private slots:
         QFETCH(QString, how);
         if (fromResult)
             drawWith(rFor(12));
-        QWidget *form = fromResult ? static_cast<QWidget *>(result()) : drawForm();
-        if (how.isEmpty())
-            form->close();
-        else if (auto *action = form->findChild<QAction *>(how))
-            action->trigger();
-        else
-            control<QPushButton>(form, how)->click();
+        press(fromResult ? static_cast<QWidget *>(result()) : drawForm(), how);
         QVERIFY(!result());
         QVERIFY(m_mdi->isPanelVisible());
         if (fromResult)
@@ -355,11 +342,11 @@ private slots:
         const QList<QWidget *> controls{form->picWind, form->cmdOK, form->cmdExit, form->picMajong};
         for (QWidget *widget : controls)
             QVERIFY2(body->rect().contains(widget->geometry()), qPrintable(widget->objectName()));
-        verifyFormTexts(form, {{form->cmdOK, "&Back"},
-                               {form->cmdExit, "&Exit"},
-                               {form->mnuFileBack, "&Back"},
-                               {form->mnuExit, "E&xit"},
-                               {control<QAction>(form, "mnuUpdate"), "&Check for Software Update"}});
+        verifyFormTexts(form, {{"cmdOK", "&Back"},
+                               {"cmdExit", "&Exit"},
+                               {"mnuFileBack", "&Back"},
+                               {"mnuExit", "E&xit"},
+                               {"mnuUpdate", "&Check for Software Update"}});
 
         QCOMPARE(form->picMajong->parentWidget(), body);
         QVERIFY(qAbs(form->picMajong->geometry().center().x() - body->width() / 2) <= 1);

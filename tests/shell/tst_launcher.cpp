@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -90,10 +89,12 @@ private slots:
     {
         // A missing or misnamed control breaks every journey that starts here.
         QCOMPARE(m_mdi->windowTitle(), QStringLiteral("Tavrenne v1.25"));
-        const QStringList captions{QStringLiteral("Chinese Zodiac Software"), QStringLiteral("Fortune Cookie"),
-                                   QStringLiteral("IChing Software"), QStringLiteral("Mahjong Oracle")};
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(toolButton(i)->text(), captions[i]);
+        testsupport::verifyShows(m_mdi.get(), {{"cmdSelectOption(0)", "Chinese Zodiac Software"},
+                                               {"cmdSelectOption(1)", "Fortune Cookie"},
+                                               {"cmdSelectOption(2)", "IChing Software"},
+                                               {"cmdSelectOption(3)", "Mahjong Oracle"},
+                                               {"cmdMdiExit", "&Exit"},
+                                               {"mnuExit", "E&xit"}});
         // Seen left to right: Zodiac, I Ching, Fortune Cookie, Mahjong.
         QVERIFY(toolButton(0)->x() < toolButton(2)->x());
         QVERIFY(toolButton(2)->x() < toolButton(1)->x());
@@ -107,17 +108,10 @@ private slots:
         for (const char *name : {"Picture6", "lblOrrindelBanner", "Picture1", "picButtonContainer", "Picture2",
                                  "Picture3", "Picture4", "Picture5", "picMain", "PicCoBrand", "cmdMdiExit", "Label7"})
             QVERIFY2(control<QWidget>(m_mdi.get(), QString::fromLatin1(name))->isVisible(), name);
-        QCOMPARE(control<QPushButton>(m_mdi.get(), "cmdMdiExit")->text(), QStringLiteral("&Exit"));
-        QCOMPARE(control<QAction>(m_mdi.get(), "mnuExit")->text(), QStringLiteral("E&xit"));
         // Every window builds its Help menu from one place; its order is part of the program.
-        QStringList names;
-        for (QAction *action : control<QMenu>(m_mdi.get(), "mnuHelp")->actions())
-            names << (action->isSeparator() ? QStringLiteral("-")
-                                            : action->objectName() + QLatin1Char(' ') + action->text());
-        QCOMPARE(names,
-                 (QStringList{QStringLiteral("mnuOnline &Online Help"), QStringLiteral("mnuVisit &Visit Us Online"),
-                              QStringLiteral("-"), QStringLiteral("mnuUpdate Check for Software &Update"),
-                              QStringLiteral("-"), QStringLiteral("mnuAbout &About Software")}));
+        QCOMPARE(testsupport::menuEntries(m_mdi.get(), "mnuHelp"),
+                 QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "mnuHelpSep1=-",
+                              "mnuUpdate=Check for Software &Update", "mnuHelpSep2=-", "mnuAbout=&About Software"}));
     }
 
     void controlsStayCentredWhenTheLauncherIsResized()
@@ -306,7 +300,7 @@ private slots:
             QCOMPARE(box->cmdOK->text(), QStringLiteral("&OK"));
             box->cmdOK->click();
         });
-        control<QAction>(m_mdi.get(), "mnuAbout")->trigger();
+        testsupport::press(m_mdi.get(), QStringLiteral("mnuAbout"));
         QVERIFY(seen);
         QTRY_VERIFY(m_mdi->findChild<frmAbout *>() == nullptr);
         QCOMPARE(m_fakes->webPages.opened.size(), size_t(2));
@@ -317,20 +311,15 @@ private slots:
 
     void exitClosesToolWindowsThenEndsTheProgram_data()
     {
-        QTest::addColumn<bool>("byMenu");
-        QTest::newRow("button") << false;
-        QTest::newRow("menu") << true;
+        testsupport::addWays({{"button", "cmdMdiExit"}, {"menu", "mnuExit"}});
     }
 
     void exitClosesToolWindowsThenEndsTheProgram()
     {
         // Quitting with a tool open must still run the tool's own close handling, then end once.
-        QFETCH(bool, byMenu);
+        QFETCH(QString, how);
         QTest::mouseClick(toolButton(1), Qt::LeftButton);
-        if (byMenu)
-            control<QAction>(m_mdi.get(), "mnuExit")->trigger();
-        else
-            control<QPushButton>(m_mdi.get(), "cmdMdiExit")->click();
+        testsupport::press(m_mdi.get(), how);
         QVERIFY(g_log.contains(QStringLiteral("unload frmFortuneCookieMain")));
         QVERIFY(m_mdi->windows().openWindows().empty());
         QCOMPARE(m_fakes->process.ends, 1);

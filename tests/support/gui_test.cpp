@@ -1,7 +1,12 @@
 // What every window test shares: the fake platform and a launcher on screen.
 #include "gui_test.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QCalendarWidget>
+#include <QDate>
 #include <QMdiArea>
+#include <QMenu>
 #include <QTest>
 
 namespace testsupport {
@@ -46,6 +51,58 @@ void GuiTest::cleanup()
     m_mdi.reset();
     m_fakes.reset();
     afterLauncherClosed();
+}
+
+void press(QWidget *window, const QString &name)
+{
+    if (name == QLatin1String("close"))
+        window->close();
+    else if (name.startsWith(QLatin1String("mnu")))
+        control<QAction>(window, name)->trigger();
+    else
+        QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+QMap<QString, QString> shownOn(const QObject *window)
+{
+    QMap<QString, QString> shown;
+    for (const QObject *child : window->findChildren<QObject *>()) {
+        for (const char *property : {"text", "plainText", "title", "currentText"}) {
+            if (const QVariant value = child->property(property); value.isValid())
+                shown.insert(child->objectName(), value.toString());
+        }
+        if (const auto *calendar = qobject_cast<const QCalendarWidget *>(child)) {
+            shown.insert(calendar->objectName(), calendar->selectedDate().toString(Qt::ISODate));
+            shown.insert(calendar->objectName() + QLatin1String(" page"),
+                         QDate(calendar->yearShown(), calendar->monthShown(), 1).toString(u"yyyy-MM"));
+        }
+    }
+    return shown;
+}
+
+void verifyShows(const QObject *window, const QMap<QString, QString> &expected)
+{
+    const QMap<QString, QString> shown = shownOn(window);
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        const std::pair onScreen(it.key(), shown.value(it.key(), QStringLiteral("(no such control)")));
+        QCOMPARE(onScreen, std::pair(it.key(), it.value()));
+    }
+}
+
+QStringList menuEntries(const QObject *window, const QString &menu)
+{
+    QStringList entries;
+    for (const QAction *action : control<QMenu>(window, menu)->actions())
+        entries << action->objectName() + QLatin1Char('=')
+                       + (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return entries;
+}
+
+void addWays(std::initializer_list<std::pair<const char *, const char *>> ways)
+{
+    QTest::addColumn<QString>("how");
+    for (const auto &[row, how] : ways)
+        QTest::newRow(row) << QString::fromLatin1(how);
 }
 
 } // namespace testsupport

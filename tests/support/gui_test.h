@@ -8,11 +8,14 @@
 #include "shell/frmMDI.h"
 #include "shell/wrap_button.h"
 
+#include <QMap>
 #include <QObject>
 #include <QSize>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 namespace testsupport {
 
@@ -69,5 +72,22 @@ T *control(const QObject *parent, const QString &name)
                qPrintable(name));
     return found;
 }
+
+// Presses the control of that name as a user would: clicks the button, triggers the menu entry ("mnu..."), or
+// closes the window ("close").
+void press(QWidget *window, const QString &name);
+
+// What a window shows, by control name: the text, plain text, title or current entry of each control and menu
+// entry; a calendar gives the date it marks under its name and the month it is turned to under "<name> page".
+QMap<QString, QString> shownOn(const QObject *window);
+
+// Each named control must show its text; a failure names the control.
+void verifyShows(const QObject *window, const QMap<QString, QString> &expected);
+
+// The entries of the window's menu of that name in order, each as "name=text", a separator's text being "-".
+QStringList menuEntries(const QObject *window, const QString &menu);
+
+// One data row per way of doing a thing, named after the way, with the control it uses in the column "how".
+void addWays(std::initializer_list<std::pair<const char *, const char *>> ways);
 
 } // namespace testsupport

@@ -1,6 +1,7 @@
 // Printing for real: the sheet goes to the default printer, and what comes out is checked.
 // Needs a print server whose default queue writes a PDF to $TAVRENNE_PRINT_OUTPUT
 // (scripts/print-server.sh); without one the test skips, except in CI, where it fails.
+#include "entry_form.h"
 #include "shell/frmMDI.h"
 #include "support/gui_test.h"
 #include "zodiac/frmChineseZodiacDisplay.h"
@@ -9,19 +10,15 @@
 #include "zodiac/zodiac_result.h"
 #include "zodiac/zodiac_windows.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
-#include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
-using testsupport::control;
+using testsupport::press;
 
 class TestSheetPrinting : public QObject
 {
@@ -59,16 +56,12 @@ private slots:
         mdi.show();
         mdi.cmdSelectOption_Click(0);
         auto *entry = mdi.windows().find<frmChineseZodiacMain>();
-        control<QLineEdit>(entry, "txtName")->setText(QStringLiteral("Ann"));
-        control<QRadioButton>(entry, QStringLiteral("optSex(%1)").arg(1))->setChecked(true);
-        control<QComboBox>(entry, "cboDate")->setCurrentText(QStringLiteral("12"));
-        control<QComboBox>(entry, "cboMonth")->setCurrentText(QStringLiteral("March"));
-        control<QComboBox>(entry, "cboYear")->setCurrentText(QStringLiteral("1975"));
-        control<QPushButton>(entry, "cmdProceed")->click();
-        control<QPushButton>(mdi.windows().find<frmChineseZodiacDisplay>(), "cmdPrint")->click();
+        zodiactest::fillEntry(entry, QStringLiteral("Ann"), zodiactest::Female, 12, 3, 1975);
+        press(entry, QStringLiteral("cmdProceed"));
+        press(mdi.windows().find<frmChineseZodiacDisplay>(), QStringLiteral("cmdPrint"));
         auto *sheet = mdi.windows().find<frmChineseZodiacSave>();
         QVERIFY(sheet);
-        control<QPushButton>(sheet, "cmdPrint")->click();
+        press(sheet, QStringLiteral("cmdPrint"));
         QVERIFY(fakes.messages.shown.empty());
 
         // The queue writes the file when the job is done: complete once it has not grown for half a second.

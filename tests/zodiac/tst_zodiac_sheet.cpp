@@ -1,5 +1,6 @@
 // The result sheet: its fifteen runs and their styles, Save and Open round trips, refused
 // files, failed saves, safe links, and printing without a printer.
+#include "entry_form.h"
 #include "shell/frmMDI.h"
 #include "shell/text_scrambling.h"
 #include "support/gui_test.h"
@@ -12,10 +13,7 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -35,12 +33,12 @@
 #endif
 
 using namespace shell;
+using namespace zodiactest;
 using testsupport::control;
+using testsupport::press;
+using testsupport::verifyShows;
 
 namespace {
-
-constexpr int Male = 0;
-constexpr int Female = 1;
 
 QByteArray readAll(const QString &path)
 {
@@ -98,14 +96,10 @@ private:
     void openSheet(const QString &name = QStringLiteral("Ann"), int sex = Female)
     {
         m_mdi->cmdSelectOption_Click(0);
-        control<QLineEdit>(entry(), "txtName")->setText(name);
-        control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(sex))->setChecked(true);
-        control<QComboBox>(entry(), "cboDate")->setCurrentText(QStringLiteral("12"));
-        control<QComboBox>(entry(), "cboMonth")->setCurrentText(QStringLiteral("March"));
-        control<QComboBox>(entry(), "cboYear")->setCurrentText(QStringLiteral("1975"));
-        control<QPushButton>(entry(), "cmdProceed")->click();
+        fillEntry(entry(), name, sex, 12, 3, 1975);
+        press(entry(), QStringLiteral("cmdProceed"));
         QVERIFY(result() && result()->isVisible());
-        control<QPushButton>(result(), "cmdPrint")->click();
+        press(result(), QStringLiteral("cmdPrint"));
         QVERIFY(sheet() && sheet()->isVisible());
     }
 
@@ -114,7 +108,7 @@ private:
     {
         m_mdi->cmdSelectOption_Click(0);
         m_fakes->fileDialogs.answers = {file};
-        control<QPushButton>(entry(), "cmdOpen")->click();
+        press(entry(), QStringLiteral("cmdOpen"));
     }
 
     QStringList sheetLinks()
@@ -171,19 +165,19 @@ private slots:
         // it; a new opening shows the reading then held.
         openSheet();
         const QString before = sheetText()->toHtml();
-        control<QPushButton>(sheet(), "cmdPrint")->click();
+        press(sheet(), QStringLiteral("cmdPrint"));
         QVERIFY(m_fakes->messages.shown.empty());
         QCOMPARE(sheetText()->toHtml(), before);
         QVERIFY(sheet()->isVisible());
 
         const QString first = sheetText()->toPlainText();
         zodiac::ZodiacResult.name = QStringLiteral("Changed");
-        control<QPushButton>(result(), "cmdPrint")->click();
+        press(result(), QStringLiteral("cmdPrint"));
         QCOMPARE(sheetText()->toPlainText(), first);
         sheet()->close();
         QVERIFY(!sheet());
         QVERIFY(result()->isVisible());
-        control<QPushButton>(result(), "cmdPrint")->click();
+        press(result(), QStringLiteral("cmdPrint"));
         QVERIFY(sheetText()->toPlainText().startsWith(QStringLiteral("Name: Changed")));
     }
 
@@ -191,13 +185,13 @@ private slots:
     {
         // A cancel writes and says nothing; a save that silently fails loses the reading the user thinks is kept.
         openSheet(QStringLiteral("  Ann  "));
-        control<QPushButton>(sheet(), "cmdSave")->click();
+        press(sheet(), QStringLiteral("cmdSave"));
         QCOMPARE(m_fakes->fileDialogs.asked.size(), size_t(1));
         QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
         QVERIFY(m_fakes->messages.shown.empty());
 
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
-        control<QPushButton>(sheet(), "cmdSave")->click();
+        press(sheet(), QStringLiteral("cmdSave"));
         QCOMPARE(m_fakes->fileDialogs.asked.size(), size_t(2));
         const FileDialogRequest &asked = m_fakes->fileDialogs.asked.back();
         QCOMPARE(asked.kind, FileDialogRequest::Kind::Save);
@@ -210,7 +204,7 @@ private slots:
 
         const QString target = path(QStringLiteral("no-such-folder/ann.str"));
         m_fakes->fileDialogs.answers = {target};
-        control<QPushButton>(sheet(), "cmdSave")->click();
+        press(sheet(), QStringLiteral("cmdSave"));
         QCOMPARE(m_fakes->messages.shown.size(), size_t(1));
         QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Critical);
         QVERIFY(m_fakes->messages.shown.front().text.contains(target));
@@ -237,8 +231,8 @@ private slots:
         QFETCH(QString, greeting);
         openSheet(name, sex);
         m_fakes->fileDialogs.answers = {path(QStringLiteral("ann.str"))};
-        control<QPushButton>(sheet(), "cmdSave")->click();
-        control<QPushButton>(result(), "cmdExit")->click();
+        press(sheet(), QStringLiteral("cmdSave"));
+        press(result(), QStringLiteral("cmdExit"));
         zodiac::ZodiacResult = zodiac::ZodiacReading();
 
         openFile(path(QStringLiteral("ann.str")));
@@ -250,14 +244,8 @@ private slots:
 
         QVERIFY(result() && result()->isVisible());
         QVERIFY(!entry()->isVisible());
-        QCOMPARE(control<QLabel>(result(), "lblName")->text(), greeting);
-        QCOMPARE(control<QLabel>(result(), "lblChineseSign")->text(), QStringLiteral("Rabbit"));
-        QCOMPARE(control<QLabel>(result(), "lblChineseElement")->text(), QStringLiteral("Wood"));
-        QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(sex))->isChecked());
-        QCOMPARE(control<QLineEdit>(entry(), "txtName")->text(), name);
-        QCOMPARE(control<QComboBox>(entry(), "cboDate")->currentText(), QStringLiteral("12"));
-        QCOMPARE(control<QComboBox>(entry(), "cboMonth")->currentText(), QStringLiteral("March"));
-        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentText(), QStringLiteral("1975"));
+        verifyShows(result(), {{"lblName", greeting}, {"lblChineseSign", "Rabbit"}, {"lblChineseElement", "Wood"}});
+        verifyEntry(entry(), name, sex, 12, 3, 1975);
     }
 
     void openingThatGivesNoReadingLeavesTheForm_data()
@@ -345,12 +333,9 @@ private slots:
         m_mdi->cmdSelectOption_Click(0);
         control<QComboBox>(entry(), "cboMonth")->setCurrentText(QStringLiteral("June"));
         m_fakes->fileDialogs.answers = {path(QStringLiteral("short.str"))};
-        control<QPushButton>(entry(), "cmdOpen")->click();
-        QVERIFY(control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(Female))->isChecked());
-        QCOMPARE(control<QComboBox>(entry(), "cboDate")->currentText(), QStringLiteral("1"));
-        QCOMPARE(control<QComboBox>(entry(), "cboMonth")->currentText(), QStringLiteral("June"));
-        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentText(), QStringLiteral("1936"));
-        QCOMPARE(control<QLabel>(result(), "lblName")->text(), QStringLiteral("Ms. Bo"));
+        press(entry(), QStringLiteral("cmdOpen"));
+        verifyEntry(entry(), QStringLiteral("Bo"), Female, 1, 6, 1936);
+        verifyShows(result(), {{"lblName", "Ms. Bo"}});
     }
 
     void onlyWebAddressesInTheSheetAreLinks()
@@ -365,7 +350,7 @@ private slots:
 
         sheet()->close();
         zodiac::ZodiacResult.name = QStringLiteral("file:///usr/bin/xterm");
-        control<QPushButton>(result(), "cmdPrint")->click();
+        press(result(), QStringLiteral("cmdPrint"));
         QCOMPARE(sheetLinks(), QStringList());
     }
 };

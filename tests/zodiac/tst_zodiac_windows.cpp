@@ -1,4 +1,5 @@
 // The Chinese Zodiac end to end: entry, validation, the result form, Back, Exit, Print and the close boxes.
+#include "entry_form.h"
 #include "shell/frmMDI.h"
 #include "shell/web_pages.h"
 #include "support/gui_test.h"
@@ -8,13 +9,11 @@
 #include "zodiac/zodiac_result.h"
 #include "zodiac/zodiac_windows.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -31,44 +30,14 @@
 
 using namespace zodiac;
 using shell::WebPage;
+using namespace zodiactest;
 using testsupport::control;
+using testsupport::menuEntries;
+using testsupport::press;
+using testsupport::shownOn;
+using testsupport::verifyShows;
 
 Q_DECLARE_METATYPE(shell::WebPage)
-
-namespace {
-
-constexpr int None = -1;
-constexpr int Male = 0;
-constexpr int Female = 1;
-
-// Everything a window shows, by control name; the calendar shows its date and the month it is turned to.
-QMap<QString, QString> shownOn(const QWidget *window)
-{
-    QMap<QString, QString> shown;
-    for (const QWidget *child : window->findChildren<QWidget *>()) {
-        for (const char *property : {"text", "plainText", "title", "currentText"}) {
-            if (const QVariant value = child->property(property); value.isValid())
-                shown.insert(child->objectName(), value.toString());
-        }
-    }
-    if (const auto *calendar = window->findChild<QCalendarWidget *>(QStringLiteral("MV"))) {
-        shown.insert(QStringLiteral("MV"), calendar->selectedDate().toString(Qt::ISODate));
-        shown.insert(QStringLiteral("MV page"),
-                     QDate(calendar->yearShown(), calendar->monthShown(), 1).toString(u"yyyy-MM"));
-    }
-    return shown;
-}
-
-// Each named control must show its text; the name rides along so that a failure says which one.
-void verifyShows(const QWidget *window, const QMap<QString, QString> &expected)
-{
-    const QMap<QString, QString> shown = shownOn(window);
-    for (auto it = expected.begin(); it != expected.end(); ++it)
-        QCOMPARE(std::pair(it.key(), shown.value(it.key(), QStringLiteral("(no such control)"))),
-                 std::pair(it.key(), it.value()));
-}
-
-} // namespace
 
 class TestZodiacWindows : public testsupport::GuiTest
 {
@@ -85,23 +54,11 @@ protected:
 private:
     frmChineseZodiacMain *entry() { return tool<frmChineseZodiacMain>(); }
     frmChineseZodiacDisplay *result() { return tool<frmChineseZodiacDisplay>(); }
-    QRadioButton *sexButton(int sex) { return control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(sex)); }
-
-    void enter(const QString &name, int sex, int day, int month, int year)
-    {
-        frmChineseZodiacMain *form = entry();
-        control<QLineEdit>(form, "txtName")->setText(name);
-        if (sex != None)
-            sexButton(sex)->setChecked(true);
-        control<QComboBox>(form, "cboDate")->setCurrentIndex(day - 1);
-        control<QComboBox>(form, "cboMonth")->setCurrentIndex(month - 1);
-        control<QComboBox>(form, "cboYear")->setCurrentIndex(year - 1936);
-    }
 
     void proceed(const QString &name, int sex, int day, int month, int year)
     {
-        enter(name, sex, day, month, year);
-        QTest::mouseClick(control<QPushButton>(entry(), "cmdProceed"), Qt::LeftButton);
+        fillEntry(entry(), name, sex, day, month, year);
+        press(entry(), QStringLiteral("cmdProceed"));
     }
 
     void openTool()
@@ -116,15 +73,6 @@ private:
     {
         openTool();
         proceed(name, sex, day, month, year);
-    }
-
-    // Clicks the button, or triggers the menu entry, of that name.
-    static void press(const QWidget *window, const QString &name)
-    {
-        if (name.startsWith(QLatin1String("mnu")))
-            control<QAction>(window, name)->trigger();
-        else
-            QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
     }
 
     void verifyReadingShown(const QString &greeting, const QString &sign, const QString &element, QDate birth)
@@ -189,11 +137,10 @@ private slots:
         QVERIFY(!form->findChild<QMenuBar *>());
         // clang-format off
         verifyShows(form, {{"fraDetails", "Your Details Please"}, {"Label1", "Name"}, {"Label5", "Sex"},
-                           {"Label2", "Birth Day"}, {"txtName", ""}, {"optSex(0)", "Male"}, {"optSex(1)", "Female"},
-                           {"cboDate", "1"}, {"cboMonth", "January"}, {"cboYear", "1936"},
+                           {"Label2", "Birth Day"}, {"optSex(0)", "Male"}, {"optSex(1)", "Female"},
                            {"cmdProceed", "&Proceed"}, {"cmdOpen", "&Open Previously Saved Record"}});
         // clang-format on
-        QVERIFY(!sexButton(Male)->isChecked() && !sexButton(Female)->isChecked());
+        verifyEntry(form, QString(), None, 1, 1, 1936);
         for (const auto &[name, count] :
              {std::pair("cboDate", 31), std::pair("cboMonth", 12), std::pair("cboYear", 84)}) {
             auto *list = control<QComboBox>(form, name);
@@ -277,7 +224,7 @@ private slots:
         ZodiacResult.name = QStringLiteral("Earlier");
         ZodiacResult.sign = QStringLiteral("Ox");
         const ZodiacReading earlier = ZodiacResult;
-        enter(name, sex, day, month, year);
+        fillEntry(entry(), name, sex, day, month, year);
         control<QComboBox>(entry(), "cboYear")->setFocus();
         control<QPushButton>(entry(), "cmdProceed")->click();
 
@@ -290,12 +237,7 @@ private slots:
         QVERIFY(ZodiacResult == earlier);
         QVERIFY(!result());
         QVERIFY(entry()->isVisible());
-        QCOMPARE(control<QLineEdit>(entry(), "txtName")->text(), name);
-        QCOMPARE(control<QComboBox>(entry(), "cboDate")->currentIndex(), day - 1);
-        QCOMPARE(control<QComboBox>(entry(), "cboMonth")->currentIndex(), month - 1);
-        QCOMPARE(control<QComboBox>(entry(), "cboYear")->currentIndex(), year - 1936);
-        if (sex != None)
-            QVERIFY(sexButton(sex)->isChecked());
+        verifyEntry(entry(), name, sex, day, month, year);
     }
 
     void resultShowsTheWholeReading_data()
@@ -416,11 +358,8 @@ private slots:
             QVERIFY(!first->isVisible());
             QVERIFY(!m_mdi->isPanelVisible());
             QCOMPARE(m_mdi->mdiArea()->activeSubWindow(), entry());
-            verifyShows(entry(), {{"txtName", "Ann"}, {"cboYear", "1975"}});
-            QVERIFY(sexButton(Female)->isChecked());
-            control<QLineEdit>(entry(), "txtName")->setText(QStringLiteral("Bo"));
-            control<QComboBox>(entry(), "cboYear")->setCurrentIndex(1980 - 1936);
-            press(entry(), QStringLiteral("cmdProceed"));
+            verifyEntry(entry(), QStringLiteral("Ann"), Female, 12, 3, 1975);
+            proceed(QStringLiteral("Bo"), Female, 12, 3, 1980);
             QCOMPARE(result(), first);
             verifyReadingShown(QStringLiteral("Ms. Bo"), QStringLiteral("Monkey"), QStringLiteral("Metal"),
                                QDate(1980, 3, 12));
@@ -488,17 +427,11 @@ private slots:
         openReading();
         frmChineseZodiacDisplay *display = result();
         QCOMPARE(display->windowTitle(), QStringLiteral("Qelvo Chinese Zodiac Software"));
-        const auto entries = [display](const char *menu) {
-            QStringList names;
-            for (const QAction *action : display->findChild<QMenu *>(QLatin1String(menu))->actions())
-                names << action->objectName() + QLatin1Char('=') + action->text();
-            return names;
-        };
-        QCOMPARE(entries("mnuFile"),
-                 QStringList({"mnuPrint=&Print", "mnuBack=&Back", "mnuFileSep1=", "mnuExit=E&xit"}));
-        QCOMPARE(entries("mnuHelp"), QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online",
-                                                  "mnuHelpSep1=", "mnuUpdate=Check for Software &Update",
-                                                  "mnuHelpSep2=", "mnuAbout=&About Software"}));
+        QCOMPARE(menuEntries(display, "mnuFile"),
+                 QStringList({"mnuPrint=&Print", "mnuBack=&Back", "mnuFileSep1=-", "mnuExit=E&xit"}));
+        QCOMPARE(menuEntries(display, "mnuHelp"),
+                 QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "mnuHelpSep1=-",
+                              "mnuUpdate=Check for Software &Update", "mnuHelpSep2=-", "mnuAbout=&About Software"}));
         // clang-format off
         verifyShows(display, {{"fraStarUserDetails", "Welcome"}, {"Label1", "Your Chinese Sign"},
                               {"Label13", "Your Chinese Element"},
