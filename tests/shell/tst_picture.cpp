@@ -100,6 +100,7 @@ private slots:
         QTest::newRow("invalid vector") << true << file(QStringLiteral("broken.svg")) << true << QSize(0, 0);
         QTest::newRow("bitmap file") << false << file(QStringLiteral("bitmap.png")) << false << QSize(12, 7);
         QTest::newRow("missing bitmap") << false << file(QStringLiteral("none.png")) << true << QSize(0, 0);
+        QTest::newRow("invalid bitmap") << false << file(QStringLiteral("broken.png")) << true << QSize(0, 0);
     }
 
     void readsWhatItCanAndIsNullOtherwise()

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,6 +48,14 @@ private slots:
         // when the runtime folder takes no lock would do just that.
         QFETCH(bool, usable);
         QTemporaryDir dir;
+#ifdef Q_OS_UNIX
+        // A fresh cache, so the private folder's permissions are this lock's doing and not a former run's.
+        QTemporaryDir cache;
+        // Qt reads an empty XDG_CACHE_HOME as unset, so putting back what was there restores either case.
+        const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+        const auto restoreCache = qScopeGuard([&] { qputenv("XDG_CACHE_HOME", oldCache); });
+#endif
         QString folder = dir.path();
         if (!usable) {
             QFile notAFolder(dir.filePath(QStringLiteral("runtime")));
