@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QTest>
 
+using testsupport::addWaysOut;
 using testsupport::control;
 using testsupport::largestBelowOne;
 using testsupport::press;
@@ -153,16 +154,7 @@ private slots:
         QVERIFY(cookie("picOne")->isVisible());
     }
 
-    void leavingTheToolBringsThePanelBack_data()
-    {
-        QTest::addColumn<bool>("fromResult");
-        QTest::addColumn<QString>("how");
-        QTest::newRow("result's Exit button") << true << QStringLiteral("cmdExit");
-        QTest::newRow("result's Exit menu") << true << QStringLiteral("mnuExit");
-        QTest::newRow("result's close box") << true << QStringLiteral("close");
-        QTest::newRow("cookie form's Exit menu") << false << QStringLiteral("mnuExit");
-        QTest::newRow("cookie form's close box") << false << QStringLiteral("close");
-    }
+    void leavingTheToolBringsThePanelBack_data() { addWaysOut("cookie form"); }
 
     void leavingTheToolBringsThePanelBack()
     {

@@ -19,6 +19,7 @@
 #include <map>
 
 using namespace mahjong;
+using testsupport::addWaysOut;
 using testsupport::control;
 using testsupport::largestBelowOne;
 using testsupport::press;
@@ -277,16 +278,7 @@ private slots:
         QCOMPARE(panelsVisible(), 0);
     }
 
-    void leavingTheToolBringsTheLauncherPanelBack_data()
-    {
-        QTest::addColumn<bool>("fromResult");
-        QTest::addColumn<QString>("how");
-        QTest::newRow("result's Exit button") << true << QStringLiteral("cmdExit");
-        QTest::newRow("result's Exit menu") << true << QStringLiteral("mnuExit");
-        QTest::newRow("result's close box") << true << QStringLiteral("close");
-        QTest::newRow("draw form's Exit menu") << false << QStringLiteral("mnuExit");
-        QTest::newRow("draw form's close box") << false << QStringLiteral("close");
-    }
+    void leavingTheToolBringsTheLauncherPanelBack_data() { addWaysOut("draw form"); }
 
     void leavingTheToolBringsTheLauncherPanelBack()
     {

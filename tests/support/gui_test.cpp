@@ -105,4 +105,15 @@ void addWays(std::initializer_list<std::pair<const char *, const char *>> ways)
         QTest::newRow(row) << QString::fromLatin1(how);
 }
 
+void addWaysOut(const char *firstForm)
+{
+    QTest::addColumn<bool>("fromResult");
+    QTest::addColumn<QString>("how");
+    QTest::newRow("result's Exit button") << true << QStringLiteral("cmdExit");
+    QTest::newRow("result's Exit menu") << true << QStringLiteral("mnuExit");
+    QTest::newRow("result's close box") << true << QStringLiteral("close");
+    QTest::addRow("%s's Exit menu", firstForm) << false << QStringLiteral("mnuExit");
+    QTest::addRow("%s's close box", firstForm) << false << QStringLiteral("close");
+}
+
 } // namespace testsupport

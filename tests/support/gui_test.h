@@ -90,4 +90,8 @@ QStringList menuEntries(const QObject *window, const QString &menu);
 // One data row per way of doing a thing, named after the way, with the control it uses in the column "how".
 void addWays(std::initializer_list<std::pair<const char *, const char *>> ways);
 
+// The ways out of a tool of two forms: the result's Exit button, Exit menu and close box, then the first form's
+// Exit menu and close box; "fromResult" says which form a row leaves from, "how" is what it presses.
+void addWaysOut(const char *firstForm);
+
 } // namespace testsupport
