@@ -5,9 +5,7 @@
 #include "iching/frmIChingSoftwareStart.h"
 #include "mahjong/frmMahjongOracleDisplay.h"
 #include "mahjong/frmMahjongOracleMain.h"
-#include "shell/click_label.h"
 #include "shell/frmAbout.h"
-#include "shell/frmMDI.h"
 #include "shell/picture_box.h"
 #include "shell/picture_button.h"
 #include "shell/text_box.h"
@@ -33,6 +31,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
+
+#include <tuple>
 
 using namespace shell;
 using testsupport::control;
@@ -250,19 +250,16 @@ private slots:
         QTest::addColumn<bool>("isLink");
         // clang-format off
         QTest::newRow("launcher banner") << "frmMDI" << "lblOrrindelBanner" << true;
-        QTest::newRow("launcher Zodiac caption") << "frmMDI" << "lblCaption(3)" << true;
-        QTest::newRow("launcher Fortune caption") << "frmMDI" << "lblCaption(4)" << true;
-        QTest::newRow("launcher I Ching caption") << "frmMDI" << "lblCaption(5)" << true;
-        QTest::newRow("launcher Mahjong caption") << "frmMDI" << "lblCaption(6)" << true;
         QTest::newRow("launcher foot") << "frmMDI" << "Label7" << true;
         QTest::newRow("About home page") << "frmAbout" << "lblHomePage" << true;
         QTest::newRow("About branding") << "frmAbout" << "lblCoBrand" << true;
         QTest::newRow("tool banner") << "frmFortuneCookieMain" << "Label61" << true;
         QTest::newRow("Zodiac address") << "frmChineseZodiacMain" << "Label3" << true;
         QTest::newRow("sheet banner") << "frmChineseZodiacSave" << "Label1" << true;
-        QTest::newRow("launcher welcome is plain") << "frmMDI" << "lblCaption(0)" << false;
-        QTest::newRow("launcher description is plain") << "frmMDI" << "lblCaption(1)" << false;
-        QTest::newRow("launcher invitation is plain") << "frmMDI" << "lblCaption(2)" << false;
+        for (const auto &[index, what, isLink] : {std::tuple{3, "Zodiac caption", true}, {4, "Fortune caption", true},
+                 {5, "I Ching caption", true}, {6, "Mahjong caption", true}, {0, "welcome is plain", false},
+                 {1, "description is plain", false}, {2, "invitation is plain", false}})
+            QTest::addRow("launcher %s", what) << "frmMDI" << QStringLiteral("lblCaption(%1)").arg(index) << isLink;
         // clang-format on
     }
 
@@ -463,8 +460,7 @@ private slots:
     void theDrawnTileSaysWhichTileItIs()
     {
         // The tile's picture is the reading; read out only as "the drawn tile" it tells nothing.
-        QWidget *form = open(QStringLiteral("frmMahjongOracleDisplay"));
-        auto *display = qobject_cast<frmMahjongOracleDisplay *>(form);
+        auto *display = qobject_cast<frmMahjongOracleDisplay *>(open(QStringLiteral("frmMahjongOracleDisplay")));
         QVERIFY(display);
         QVERIFY(!display->lblEnglishName->text().isEmpty());
         QCOMPARE(accessible(display->picMajong)->text(QAccessible::Description), display->lblEnglishName->text());
