@@ -379,14 +379,11 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("picture");
         QTest::addColumn<int>("key");
-        for (const char *cookie : {"picOne", "picTwo", "picThree"}) {
-            QTest::addRow("%s Space", cookie) << "frmFortuneCookieMain" << cookie << int(Qt::Key_Space);
-            QTest::addRow("%s Enter", cookie) << "frmFortuneCookieMain" << cookie << int(Qt::Key_Return);
+        for (const auto &[key, keyName] : {std::pair{Qt::Key_Space, "Space"}, {Qt::Key_Return, "Enter"}}) {
+            for (const char *cookie : {"picOne", "picTwo", "picThree"})
+                QTest::addRow("%s %s", cookie, keyName) << "frmFortuneCookieMain" << cookie << int(key);
+            QTest::addRow("tiles %s", keyName) << "frmMahjongOracleMain" << QString("cmdFindMajong") << int(key);
         }
-        // clang-format off
-        QTest::newRow("tiles Space") << "frmMahjongOracleMain" << "cmdFindMajong" << int(Qt::Key_Space);
-        QTest::newRow("tiles Enter") << "frmMahjongOracleMain" << "cmdFindMajong" << int(Qt::Key_Return);
-        // clang-format on
     }
 
     void picturesThatActAsButtonsAnswerTheKeyboard()
