@@ -18,7 +18,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
@@ -99,12 +98,10 @@ private:
 private slots:
     void toolOpensWithItsDefaults_data()
     {
-        QTest::addColumn<bool>("caption");
-        QTest::addColumn<QString>("before");
-        QTest::newRow("button 0") << false << QString();
-        QTest::newRow("caption 3") << true << QString();
-        QTest::newRow("reopened after a reading") << false << QStringLiteral("reading");
-        QTest::newRow("reopened after closing the entry form") << false << QStringLiteral("close");
+        testsupport::addWays({{"button 0", "button"},
+                              {"caption 3", "caption"},
+                              {"reopened after a reading", "reading"},
+                              {"reopened after closing the entry form", "close"}});
     }
 
     void toolOpensWithItsDefaults()
@@ -113,18 +110,17 @@ private slots:
         // A preselected sex or a stale date, or the previous reader's entries in a reopened tool, would hand
         // the reader a reading they never asked for. Closing the entry form must bring the panel back, or the
         // launcher would be an empty black area.
-        QFETCH(bool, caption);
-        QFETCH(QString, before);
-        if (before == QLatin1String("reading")) {
+        QFETCH(QString, how);
+        if (how == QLatin1String("reading")) {
             openReading(QStringLiteral("Ann"), Female, 12, 3, 1975);
             press(result(), QStringLiteral("cmdExit"));
-        } else if (before == QLatin1String("close")) {
+        } else if (how == QLatin1String("close")) {
             openTool();
-            entry()->close();
+            press(entry(), QStringLiteral("close"));
             QVERIFY(!entry());
             QVERIFY(m_mdi->isPanelVisible());
         }
-        if (caption)
+        if (how == QLatin1String("caption"))
             m_mdi->lblCaption_Click(3);
         else
             m_mdi->cmdSelectOption_Click(0);
@@ -174,9 +170,10 @@ private slots:
         QFETCH(bool, onResult);
         QFETCH(QString, label);
         QFETCH(WebPage, page);
-        openTool();
         if (onResult)
-            proceed(QStringLiteral("Bo"), Male, 1, 1, 1936);
+            openReading();
+        else
+            openTool();
         shell::ToolWindow *window = onResult ? static_cast<shell::ToolWindow *>(result()) : entry();
         auto *link = window->findChild<QLabel *>(label);
         QVERIFY(link && link->isVisible());
@@ -338,9 +335,7 @@ private slots:
         if (leave.isEmpty())
             return;
         if (leave == QLatin1String("close sheet"))
-            sheet()->close();
-        else if (leave == QLatin1String("close"))
-            result()->close();
+            press(sheet(), QStringLiteral("close"));
         else if (leave == QLatin1String("tool 1"))
             m_mdi->cmdSelectOption_Click(1);
         else
@@ -381,38 +376,37 @@ private slots:
 
     void calendarShowsTheDateAndTakesNoInput_data()
     {
-        QTest::addColumn<QString>("input");
-        QTest::newRow("click on another day") << QStringLiteral("click");
-        QTest::newRow("arrow key") << QStringLiteral("right");
-        QTest::newRow("page down") << QStringLiteral("pagedown");
-        QTest::newRow("wheel") << QStringLiteral("wheel");
-        QTest::newRow("next month arrow") << QStringLiteral("qt_calendar_nextmonth");
-        QTest::newRow("previous month arrow") << QStringLiteral("qt_calendar_prevmonth");
+        testsupport::addWays({{"click on another day", "click"},
+                              {"arrow key", "right"},
+                              {"page down", "pagedown"},
+                              {"wheel", "wheel"},
+                              {"next month arrow", "qt_calendar_nextmonth"},
+                              {"previous month arrow", "qt_calendar_prevmonth"}});
     }
 
     void calendarShowsTheDateAndTakesNoInput()
     {
         // A calendar that moves marks a day that is not the reading's birth date.
-        QFETCH(QString, input);
+        QFETCH(QString, how);
         openReading(QStringLiteral("Ann"), Female, 12, 3, 1975);
         auto *calendar = result()->findChild<QCalendarWidget *>(QStringLiteral("MV"));
         auto *view = calendar->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
         QVERIFY(view);
         view->setFocus();
-        if (input == QLatin1String("click")) {
+        if (how == QLatin1String("click")) {
             const QPoint cell = view->visualRect(view->model()->index(4, 4)).center();
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell);
-        } else if (input == QLatin1String("right")) {
+        } else if (how == QLatin1String("right")) {
             QTest::keyClick(view, Qt::Key_Right);
-        } else if (input == QLatin1String("pagedown")) {
+        } else if (how == QLatin1String("pagedown")) {
             QTest::keyClick(view, Qt::Key_PageDown);
-        } else if (input == QLatin1String("wheel")) {
+        } else if (how == QLatin1String("wheel")) {
             const QPointF at = view->viewport()->rect().center();
             QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -240), Qt::NoButton,
                               Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(view->viewport(), &wheel);
         } else {
-            auto *arrow = calendar->findChild<QToolButton *>(input);
+            auto *arrow = calendar->findChild<QToolButton *>(how);
             QVERIFY(arrow);
             if (arrow->isVisible())
                 QTest::mouseClick(arrow, Qt::LeftButton);
