@@ -258,10 +258,8 @@ private slots:
         QTest::newRow("upper-case .STR file") << QStringLiteral("upper case") << refused << MessageIcon::Critical;
         // A pipe named like a result file would freeze the window waiting for a writer; a folder, device or socket
         // holds no reading.
-        QTest::newRow("pipe") << QStringLiteral("pipe") << refused << MessageIcon::Critical;
-        QTest::newRow("folder") << QStringLiteral("folder") << refused << MessageIcon::Critical;
-        QTest::newRow("device") << QStringLiteral("device") << refused << MessageIcon::Critical;
-        QTest::newRow("socket") << QStringLiteral("socket") << refused << MessageIcon::Critical;
+        for (const char *kind : {"pipe", "folder", "device", "socket"})
+            QTest::newRow(kind) << QString::fromLatin1(kind) << refused << MessageIcon::Critical;
         QTest::newRow("file without a name stops at the name check")
             << QStringLiteral("empty") << QStringLiteral("Please Enter Your Name") << MessageIcon::Information;
         QTest::newRow("cancelled, nothing said") << QStringLiteral("cancel") << QString() << MessageIcon::Information;
