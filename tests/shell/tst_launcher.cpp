@@ -84,6 +84,9 @@ public:
 protected:
     void beforeLauncher() override { g_log.clear(); }
 
+private:
+    QList<QUrl> openedPages() const { return {m_fakes->webPages.opened.begin(), m_fakes->webPages.opened.end()}; }
+
 private slots:
     void showsTitleStripsEveryControlAndTheSharedHelpMenu()
     {
@@ -95,16 +98,15 @@ private slots:
                                                {"cmdSelectOption(3)", "Mahjong Oracle"},
                                                {"cmdMdiExit", "&Exit"},
                                                {"mnuExit", "E&xit"}});
-        // Seen left to right: Zodiac, I Ching, Fortune Cookie, Mahjong.
-        QVERIFY(toolButton(0)->x() < toolButton(2)->x());
-        QVERIFY(toolButton(2)->x() < toolButton(1)->x());
-        QVERIFY(toolButton(1)->x() < toolButton(3)->x());
         for (int i = 0; i < 7; ++i)
             QVERIFY2(caption(i)->isVisible(), qPrintable(caption(i)->objectName()));
-        // Read top to bottom the links are Zodiac, I Ching, Fortune Cookie, Mahjong.
-        QVERIFY(caption(3)->y() < caption(5)->y());
-        QVERIFY(caption(5)->y() < caption(4)->y());
-        QVERIFY(caption(4)->y() < caption(6)->y());
+        // Zodiac, I Ching, Fortune Cookie, Mahjong: the buttons left to right, their links (3 on) top to bottom.
+        const int order[] = {0, 2, 1, 3};
+        for (int i = 1; i < 4; ++i) {
+            const QByteArray pair = QByteArray::number(order[i - 1]) + " before " + QByteArray::number(order[i]);
+            QVERIFY2(toolButton(order[i - 1])->x() < toolButton(order[i])->x(), pair.constData());
+            QVERIFY2(caption(order[i - 1] + 3)->y() < caption(order[i] + 3)->y(), pair.constData());
+        }
         for (const char *name : {"Picture6", "lblOrrindelBanner", "Picture1", "picButtonContainer", "Picture2",
                                  "Picture3", "Picture4", "Picture5", "picMain", "PicCoBrand", "cmdMdiExit", "Label7"})
             QVERIFY2(control<QWidget>(m_mdi.get(), QString::fromLatin1(name))->isVisible(), name);
@@ -153,10 +155,10 @@ private slots:
         QTest::addColumn<WindowId>("window");
         const WindowId tools[] = {WindowId::ChineseZodiacMain, WindowId::FortuneCookieMain,
                                   WindowId::IChingSoftwareMain, WindowId::MahjongOracleMain};
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 4; ++i) {
             QTest::addRow("button %d", i) << false << i << tools[i];
-        for (int i = 0; i < 4; ++i)
             QTest::addRow("caption %d", i + 3) << true << i + 3 << tools[i];
+        }
     }
 
     void eachChoiceClosesEveryToolWindowInOrderThenOpensItsTool()
@@ -278,8 +280,7 @@ private slots:
             action->trigger();
         else
             QTest::mouseClick(control<QWidget>(m_mdi.get(), name), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-        QCOMPARE(m_fakes->webPages.opened.size(), size_t(1));
-        QCOMPARE(m_fakes->webPages.opened.front(), webPageAddress(WebPage(page)));
+        QCOMPARE(openedPages(), QList<QUrl>{webPageAddress(WebPage(page))});
     }
 
     void aboutBoxIsModalAndOkClosesIt()
@@ -303,9 +304,8 @@ private slots:
         testsupport::press(m_mdi.get(), QStringLiteral("mnuAbout"));
         QVERIFY(seen);
         QTRY_VERIFY(m_mdi->findChild<frmAbout *>() == nullptr);
-        QCOMPARE(m_fakes->webPages.opened.size(), size_t(2));
-        QCOMPARE(m_fakes->webPages.opened[0], webPageAddress(WebPage::HomePage));
-        QCOMPARE(m_fakes->webPages.opened[1], webPageAddress(WebPage::BrandingOffer));
+        QCOMPARE(openedPages(),
+                 (QList<QUrl>{webPageAddress(WebPage::HomePage), webPageAddress(WebPage::BrandingOffer)}));
         QVERIFY(m_mdi->isPanelVisible());
     }
 
