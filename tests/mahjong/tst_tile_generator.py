@@ -118,12 +118,12 @@ def outline(element):
     raise ValueError(f'cannot measure <{tag}>')
 
 
-def past_face(name, root):
+def past_face(root):
     """How far the tile's drawing reaches past the edge of its face, and where; None when it stays on it."""
     shapes = [e for e in root if e.tag != SVG + 'defs']
+    if len(shapes) < 3 or shapes[2].get('fill') != 'url(#face)':
+        raise ValueError('the face is not the third shape')
     face = shapes[2]
-    if len(shapes) < 3 or face.get('fill') != 'url(#face)':
-        raise ValueError(f'{name}: the face is not the third shape')
     x0, y0 = float(face.get('x')), float(face.get('y'))
     x1, y1 = x0 + float(face.get('width')), y0 + float(face.get('height'))
     corner = float(face.get('rx', 0))
@@ -186,7 +186,7 @@ def main():
         if name == 'group.svg':
             continue
         try:
-            over = past_face(name, ET.fromstring(read(tiles, name)))
+            over = past_face(ET.fromstring(read(tiles, name)))
         except ValueError as error:
             faults.append(f'{name}: {error}')
             continue
