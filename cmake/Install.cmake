@@ -95,7 +95,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Chinese divination: I Ching, zodiac, fort
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "Tavrenne offers four Chinese divination tools behind one launcher window."
     "The I Ching casts a hexagram from six tosses of three coins and reads its"
-    "judgement, its image and the changing lines. The Chinese Zodiac finds the"
+    "judgment, its image and the changing lines. The Chinese Zodiac finds the"
     "animal sign and element of a birth date between 1936 and 2019 and shows the"
     "sign's attributes, and its readings can be printed, saved and opened again."
     "The Fortune Cookie breaks one of three cookies for a fortune, and the"

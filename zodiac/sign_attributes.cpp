@@ -9,7 +9,7 @@ namespace {
 
 constexpr const char *kRatPositive =
     "You are considered to be witty and charming people. You notice what others miss, and you turn what you notice "
-    "into opportunity long before anyone else has seen the chance. Friends value your quick mind, your sharp humour "
+    "into opportunity long before anyone else has seen the chance. Friends value your quick mind, your lively humor "
     "and the warmth you show to those you let into your circle. You are careful with money and resources, saving in "
     "good times so that lean times never catch you unprepared. Hard work does not frighten you; when a goal matters "
     "you give it long hours and steady attention. You adapt easily to new places and new company, and you can talk "
@@ -78,7 +78,7 @@ constexpr const char *kDragonPositive =
     "completion. Your enthusiasm is contagious, and you inspire deep loyalty in the people who follow your lead. You "
     "are honest and direct, with little patience for any deceit, and you expect the same openness from others. "
     "Generous in success, you enjoy sharing your good fortune freely with friends and family. Good luck seems to "
-    "favour you, but it is your courage and hard work that truly open doors. You are at your best when the stakes are "
+    "favor you, but it is your courage and hard work that really open doors. You are at your best when the stakes are "
     "high, and you rarely lose heart when the way ahead is long and hard.";
 constexpr const char *kDragonNegative =
     "You tend to be proud and demanding, expecting a great deal from others and sometimes more from yourselves. When "
@@ -108,8 +108,8 @@ constexpr const char *kSnakeNegative =
 constexpr const char *kHorsePositive =
     "You are cheerful, energetic people who love freedom and movement above almost everything else. You are "
     "quick-witted and quick on your feet, able to grasp a new idea at once and act on it without delay. Your warmth "
-    "and humour make you popular, and you are often the life of any gathering you join. You are hard-working when a "
-    "task catches your interest, and you can keep going long after others have tired. You love travel, sport and the "
+    "and humor make you popular, and you are often the life of any gathering you join. You are hard-working when a "
+    "task catches your interest, and you can keep going long after others have tired. You love travel, sports and the "
     "fresh air, and you meet strangers with friendly curiosity. Fiercely independent by nature, you prefer to make "
     "your own way rather than rely on others. You speak frankly and have a talent for persuading people to see things "
     "your way. Your optimism helps you recover quickly from setbacks and face each new day with fresh hope.";
@@ -117,7 +117,7 @@ constexpr const char *kHorseNegative =
     "You tend to be impatient, and you may rush ahead without finishing what you started. Your love of freedom can "
     "make you restless in relationships and unwilling to accept ties or routine. You can be hot-tempered, flaring up "
     "quickly, though you usually calm down just as fast. You may lose interest in people or projects once the first "
-    "excitement fades. At times you can be self-centred, so eager to follow your own path that you forget about the "
+    "excitement fades. At times you can be self-centered, so keen to follow your own path that you forget about the "
     "needs of those around you.";
 
 constexpr const char *kGoatPositive =
@@ -132,7 +132,7 @@ constexpr const char *kGoatPositive =
 constexpr const char *kGoatNegative =
     "You tend to worry, and you can lose yourselves in gloomy thoughts about what might go wrong. You may be "
     "indecisive, waiting for others to choose for you rather than take the lead. You are easily hurt, and criticism "
-    "can leave you sulky for days. At times you can be disorganised with time and money, trusting that things will "
+    "can leave you sulky for days. At times you can be disorganized with time and money, trusting that things will "
     "somehow work out. You may lean too heavily on others for support, and your need for reassurance can tire even "
     "patient friends. You may also hide your wishes to avoid quarrels.";
 
@@ -141,10 +141,10 @@ constexpr const char *kMonkeyPositive =
     "learn, and turn your hand to almost anything that catches your curiosity. Problems that defeat others are puzzles "
     "to you, and you like nothing more than finding the solution."
     // No space at this join: the stored text has none between the two pieces.
-    "Your humour and charm make you excellent company, and you can lift the mood of any gathering with a witty remark. "
+    "Your humor and charm make you excellent company, and you can lift the mood of any gathering with a witty remark. "
     "You are adaptable and resourceful, at home in new places and among strangers. You are ambitious and confident, "
     "and you set about your goals with energy and imagination. Many of you have a gift for words, in talk, in writing "
-    "or in persuading others to back your plans. You are generous to friends and quick to help anyone in trouble. You "
+    "or in persuading others to back your plans. You are generous to friends and quick to help anybody in trouble. You "
     "love a challenge, and competition brings out your best. Your optimism carries you through disappointments, and "
     "you rarely stay down for long. With your wit and versatility you can succeed in business, science, the arts or "
     "any field that rewards fresh thinking.";
@@ -159,7 +159,7 @@ constexpr const char *kRoosterPositive =
     "noticing details that others overlook, and your careful planning means that your work is usually thorough and "
     "reliable. You speak your minds plainly and expect others to do the same. Confident and courageous, you will "
     "defend your friends and your principles without hesitation. You like to look your best at all times and take care "
-    "over your appearance and your surroundings. You are organised with money and time, and people rely on you to keep "
+    "over your appearance and your surroundings. You are organized with money and time, and people rely on you to keep "
     "things running smoothly when others lose track. Your loyalty is deep, and once you have given your friendship you "
     "keep it for life.";
 constexpr const char *kRoosterNegative =
@@ -179,7 +179,7 @@ constexpr const char *kDogPositive =
 constexpr const char *kDogNegative =
     "You tend to worry a great deal, imagining troubles that never arrive. You can be anxious and pessimistic, "
     "expecting the worst of a situation before it has begun. Your strong sense of justice may make you stubborn and "
-    "judgemental, unwilling to see shades of grey. You can be sharp-tongued when you feel someone has been unfair. You "
+    "judgmental, unwilling to see shades of gray. You can be sharp-tongued when you sense someone has been unfair. You "
     "may be slow to trust and quick to suspect, and your defensiveness can keep new friends at a distance for longer "
     "than necessary. You may also overwork on behalf of friends.";
 
@@ -188,7 +188,7 @@ constexpr const char *kPigPositive =
     "peace-loving, and you tend to see the best in everyone you meet. You enjoy the pleasures of life, good food, good "
     "company and comfortable surroundings, and you love to share them. You are hard-working and reliable when you "
     "commit to something, and you finish what you start, however long it may take. Tolerant and forgiving, you rarely "
-    "hold a grudge and readily give a second chance to those who falter. Your kindness and good humour make you well "
+    "hold a grudge and readily give a second chance to those who stumble. Your kindness and good humor make you well "
     "loved, and your friends know they can always count on you.";
 constexpr const char *kPigNegative =
     "You tend to be too trusting, and others may take advantage of your good nature. You can be naive about money and "
@@ -220,8 +220,8 @@ constexpr const char *kFireText =
 
 constexpr const char *kEarthText =
     "You stand on the firm ground of earth: practical, patient and reliable. You are careful with resources and think "
-    "things through before you act. You build for the long term, and others rely on your steady, sober judgement and "
-    "sound advice. Take care, though, that caution does not keep you from the chances life offers.";
+    "things through before you act. You build for the long term, and others rely on your steady, sober judgment and "
+    "sound counsel. Take care, though, that caution does not keep you from the chances life offers.";
 
 } // namespace
 

@@ -214,12 +214,12 @@ def bamboo(n):
 def peacock():
     """The one of bamboo: a peacock with its train spread behind it."""
     out = []
-    ox, oy = 47, 66
-    # The train: a fan of feather stalks ending in eyes.
+    # The train fans out from the middle of the face, narrow enough that its outer eyes stay on it.
+    ox, oy = FACE_CX, 66
     for i in range(9):
         a = math.radians(-168 + i * 19.5)
-        ex, ey = ox + math.cos(a) * 36, oy + math.sin(a) * 44
-        mx, my = ox + math.cos(a) * 18, oy + math.sin(a) * 22
+        ex, ey = ox + math.cos(a) * 30, oy + math.sin(a) * 44
+        mx, my = ox + math.cos(a) * 15, oy + math.sin(a) * 22
         out.append(f'<path fill="none" stroke="{GREEN}" stroke-width="1.2" d="M{pt((ox, oy))}Q{pt((mx + 2, my))} '
                    f'{pt((ex, ey))}"/>')
         deg = num(math.degrees(a) + 90)
@@ -360,9 +360,9 @@ def plum():
     out = [f'<path fill="none" stroke="{BRANCH}" stroke-linecap="round" stroke-linejoin="round" '
            'stroke-width="3.2" d="M14,104C24,88 30,72 44,60C54,51 62,38 66,22"/>',
            f'<path fill="none" stroke="{BRANCH}" stroke-linecap="round" stroke-width="2" '
-           'd="M36,68C28,60 22,54 18,40M52,52C60,52 68,56 74,62M60,38C56,32 54,28 56,20"/>']
+           'd="M36,68C28,60 22,54 18,40M52,52C60,52 66,56 72,62M60,38C56,32 54,28 56,20"/>']
     out += [blossom(x, y, r, '#e4607a', turn=t) for x, y, r, t in
-            ((18, 40, 11, 10), (66, 22, 10, -8), (74, 62, 10, 20), (44, 60, 9, 0), (26, 84, 8, 30))]
+            ((18, 40, 11, 10), (66, 22, 10, -8), (72, 62, 10, 20), (44, 60, 9, 0), (26, 84, 8, 30))]
     out += [f'<circle cx="{x}" cy="{y}" r="2.6" fill="{RED}"/>' for x, y in ((56, 19), (31, 54), (64, 45))]
     return ''.join(out)
 
