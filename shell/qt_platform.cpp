@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QThread>
@@ -76,7 +77,12 @@ public:
     {
         m_refused = false;
         const QStringList files = selectedFiles();
-        const QString problem = files.isEmpty() ? QString() : fileChoiceProblem(m_request, files.constFirst());
+        QString chosen = files.isEmpty() ? QString() : files.constFirst();
+        // Qt reads quotes in a typed name as marks between several names, and would save under one of them.
+        const auto *typed = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (typed && typed->text().contains(QLatin1Char('"')))
+            chosen = directory().absoluteFilePath(typed->text());
+        const QString problem = chosen.isEmpty() ? QString() : fileChoiceProblem(m_request, chosen);
         if (problem.isEmpty()) {
             QFileDialog::accept();
             return;

@@ -331,6 +331,10 @@ private slots:
         QTest::addColumn<QString>("bad");
         QTest::newRow("folder that does not exist") << QStringLiteral("missing/reading.str");
         QTest::newRow("read-only file") << QStringLiteral("locked.str");
+        // Qt took the quote for a mark between two names and saved under the second, elsewhere.
+        QTest::newRow("double quote in the name") << QStringLiteral("say\"hi.str");
+        // Qt's dialog ignored the name without a word.
+        QTest::newRow("name too long for the file system") << QString(300, QLatin1Char('a')) + QStringLiteral(".str");
     }
 
     void saveDialogSaysWhatIsWrongBeforeItCloses()
