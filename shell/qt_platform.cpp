@@ -6,10 +6,12 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -97,9 +99,31 @@ public:
         QFileDialog::reject();
     }
 
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QFileDialog::showEvent(event);
+        auto *typed = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (m_watching || !typed)
+            return;
+        m_watching = true;
+        // Qt greys the button out for a name too long for the file system and says nothing; the button stays
+        // pressable for a name this dialog refuses, so that pressing it says why.
+        connect(typed, &QLineEdit::textChanged, this, [this, typed] {
+            auto *buttons = findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+            QPushButton *ok = buttons ? buttons->button(acceptMode() == AcceptSave ? QDialogButtonBox::Save
+                                                                                   : QDialogButtonBox::Open)
+                                      : nullptr;
+            if (ok && !ok->isEnabled() && !typed->text().isEmpty()
+                && !fileChoiceProblem(m_request, directory().absoluteFilePath(typed->text())).isEmpty())
+                ok->setEnabled(true);
+        });
+    }
+
 private:
     FileDialogRequest m_request;
     bool m_refused = false;
+    bool m_watching = false;
 };
 
 class QtFileDialogs final : public FileDialogs
