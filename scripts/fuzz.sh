@@ -10,6 +10,8 @@ build="$ROOT/build-fuzz"
 CXX=clang++ CC=clang cmake -S "$ROOT" -B "$build" -DTAVRENNE_FUZZ=ON -DTAVRENNE_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j "$JOBS" --target "${targets[@]}"
 
+# The font library keeps allocations for the life of the process, as in the tests.
+export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
 # Both read result files: they share the seeds.
 for target in "${targets[@]}"; do
     work="$(mktemp -d)"
