@@ -1,6 +1,7 @@
 // Pictures drawn crisp at any scale: SVG art from resources, or bitmaps from files.
 #include "picture.h"
 
+#include "regular_files.h"
 #include "vector_art.h"
 
 #include <QIconEngine>
@@ -32,7 +33,10 @@ Picture Picture::fromFile(const QString &path)
 {
     Picture p;
     p.m_source = path;
-    p.m_pixmap.load(path);
+    // Far beyond any picture the program ships; a pipe or device in its place is never opened.
+    constexpr qint64 PictureFileLimit = 16 * 1024 * 1024;
+    if (const auto bytes = readRegularFile(path, PictureFileLimit))
+        p.m_pixmap.loadFromData(*bytes);
     return p;
 }
 

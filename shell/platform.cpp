@@ -1,26 +1,64 @@
 // The real platform services that need no window system.
 #include "platform.h"
 
+#include "regular_files.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <chrono>
 #include <memory>
 #include <random>
 
-namespace shell {
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
-namespace {
+namespace shell {
 
 // With TAVRENNE_SETTINGS_FILE set, the setting goes to that file instead, so a whole-program test keeps
 // off the user's own store; on Windows that store is the registry, which no environment variable moves.
-std::unique_ptr<QSettings> openStore(const QString &application)
+// Elsewhere the store is the file Qt would choose itself, named here so that it can be looked at before
+// Qt opens it.
+QString settingsFile(const QString &application)
 {
     const QString file = qEnvironmentVariable("TAVRENNE_SETTINGS_FILE");
     if (!file.isEmpty())
+        return file;
+#ifdef Q_OS_WIN
+    Q_UNUSED(application);
+    return QString();
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + application
+           + QLatin1Char('/') + application + QStringLiteral(".conf");
+#endif
+}
+
+namespace {
+
+std::unique_ptr<QSettings> openStore(const QString &application)
+{
+    const QString file = settingsFile(application);
+    if (!file.isEmpty())
         return std::make_unique<QSettings>(file, QSettings::IniFormat);
     return std::make_unique<QSettings>(application, application);
+}
+
+enum class StoreFile { Usable, Oversized, NotAFile };
+
+StoreFile storeFileState(const QString &application)
+{
+    const QString file = settingsFile(application);
+    const QFileInfo info(file);
+    // A missing file is a first run; a dangling link too, which the first write replaces.
+    if (file.isEmpty() || !info.exists())
+        return StoreFile::Usable;
+    if (!isRegularFile(file))
+        return StoreFile::NotAFile;
+    return info.size() > SettingsFileLimit ? StoreFile::Oversized : StoreFile::Usable;
 }
 
 class QSettingsStore final : public SettingsStore
@@ -29,6 +67,9 @@ public:
     QString value(const QString &application, const QString &section, const QString &key,
                   const QString &defaultValue) override
     {
+        // Qt reads the whole file as the store opens: a pipe there would wait for a writer for ever.
+        if (storeFileState(application) != StoreFile::Usable)
+            return defaultValue;
         const auto store = openStore(application);
         store->beginGroup(section);
         return store->value(key, defaultValue).toString();
@@ -36,6 +77,17 @@ public:
 
     void setValue(const QString &application, const QString &section, const QString &key, const QString &value) override
     {
+        switch (storeFileState(application)) {
+        case StoreFile::NotAFile:
+            // Writing reads the file first, and whatever sits there is not ours to replace.
+            return;
+        case StoreFile::Oversized:
+            // Nothing the program wrote grows this large: it is read as damaged and made anew.
+            QFile::remove(settingsFile(application));
+            break;
+        case StoreFile::Usable:
+            break;
+        }
         const auto store = openStore(application);
         store->beginGroup(section);
         store->setValue(key, value);
@@ -121,6 +173,24 @@ std::unique_ptr<RandomSource> makeClockSeededRandom()
     return std::make_unique<ClockSeededRandom>();
 }
 
+namespace {
+
+bool nameTooLong(const QString &folder, const QString &name)
+{
+#ifdef Q_OS_UNIX
+    // The file system's own limit, counted in the bytes it stores; 255 on nearly all of them.
+    long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    if (limit <= 0)
+        limit = 255;
+    return QFile::encodeName(name).size() > limit;
+#else
+    Q_UNUSED(folder);
+    return name.size() > 255;
+#endif
+}
+
+} // namespace
+
 QString fileChoiceProblem(const FileDialogRequest &request, const QString &path)
 {
     if (request.kind != FileDialogRequest::Kind::Save)
@@ -131,6 +201,12 @@ QString fileChoiceProblem(const FileDialogRequest &request, const QString &path)
     if (request.folderMustExist && !folder.isDir())
         return QStringLiteral("The folder %1 does not exist.").arg(folderName) + QChar(13)
                + QStringLiteral("Please choose a folder that exists.");
+    if (file.fileName().contains(QLatin1Char('"')))
+        return QStringLiteral("File names may not hold a double quote (\").") + QChar(13)
+               + QStringLiteral("Please choose another name.");
+    if (nameTooLong(folder.absoluteFilePath(), file.fileName()))
+        return QStringLiteral("The file name is too long for the folder %1.").arg(folderName) + QChar(13)
+               + QStringLiteral("Please choose a shorter name.");
     if (!request.noReadOnlyReturn)
         return QString();
     // The owner's write bit as well, since the administrator may write anywhere.

@@ -57,7 +57,8 @@ public:
 
 // What is wrong with a path a save dialog is about to return, in words for the user; empty when
 // nothing is. Covers the options Qt's dialogs leave unchecked: the folder must exist, and no
-// read-only file or write-protected folder.
+// read-only file or write-protected folder; and the names they quietly mishandle: one with a double
+// quote, or too long for the file system.
 QString fileChoiceProblem(const FileDialogRequest &request, const QString &path);
 
 class WebPages
@@ -118,6 +119,11 @@ struct Platform
 Platform &platform();
 // Replaces the members that `services` sets, keeping the others.
 void installPlatform(const Platform &services);
+
+// A settings file larger than this is not one the program wrote: it holds one short value.
+inline constexpr qint64 SettingsFileLimit = 64 * 1024;
+// Where the real settings store keeps its file; empty where it keeps none (the Windows registry).
+QString settingsFile(const QString &application);
 
 // The real services that need no window system.
 std::unique_ptr<SettingsStore> makeQSettingsStore();

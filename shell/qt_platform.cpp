@@ -6,9 +6,12 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -76,7 +79,12 @@ public:
     {
         m_refused = false;
         const QStringList files = selectedFiles();
-        const QString problem = files.isEmpty() ? QString() : fileChoiceProblem(m_request, files.constFirst());
+        QString chosen = files.isEmpty() ? QString() : files.constFirst();
+        // Qt reads quotes in a typed name as marks between several names, and would save under one of them.
+        const auto *typed = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (typed && typed->text().contains(QLatin1Char('"')))
+            chosen = directory().absoluteFilePath(typed->text());
+        const QString problem = chosen.isEmpty() ? QString() : fileChoiceProblem(m_request, chosen);
         if (problem.isEmpty()) {
             QFileDialog::accept();
             return;
@@ -91,9 +99,31 @@ public:
         QFileDialog::reject();
     }
 
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QFileDialog::showEvent(event);
+        auto *typed = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (m_watching || !typed)
+            return;
+        m_watching = true;
+        // Qt greys the button out for a name too long for the file system and says nothing; the button stays
+        // pressable for a name this dialog refuses, so that pressing it says why.
+        connect(typed, &QLineEdit::textChanged, this, [this, typed] {
+            auto *buttons = findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+            QPushButton *ok = buttons ? buttons->button(acceptMode() == AcceptSave ? QDialogButtonBox::Save
+                                                                                   : QDialogButtonBox::Open)
+                                      : nullptr;
+            if (ok && !ok->isEnabled() && !typed->text().isEmpty()
+                && !fileChoiceProblem(m_request, directory().absoluteFilePath(typed->text())).isEmpty())
+                ok->setEnabled(true);
+        });
+    }
+
 private:
     FileDialogRequest m_request;
     bool m_refused = false;
+    bool m_watching = false;
 };
 
 class QtFileDialogs final : public FileDialogs

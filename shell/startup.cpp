@@ -8,6 +8,7 @@
 #include "platform.h"
 
 #include <QApplication>
+#include <QPointer>
 
 namespace shell {
 
@@ -23,6 +24,8 @@ std::unique_ptr<frmMDI> StartApplication(InstanceLock &lock, const ToolRegistrat
     useProgramIcon();
     if (!lock.acquire()) {
         showMessage(QStringLiteral("Application is already running"), MessageIcon::Information);
+        // Once the box is answered: the copy that runs comes forward, where the platform lets it.
+        lock.knockOnRunningCopy();
         ExitApplication();
         return nullptr;
     }
@@ -33,6 +36,13 @@ std::unique_ptr<frmMDI> StartApplication(InstanceLock &lock, const ToolRegistrat
     if (registerTools)
         registerTools(*mdi);
     mdi->showMaximized();
+    lock.onKnock([launcher = QPointer<frmMDI>(mdi.get())] {
+        if (!launcher)
+            return;
+        launcher->setWindowState(launcher->windowState() & ~Qt::WindowMinimized);
+        launcher->raise();
+        launcher->activateWindow();
+    });
     return mdi;
 }
 

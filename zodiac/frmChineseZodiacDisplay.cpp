@@ -6,6 +6,7 @@
 #include "zodiac_look.h"
 #include "zodiac_result.h"
 
+#include "shell/elided_label.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "shell/panel.h"
@@ -186,9 +187,8 @@ frmChineseZodiacDisplay::frmChineseZodiacDisplay(frmMDI &mdi)
     auto *person = new QVBoxLayout(fraStarUserDetails);
     person->setContentsMargins(twips(150), twipsY(180), twips(150), twipsY(150));
     person->setSpacing(twipsY(90));
-    lblName = named<QLabel>(fraStarUserDetails, QStringLiteral("lblName"));
+    lblName = named<ElidedLabel>(fraStarUserDetails, QStringLiteral("lblName"));
     lblName->setFont(verdana(11, true));
-    lblName->setWordWrap(true);
     setTextColour(lblName, look::Accent);
     person->addWidget(lblName);
     lblDOBDesc = look::caption(fraStarUserDetails, "lblDOBDesc", QStringLiteral("Your Date of Birth"));

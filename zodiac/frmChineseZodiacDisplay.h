@@ -11,6 +11,10 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace shell {
+class ElidedLabel;
+}
+
 class frmChineseZodiacDisplay : public shell::ToolWindow
 {
     Q_OBJECT
@@ -35,7 +39,7 @@ protected:
 
 private:
     QGroupBox *fraStarUserDetails;
-    QLabel *lblName;
+    shell::ElidedLabel *lblName;
     QLabel *lblDOBDesc;
     QCalendarWidget *MV;
     QLabel *Label1;

@@ -85,6 +85,8 @@ frmChineseZodiacMain::frmChineseZodiacMain(frmMDI &mdi)
     Label1 = look::caption(fraDetails, "Label1", QStringLiteral("Name"));
     txtName = named<QLineEdit>(fraDetails, QStringLiteral("txtName"));
     txtName->setFont(verdana(look::TextPoints));
+    // No longer than a result file can carry back.
+    txtName->setMaxLength(NameLengthLimit);
     Label1->setBuddy(txtName);
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(txtName, 0, 1, 1, 4);

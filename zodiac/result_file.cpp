@@ -3,8 +3,6 @@
 
 #include "shell/text_scrambling.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QUrl>
@@ -12,12 +10,6 @@
 #include <algorithm>
 #include <cctype>
 #include <optional>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace zodiac {
 
@@ -44,7 +36,9 @@ std::optional<QString> wholeNameFrom(const QString &line, const QString &firstLi
     });
     if (line.isEmpty() || !wellFormed)
         return std::nullopt;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A name may begin with a byte order mark; it is part of the name, not a marker to strip.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     const QString name = utf8(QByteArray::fromPercentEncoding(ascii));
     if (utf8.hasError() || survivingName(name) != firstLine)
         return std::nullopt;
@@ -120,36 +114,12 @@ bool saveResultFile(const QString &path, const ZodiacReading &reading, QString *
 
 ResultLines readResultFile(const QString &path)
 {
-    if (!isRegularFile(path))
-        return {};
-    QFile file(path);
-#ifdef Q_OS_UNIX
-    // Should the file turn into a pipe after the check, a non-blocking open still returns at once.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat status = {};
-    if (fd < 0)
-        return {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
-        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {};
-    }
-#else
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-#endif
-    return decodeResultFile(file.read(ResultFileReadLimit));
+    return decodeResultFile(shell::readRegularFile(path, ResultFileReadLimit).value_or(QByteArray()));
 }
 
 bool hasResultFileExtension(const QString &fileName)
 {
     return fileName.endsWith(QLatin1String("str"), Qt::CaseSensitive);
-}
-
-bool isRegularFile(const QString &path)
-{
-    // Follows a link to what it points at; a link to a device is a device.
-    return QFileInfo(path).isFile();
 }
 
 } // namespace zodiac

@@ -4,6 +4,8 @@
 
 #include "zodiac_result.h"
 
+#include "shell/regular_files.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -14,9 +16,12 @@ namespace zodiac {
 // Name, sex, day, month, year: all a file stores; the rest is recomputed on opening.
 using ResultLines = std::array<QString, 5>;
 
-// Reading more than this could not come from a saved reading; a huge file picked by
-// mistake must neither hang the program nor fill its memory.
-inline constexpr qint64 ResultFileReadLimit = 64 * 1024;
+// The longest name the entry form takes, and so the longest a file is written with.
+inline constexpr int NameLengthLimit = 32767;
+// Reading more than this could not come from a saved reading; a huge file picked by mistake must
+// neither hang the program nor fill its memory. A name character costs at most ten bytes: one on
+// line 1 and, percent-encoded UTF-8, at most nine on the sixth line; the other lines stay short.
+inline constexpr qint64 ResultFileReadLimit = 10 * qint64(NameLengthLimit) + 1024;
 
 QByteArray encodeResultFile(const ZodiacReading &reading);
 // The five unscrambled lines of the bytes; lines that are not there are empty. The name comes
@@ -32,8 +37,6 @@ ResultLines readResultFile(const QString &path);
 
 // The open dialog's check: the last three characters are exactly "str".
 bool hasResultFileExtension(const QString &fileName);
-// Only a regular file can hold a reading: opening a pipe waits for a writer, and a folder,
-// device or socket holds no lines. Asked before anything is opened.
-bool isRegularFile(const QString &path);
+using shell::isRegularFile;
 
 } // namespace zodiac

@@ -3,6 +3,7 @@
 #include "shell/picture.h"
 #include "shell/vector_art.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -10,6 +11,10 @@
 #include <QTest>
 
 #include <functional>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using shell::Picture;
 
@@ -85,6 +90,10 @@ private slots:
         QVERIFY(write(file(QStringLiteral("broken.svg")), "<svg this is not"));
         QVERIFY(write(file(QStringLiteral("broken.png")), "not a PNG either"));
         QVERIFY(writePng(file(QStringLiteral("bitmap.png")), QSize(12, 7), Qt::blue));
+        QVERIFY(QDir().mkpath(file(QStringLiteral("folder.gif"))));
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkfifo(QFile::encodeName(file(QStringLiteral("pipe.gif"))).constData(), 0600), 0);
+#endif
     }
 
     void readsWhatItCanAndIsNullOtherwise_data()
@@ -101,6 +110,11 @@ private slots:
         QTest::newRow("bitmap file") << false << file(QStringLiteral("bitmap.png")) << false << QSize(12, 7);
         QTest::newRow("missing bitmap") << false << file(QStringLiteral("none.png")) << true << QSize(0, 0);
         QTest::newRow("invalid bitmap") << false << file(QStringLiteral("broken.png")) << true << QSize(0, 0);
+        // Reading a pipe waits for a writer that never comes: the window froze at the first toss.
+        QTest::newRow("folder as bitmap") << false << file(QStringLiteral("folder.gif")) << true << QSize(0, 0);
+#ifdef Q_OS_UNIX
+        QTest::newRow("pipe as bitmap") << false << file(QStringLiteral("pipe.gif")) << true << QSize(0, 0);
+#endif
     }
 
     void readsWhatItCanAndIsNullOtherwise()

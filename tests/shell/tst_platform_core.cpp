@@ -1,16 +1,53 @@
 // The random source's range and seeding, and the previous-instance lock.
 #include "shell/instance_lock.h"
 #include "shell/platform.h"
+#include "support/process_limits.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
+#include <future>
 #include <limits>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// Sets an environment variable until the guard goes. Qt reads an empty XDG_CACHE_HOME or settings file as
+// unset, so putting back what was there restores either case.
+auto environmentSet(const char *name, const QString &value)
+{
+    const QByteArray old = qgetenv(name);
+    qputenv(name, QFile::encodeName(value));
+    return qScopeGuard([name, old] { qputenv(name, old); });
+}
+
+// Runs `step` and says whether it returned within five seconds; a pipe's reader still waiting then is
+// let go by opening the pipe's other end, so that a failing test ends rather than hangs.
+bool returnsInTime(const std::function<void()> &step, const QString &pipe)
+{
+    auto done = std::async(std::launch::async, step);
+    if (done.wait_for(std::chrono::seconds(5)) == std::future_status::ready)
+        return true;
+    QFile writer(pipe);
+    if (writer.open(QIODevice::WriteOnly))
+        writer.close();
+    done.wait();
+    return false;
+}
+
+} // namespace
 
 class TestPlatformCore : public QObject
 {
@@ -51,10 +88,7 @@ private slots:
 #ifdef Q_OS_UNIX
         // A fresh cache, so the private folder's permissions are this lock's doing and not a former run's.
         QTemporaryDir cache;
-        // Qt reads an empty XDG_CACHE_HOME as unset, so putting back what was there restores either case.
-        const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
-        const auto restoreCache = qScopeGuard([&] { qputenv("XDG_CACHE_HOME", oldCache); });
+        const auto freshCache = environmentSet("XDG_CACHE_HOME", cache.path());
 #endif
         QString folder = dir.path();
         if (!usable) {
@@ -121,6 +155,151 @@ private slots:
         file.close();
         shell::InstanceLock next(QStringLiteral("copy"), dir.path());
         QCOMPARE(next.acquire(), !holderRuns);
+    }
+
+    void lockPathNobodyHoldsButNobodyCanUseMovesToThePrivateFolder_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::addColumn<bool>("movesAway");
+        QTest::newRow("a folder") << QStringLiteral("folder") << true;
+#ifdef Q_OS_UNIX
+        const bool bound = testsupport::folderPermissionsBind();
+        QTest::newRow("a dangling link") << QStringLiteral("link") << true;
+        // Left by a root run or on a file system mounted read-only since: root itself can replace it.
+        QTest::newRow("a stale file the user may not write") << QStringLiteral("read-only file") << bound;
+        QTest::newRow("a stale file in a read-only folder") << QStringLiteral("read-only folder") << bound;
+#endif
+    }
+
+    void lockPathNobodyHoldsButNobodyCanUseMovesToThePrivateFolder()
+    {
+        // Whatever was left at the lock path, with no copy running every start said "already running".
+        QFETCH(QString, planted);
+        QFETCH(bool, movesAway);
+        QTemporaryDir dir;
+#ifdef Q_OS_UNIX
+        QTemporaryDir cache;
+        const auto freshCache = environmentSet("XDG_CACHE_HOME", cache.path());
+#endif
+        const QString folder = dir.filePath(QStringLiteral("runtime"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = QDir(folder).filePath(QStringLiteral("planted.lock"));
+        const auto restoreFolder = qScopeGuard(
+            [&] { QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+        if (planted == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (planted == QLatin1String("link")) {
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), path));
+        } else {
+            QFile stale(path);
+            QVERIFY(stale.open(QIODevice::WriteOnly));
+            // A process id no process has: the copy that wrote it has ended.
+            stale.write("999999999\ntavrenne\n\n");
+            stale.close();
+            if (planted == QLatin1String("read-only file"))
+                QVERIFY(stale.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadUser));
+            else
+                QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        }
+        shell::InstanceLock first(QStringLiteral("planted"), folder);
+        shell::InstanceLock second(QStringLiteral("planted"), folder);
+        QVERIFY(first.acquire());
+        QCOMPARE(!first.path().startsWith(dir.path()), movesAway);
+        QVERIFY(!second.acquire());
+        first.release();
+        QVERIFY(second.acquire());
+    }
+
+    void fileLockedByARunningProcessKeepsOthersOut()
+    {
+        // A copy that holds only the file (one started before the second channel existed) still runs.
+        QTemporaryDir dir;
+        QLockFile older(dir.filePath(QStringLiteral("copy.lock")));
+        QVERIFY(older.tryLock(0));
+        shell::InstanceLock next(QStringLiteral("copy"), dir.path());
+        QVERIFY(!next.acquire());
+        older.unlock();
+        QVERIFY(next.acquire());
+    }
+
+    void runningCopyIsFoundWithoutItsLockFileAndHearsTheRefusedOneKnock()
+    {
+        // Temporary-file cleaners delete lock files: a second copy then started beside the first. The
+        // refused start ends; the user still wants the program, so the running copy comes forward.
+        QTemporaryDir dir;
+        shell::InstanceLock running(QStringLiteral("copy"), dir.path());
+        QVERIFY(running.acquire());
+        int knocks = 0;
+        running.onKnock([&knocks] { ++knocks; });
+#ifndef Q_OS_WIN
+        // Windows keeps a running copy's lock file from being deleted.
+        QVERIFY(QFile::remove(running.path()));
+#endif
+        shell::InstanceLock refused(QStringLiteral("copy"), dir.path());
+        QVERIFY(!refused.acquire());
+        refused.knockOnRunningCopy();
+#ifdef Q_OS_LINUX
+        QTRY_COMPARE(knocks, 1);
+#endif
+    }
+
+    void settingsFileIsTheOneQtWouldChoose()
+    {
+        // Naming the file ourselves must not lose the reminder date every user already has stored.
+#ifdef Q_OS_WIN
+        QSKIP("On Windows the settings live in the registry.");
+#endif
+        const auto unset = environmentSet("TAVRENNE_SETTINGS_FILE", QString());
+        const QString application = QStringLiteral("tavrenne-path-check");
+        QCOMPARE(shell::settingsFile(application), QSettings(application, application).fileName());
+    }
+
+    void settingsFileThatIsNoFileToReadIsTakenAsAbsent_data()
+    {
+        QTest::addColumn<QString>("kind");
+#ifdef Q_OS_UNIX
+        QTest::newRow("pipe") << QStringLiteral("pipe");
+#endif
+        QTest::newRow("folder") << QStringLiteral("folder");
+        QTest::newRow("oversized file") << QStringLiteral("oversized");
+    }
+
+    void settingsFileThatIsNoFileToReadIsTakenAsAbsent()
+    {
+        // A pipe there kept the launcher from ever appearing; a 60 MB file kept it away for 22 seconds.
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tavrenne.conf"));
+        const auto redirected = environmentSet("TAVRENNE_SETTINGS_FILE", path);
+        if (kind == QLatin1String("pipe")) {
+#ifdef Q_OS_UNIX
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[Settings]\nkey=old\n");
+            QVERIFY(file.resize(shell::SettingsFileLimit + 1));
+        }
+        const auto store = shell::makeQSettingsStore();
+        const QString section = QStringLiteral("Settings");
+        const QString key = QStringLiteral("key");
+        QString read;
+        QVERIFY(returnsInTime([&] { read = store->value(QStringLiteral("t"), section, key, QStringLiteral("none")); },
+                              path));
+        QCOMPARE(read, QStringLiteral("none"));
+        QVERIFY(
+            returnsInTime([&] { store->setValue(QStringLiteral("t"), section, key, QStringLiteral("new")); }, path));
+        if (kind == QLatin1String("oversized")) {
+            // Read as damaged, and so made anew by the next write.
+            QCOMPARE(store->value(QStringLiteral("t"), section, key, QString()), QStringLiteral("new"));
+        } else {
+            // Not ours to replace.
+            QVERIFY(!QFileInfo(path).isFile());
+            QVERIFY(QFileInfo::exists(path));
+        }
     }
 };
 

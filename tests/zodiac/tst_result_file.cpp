@@ -96,6 +96,7 @@ private slots:
             << QStringLiteral("Zo") + QChar(256 - ScrambleOffset) + QStringLiteral("e");
         QTest::newRow("accented") << QStringLiteral("Zo\u00eb M\u00fcller");
         QTest::newRow("Chinese") << QStringLiteral("\u674e\u5a1c");
+        QTest::newRow("led by a byte order mark") << QChar(0xfeff) + QStringLiteral("Ann");
     }
 
     void nameTheScramblingWouldCutComesBackWhole()
@@ -111,6 +112,34 @@ private slots:
         QCOMPARE(bytes.count("\r\n"), 6);
         QCOMPARE(decodeResultFile(fiveLines)[0], cut);
         QCOMPARE(decodeResultFile(bytes), (ResultLines{name, "Female", "1", "May", "1980"}));
+    }
+
+    void longestNameTheFormTakesReopensWhole_data()
+    {
+        QTest::addColumn<QString>("name");
+        const auto filled = [](const QString &unit) {
+            QString name;
+            while (name.size() + unit.size() <= NameLengthLimit)
+                name += unit;
+            return name;
+        };
+        // The characters that cost a file the most bytes each.
+        QTest::newRow("Chinese") << filled(QStringLiteral("\u4e2d"));
+        QTest::newRow("accented, on both lines") << filled(QStringLiteral("\u00e9"));
+        QTest::newRow("beyond the basic plane") << filled(QStringLiteral("\U0001F409"));
+        QTest::newRow("blanks and signs") << filled(QStringLiteral(" %"));
+    }
+
+    void longestNameTheFormTakesReopensWhole()
+    {
+        // A name saved without a word and reopened empty gives a different reading and no reason why.
+        QFETCH(QString, name);
+        const ZodiacReading saved = entries({name, "Male", "2", "May", "1999"});
+        QVERIFY(encodeResultFile(saved).size() <= ResultFileReadLimit);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("long.str"));
+        QVERIFY(saveResultFile(path, saved));
+        QCOMPARE(readResultFile(path)[0], name);
     }
 
     void oddFilesGiveWhatTheirFiveLinesHold_data()

@@ -1,5 +1,6 @@
 // The Chinese Zodiac end to end: entry, validation, the result form, Back, Exit, Print and the close boxes.
 #include "entry_form.h"
+#include "shell/elided_label.h"
 #include "shell/frmMDI.h"
 #include "shell/web_pages.h"
 #include "support/gui_test.h"
@@ -21,9 +22,12 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QWheelEvent>
+
+#include <QAccessible>
 
 #include <algorithm>
 
@@ -494,6 +498,68 @@ private slots:
         for (QPushButton *button : display->findChildren<QPushButton *>())
             QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
         QCOMPARE(control<QPlainTextEdit>(display, "txtFamousPersons")->verticalScrollBar()->maximum(), 0);
+        auto *name = control<shell::ElidedLabel>(display, "lblName");
+        QCOMPARE(name->shownText(), name->text());
+    }
+
+    void nameThatLooksLikeMarkupShowsAsTyped_data()
+    {
+        QTest::addColumn<QString>("name");
+        // Rich text would load the picture it names: /dev/zero filled the memory until the program died.
+        QTest::newRow("picture") << QStringLiteral("<img src=\"/dev/zero\">");
+        QTest::newRow("formatting") << QStringLiteral("<u>Typed</u> <font color=blue>name</font>");
+        QTest::newRow("ampersand") << QStringLiteral("Tom & Jerry");
+    }
+
+    void nameThatLooksLikeMarkupShowsAsTyped()
+    {
+        QFETCH(QString, name);
+        openReading(name, Male, 2, 5, 1999);
+        frmChineseZodiacDisplay *display = result();
+        const QString greeting = QStringLiteral("Mr. ") + name;
+        verifyShows(display, {{"lblName", greeting}});
+        // Any label of the window that shows the name, now or added later.
+        for (QLabel *label : display->findChildren<QLabel *>()) {
+            if (label->text().contains(name))
+                QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+        }
+        auto *line = control<shell::ElidedLabel>(display, "lblName");
+        QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), greeting);
+    }
+
+    void longNameLeavesTheLayoutAsItWas_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("one long word") << QString(300, QLatin1Char('W'));
+        QTest::newRow("many words") << QStringLiteral("Wilhelmina <b>Fitzgerald</b> ").repeated(10).trimmed();
+    }
+
+    void longNameLeavesTheLayoutAsItWas()
+    {
+        // A long name widened the left frame and squeezed the attribute boxes; it is cut short instead,
+        // and the whole of it is still there to hover over and for a screen reader.
+        QFETCH(QString, name);
+        openReading(QStringLiteral("Bo"), Male, 2, 5, 1999);
+        QCoreApplication::sendPostedEvents();
+        frmChineseZodiacDisplay *display = result();
+        const QStringList watched{"fraStarUserDetails", "fraStarUserSignDetails", "txtRulingPlanet", "txtGemStone",
+                                  "txtLuckyColor",      "txtPositiveTraits",      "txtFamousPersons"};
+        QMap<QString, QRect> before;
+        for (const QString &box : watched)
+            before[box] = control<QWidget>(display, box)->geometry();
+
+        press(display, QStringLiteral("cmdBack"));
+        proceed(name, Male, 2, 5, 1999);
+        QCoreApplication::sendPostedEvents();
+        for (const QString &box : watched)
+            QCOMPARE(std::pair(box, control<QWidget>(display, box)->geometry()), std::pair(box, before[box]));
+
+        auto *line = control<shell::ElidedLabel>(display, "lblName");
+        const QString greeting = QStringLiteral("Mr. ") + name;
+        QVERIFY(line->shownText().endsWith(QChar(0x2026)));
+        QVERIFY(line->fontMetrics().horizontalAdvance(line->shownText()) <= line->contentsRect().width());
+        QCOMPARE(QTextDocumentFragment::fromHtml(line->toolTip()).toPlainText(), greeting);
+        QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), greeting);
     }
 };
 
