@@ -219,7 +219,8 @@ def iching_journey(session, journey):
         focus(find(casting, "push button", "Full Reading"))
         key(KEY_SPACE)
         reading = session.window(FULL_READING, ("push button", "Save as PDF"))
-        text = find(reading, "text", "Your I Ching reading")
+        # Qt names a read-only rich text a label, where a plain text box is a text.
+        text = find(reading, None, "Your I Ching reading")
         poll("the keyboard in the reading", lambda: has_state(text, pyatspi.STATE_FOCUSED), 5)
     with journey.step("read the full reading"):
         read = text_of(text)
