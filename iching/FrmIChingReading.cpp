@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
@@ -46,7 +47,16 @@ FrmIChingReading::FrmIChingReading(frmMDI &mdi)
     mnuCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     mnuSave->setShortcut(QKeySequence::Save);
     mnuPrint->setShortcut(QKeySequence::Print);
-    // Ctrl+W is the window frame's own Close already; a second owner of the key would leave it to neither.
+    // The frame's own Close holds Ctrl+W too; a key with two owners goes to neither, so the menu takes it.
+    const QKeySequence closeKey(Qt::CTRL | Qt::Key_W);
+    if (QMenu *frameMenu = systemMenu()) {
+        for (QAction *action : frameMenu->actions()) {
+            QList<QKeySequence> keys = action->shortcuts();
+            if (keys.removeAll(closeKey) > 0)
+                action->setShortcuts(keys);
+        }
+    }
+    mnuClose->setShortcut(closeKey);
     addHelpMenu(menuBar(), this);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     escape->setContext(Qt::WidgetWithChildrenShortcut);

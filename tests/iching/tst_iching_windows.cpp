@@ -537,6 +537,7 @@ private slots:
         QFETCH(bool, fromReading);
         QFETCH(QString, after);
         openFullReading();
+        QCOMPARE(control<QAction>(fullReading(), "mnuClose")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
         press(fromReading ? static_cast<QWidget *>(fullReading()) : casting(), how);
         QTRY_VERIFY(!fullReading());
         QCOMPARE(casting() != nullptr, after == QLatin1String("casting"));
