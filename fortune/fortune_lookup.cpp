@@ -24,4 +24,12 @@ QString fortuneText(int number)
     return QString();
 }
 
+QString fortuneReadingText(int number)
+{
+    const QString text = fortuneText(number);
+    if (text.isEmpty())
+        return QString();
+    return QStringLiteral("My fortune cookie says:\n") + text + QLatin1Char('\n');
+}
+
 } // namespace fortune

@@ -12,4 +12,7 @@ qint16 fortuneNumberFor(double r);
 // The text of the row with that number; empty when there is none.
 QString fortuneText(int number);
 
+// The fortune of that row as a note to paste elsewhere; empty when there is none.
+QString fortuneReadingText(int number);
+
 } // namespace fortune

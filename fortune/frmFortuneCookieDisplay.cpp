@@ -1,7 +1,9 @@
 // The result form: the opened cookie and its fortune.
 #include "frmFortuneCookieDisplay.h"
 
+#include "fortune_lookup.h"
 #include "frmFortuneCookieMain.h"
+#include "modFortunrCookies.h"
 
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
@@ -11,6 +13,9 @@
 #include "shell/twips.h"
 #include "shell/ui.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -51,6 +56,10 @@ frmFortuneCookieDisplay::frmFortuneCookieDisplay(frmMDI &mdi)
     QMenu *file = addFileMenu(menuBar());
     mnuFileBack = addMenuEntry(file, QStringLiteral("mnuFileBack"), QStringLiteral("&Back"),
                                [this] { mnuFileBack_Click(); });
+    mnuCopyReading = addMenuEntry(file, QStringLiteral("mnuCopyReading"), QStringLiteral("&Copy Reading"),
+                                  [this] { mnuCopyReading_Click(); });
+    // Ctrl+C belongs to whatever text has the keyboard.
+    mnuCopyReading->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     mnuExit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
     HelpMenuNames help;
     help.updateCaption = QStringLiteral("&Check for Software Update");
@@ -116,4 +125,9 @@ void frmFortuneCookieDisplay::mnuFileBack_Click()
 void frmFortuneCookieDisplay::mnuExit_Click()
 {
     close();
+}
+
+void frmFortuneCookieDisplay::mnuCopyReading_Click()
+{
+    QGuiApplication::clipboard()->setText(fortune::fortuneReadingText(fortune::FortuneNumber));
 }

@@ -22,6 +22,8 @@ public:
     void cmdExit_Click();
     void mnuFileBack_Click();
     void mnuExit_Click();
+    // Puts the reading on the clipboard as plain text.
+    void mnuCopyReading_Click();
 
     shell::PictureBox *picBrokenOne;
     shell::PictureBox *picBrokenTwo;
@@ -32,6 +34,7 @@ public:
     QPushButton *cmdExit;
     QAction *mnuFileBack;
     QAction *mnuExit;
+    QAction *mnuCopyReading;
 
 protected:
     void Form_Load() override;

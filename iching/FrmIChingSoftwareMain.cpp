@@ -1,6 +1,7 @@
 // The casting window: the coins, the two figures growing line by line, and the reading.
 #include "FrmIChingSoftwareMain.h"
 
+#include "FrmIChingReading.h"
 #include "coin_pictures.h"
 #include "figure_line.h"
 #include "frmIChingSoftwareStart.h"
@@ -14,6 +15,7 @@
 #include "shell/twips.h"
 #include "shell/ui.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +84,10 @@ FrmIChingSoftwareMain::FrmIChingSoftwareMain(frmMDI &mdi)
     QMenu *file = addFileMenu(menuBar());
     mnuStart = addMenuEntry(file, QStringLiteral("mnuStart"), QStringLiteral("&Start Again"),
                             [this] { mnuStart_Click(); });
+    mnuFullReading = addMenuEntry(file, QStringLiteral("mnuFullReading"), QStringLiteral("&Full Reading"),
+                                  [this] { cmdFullReading_Click(); });
+    mnuFullReading->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnuFullReading->setEnabled(false);
     addMenuSeparator(file, QStringLiteral("mnuFileSep1"));
     mnuExit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("&Exit"), [this] { mnuExit_Click(); });
     addHelpMenu(menuBar(), this);
@@ -157,15 +163,36 @@ void FrmIChingSoftwareMain::createReading()
     cmdStartAgain->setGeometry(twipsRect(8730, 4950, 1485, 375));
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(1); });
     connect(cmdStartAgain, &QPushButton::clicked, this, &FrmIChingSoftwareMain::cmdStartAgain_Click);
+
+    // Beside the row of buttons, so nothing of the reading above moves. Alt+F stays with the File menu.
+    lblChangedHexagram = named<QLabel>(form(), QStringLiteral("lblChangedHexagram"));
+    lblChangedHexagram->setGeometry(twipsRect(60, 4905, 5520, 420));
+    lblChangedHexagram->setFont(verdana(8.25, true));
+    lblChangedHexagram->setWordWrap(true);
+    lblChangedHexagram->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblChangedHexagram->setTextFormat(Qt::PlainText);
+    // Reachable from the keyboard, so a screen reader's user can land on it.
+    lblChangedHexagram->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblChangedHexagram->setFocusPolicy(Qt::StrongFocus);
+    lblChangedHexagram->hide();
+    cmdFullReading = named<QPushButton>(form(), QStringLiteral("cmdFullReading"), QStringLiteral("Full &Reading"));
+    cmdFullReading->setGeometry(twipsRect(7222, 4950, 1440, 375));
+    cmdFullReading->hide();
+    connect(cmdFullReading, &QPushButton::clicked, this, &FrmIChingSoftwareMain::cmdFullReading_Click);
+    // Tab follows the row as it reads, left to right.
+    setTabOrder(txtChangeLines, lblChangedHexagram);
+    setTabOrder(lblChangedHexagram, cmdExit);
+    setTabOrder(cmdExit, cmdFullReading);
+    setTabOrder(cmdFullReading, cmdStartAgain);
 }
 
 void FrmIChingSoftwareMain::Form_Load()
 {
     place();
-    const QString name = frmIChingSoftwareStart::userName;
-    const QString question = frmIChingSoftwareStart::userQuestion;
-    txtUserInfo->setText(QStringLiteral("Name: ") + name + QStringLiteral("\r\n\r\n") + QStringLiteral("Question: ")
-                         + question);
+    m_userName = frmIChingSoftwareStart::userName;
+    m_userQuestion = frmIChingSoftwareStart::userQuestion;
+    txtUserInfo->setText(QStringLiteral("Name: ") + m_userName + QStringLiteral("\r\n\r\n")
+                         + QStringLiteral("Question: ") + m_userQuestion);
 }
 
 void FrmIChingSoftwareMain::prepareForLauncher()
@@ -205,13 +232,43 @@ void FrmIChingSoftwareMain::cmdToss_Click()
         showCoin(i, toss.faces[i]);
     const bool complete = m_cast.record(toss.lineValue);
     if (complete) {
+        m_castAt = platform().clock->now();
         cmdToss->setEnabled(false);
         place();
         resize(enlargedSize());
     }
     DisplayChangedLines(m_cast.marksArray);
-    if (complete)
+    if (complete) {
+        showChangedHexagram();
+        mnuFullReading->setEnabled(true);
+        cmdFullReading->show();
         txtJudgement->setFocus();
+    }
+}
+
+void FrmIChingSoftwareMain::showChangedHexagram()
+{
+    const HexagramRecord *changed = changedHexagram(m_cast.marksArray);
+    if (!changed)
+        return;
+    const QString text = QStringLiteral("Changes into: ") + QString::fromUtf8(changed->caption);
+    lblChangedHexagram->setText(text);
+    lblChangedHexagram->setAccessibleName(text);
+    lblChangedHexagram->show();
+}
+
+Reading FrmIChingSoftwareMain::reading() const
+{
+    return Reading{m_userName, m_userQuestion, m_castAt, m_cast.marksArray};
+}
+
+void FrmIChingSoftwareMain::cmdFullReading_Click()
+{
+    // Only a finished cast has a reading to show.
+    if (!castHexagram(m_cast.marksArray))
+        return;
+    if (auto *window = static_cast<FrmIChingReading *>(openInFront(FrmIChingReading::Id)))
+        window->showReading(reading());
 }
 
 QSize FrmIChingSoftwareMain::enlargedSize() const

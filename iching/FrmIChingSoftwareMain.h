@@ -2,6 +2,7 @@
 #pragma once
 
 #include "casting.h"
+#include "reading.h"
 
 #include "shell/tool_window.h"
 
@@ -36,10 +37,14 @@ public:
     void cmdExit_Click(int index);
     void mnuStart_Click();
     void mnuExit_Click();
+    // Opens the whole reading of the finished cast in its own window.
+    void cmdFullReading_Click();
 
     // Clears the twelve figure labels, as the launcher does before showing the window.
     void clearFigures();
     const iching::Cast &cast() const { return m_cast; }
+    // The cast with the name and question it answers; complete once the sixth line is cast.
+    iching::Reading reading() const;
 
     void prepareForLauncher() override;
     void placedByLauncher() override;
@@ -74,6 +79,9 @@ private:
     QPushButton *cmdStartAgain;
     QAction *mnuStart;
     QAction *mnuExit;
+    QLabel *lblChangedHexagram;
+    QPushButton *cmdFullReading;
+    QAction *mnuFullReading;
 
     // The outer size that uncovers the whole reading after the sixth toss.
     QSize enlargedSize() const;
@@ -81,6 +89,10 @@ private:
     void createCoins();
     void createReading();
     void showCoin(int index, iching::CoinFace face);
+    void showChangedHexagram();
 
     iching::Cast m_cast;
+    QString m_userName;
+    QString m_userQuestion;
+    QDateTime m_castAt;
 };

@@ -20,6 +20,9 @@ struct HexagramLines
 // Indexed by number - 1.
 extern const std::array<HexagramLines, 64> HexagramLineTexts;
 
+// The extra texts of 1 and 2, in that order, for a cast in which all six lines change.
+extern const std::array<const char *, 2> AllLinesChangeTexts;
+
 // The extra text of 1 and 2 for a cast in which all six lines change; nullptr for every other hexagram.
 const char *allLinesChangeText(int number);
 

@@ -2,6 +2,7 @@
 #include "frmMahjongOracleDisplay.h"
 
 #include "frmMahjongOracleMain.h"
+#include "modMajongOracle.h"
 #include "oracle_widgets.h"
 #include "tile_pictures.h"
 
@@ -13,7 +14,10 @@
 #include "shell/twips.h"
 #include "shell/ui.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -102,6 +106,10 @@ frmMahjongOracleDisplay::frmMahjongOracleDisplay(frmMDI &mdi)
     QMenu *file = addFileMenu(menuBar());
     mnuFileBack = addMenuEntry(file, QStringLiteral("mnuFileBack"), QStringLiteral("&Back"),
                                [this] { mnuFileBack_Click(); });
+    mnuCopyReading = addMenuEntry(file, QStringLiteral("mnuCopyReading"), QStringLiteral("&Copy Reading"),
+                                  [this] { mnuCopyReading_Click(); });
+    // Ctrl+C belongs to whatever text has the keyboard.
+    mnuCopyReading->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     mnuExit = addMenuEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
     HelpMenuNames help;
     help.updateCaption = QStringLiteral("&Check for Software Update");
@@ -230,4 +238,9 @@ void frmMahjongOracleDisplay::mnuFileBack_Click()
 void frmMahjongOracleDisplay::mnuExit_Click()
 {
     close();
+}
+
+void frmMahjongOracleDisplay::mnuCopyReading_Click()
+{
+    QGuiApplication::clipboard()->setText(mahjong::tileReadingText(mahjong::TileNumber));
 }

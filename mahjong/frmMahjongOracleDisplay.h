@@ -30,6 +30,8 @@ public:
     void cmdExit_Click();
     void mnuFileBack_Click();
     void mnuExit_Click();
+    // Puts the reading on the clipboard as plain text.
+    void mnuCopyReading_Click();
 
     // Fills the panel of `values` and shows it alone; a tile without associations shows none.
     void showPanel(const mahjong::PanelValues &values);
@@ -58,6 +60,7 @@ public:
     QPushButton *cmdExit;
     QAction *mnuFileBack;
     QAction *mnuExit;
+    QAction *mnuCopyReading;
 
 protected:
     void Form_Load() override;

@@ -65,4 +65,36 @@ PanelValues panelFor(const QString &englishName)
     return {};
 }
 
+QStringList panelHeadings(TilePanel panel)
+{
+    switch (panel) {
+    case TilePanel::Wind:
+        return strings({"Season", "Color", "Element", "Constellation"});
+    case TilePanel::Flower:
+        return strings({"Player", "Season"});
+    case TilePanel::Season:
+        return strings({"Player", "Representation", "Flower", "Color", "Element"});
+    case TilePanel::None:
+        break;
+    }
+    return {};
+}
+
+QString tileReadingText(int number)
+{
+    const std::optional<TileFields> tile = tileRow(number);
+    if (!tile)
+        return QString();
+    QStringList lines{QStringLiteral("My Mahjong tile: ") + tile->name,
+                      QStringLiteral("English name: ") + tile->englishName,
+                      QStringLiteral("Chinese name: ") + tile->chineseName, QString(), tile->description};
+    const PanelValues panel = panelFor(tile->englishName);
+    const QStringList headings = panelHeadings(panel.panel);
+    if (!headings.isEmpty())
+        lines << QString();
+    for (qsizetype i = 0; i < headings.size(); ++i)
+        lines << headings[i] + QStringLiteral(": ") + panel.values.value(i);
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
 } // namespace mahjong

@@ -38,4 +38,11 @@ struct PanelValues
 // the winds, then the flowers, then the seasons.
 PanelValues panelFor(const QString &englishName);
 
+// What each of a panel's values is, in the order of its values.
+QStringList panelHeadings(TilePanel panel);
+
+// The reading of tile `number` as a note to paste elsewhere: its names, meaning and associations;
+// empty outside the table.
+QString tileReadingText(int number);
+
 } // namespace mahjong

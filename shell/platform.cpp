@@ -191,6 +191,20 @@ bool nameTooLong(const QString &folder, const QString &name)
 
 } // namespace
 
+FileDialogRequest saveFileRequest(const QString &filter, const QString &defaultSuffix, const QString &title)
+{
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::Save;
+    request.filter = filter;
+    request.defaultSuffix = defaultSuffix;
+    request.title = title;
+    request.confirmOverwrite = true;
+    request.hideReadOnly = true;
+    request.folderMustExist = true;
+    request.noReadOnlyReturn = true;
+    return request;
+}
+
 QString fileChoiceProblem(const FileDialogRequest &request, const QString &path)
 {
     if (request.kind != FileDialogRequest::Kind::Save)

@@ -47,6 +47,9 @@ struct FileDialogRequest
     bool noReadOnlyReturn = false;
 };
 
+// A save dialog that asks before overwriting and returns neither a read-only file nor a path in a missing folder.
+FileDialogRequest saveFileRequest(const QString &filter, const QString &defaultSuffix, const QString &title);
+
 class FileDialogs
 {
 public:

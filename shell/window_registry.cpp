@@ -26,6 +26,8 @@ const char *windowName(WindowId id)
         return "frmIChingSoftwareStart";
     case WindowId::IChingSoftwareMain:
         return "FrmIChingSoftwareMain";
+    case WindowId::IChingReading:
+        return "FrmIChingReading";
     case WindowId::MahjongOracleMain:
         return "frmMahjongOracleMain";
     case WindowId::MahjongOracleDisplay:

@@ -22,6 +22,7 @@ enum class WindowId {
     FortuneCookieDisplay,
     IChingSoftwareStart,
     IChingSoftwareMain,
+    IChingReading,
     MahjongOracleMain,
     MahjongOracleDisplay,
 };

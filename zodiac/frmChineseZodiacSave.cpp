@@ -82,16 +82,9 @@ void frmChineseZodiacSave::buildSheet()
 
 void frmChineseZodiacSave::cmdSave_Click()
 {
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Kind::Save;
-    request.filter = QStringLiteral("Rich Text Format (*.str)");
-    request.defaultSuffix = QStringLiteral("str");
-    request.title = QStringLiteral("Save Your Chinese Zodiac Result ....");
-    request.confirmOverwrite = true;
-    request.hideReadOnly = true;
-    request.folderMustExist = true;
-    request.noReadOnlyReturn = true;
-    const QString path = platform().fileDialogs->ask(request);
+    const QString path = platform().fileDialogs->ask(
+        saveFileRequest(QStringLiteral("Rich Text Format (*.str)"), QStringLiteral("str"),
+                        QStringLiteral("Save Your Chinese Zodiac Result ....")));
     if (path.isEmpty())
         return;
     QString error;

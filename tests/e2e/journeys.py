@@ -22,6 +22,8 @@ from atspi_driver import (KEY_SPACE, WAIT, Program, StepFailed, action_names, de
 
 LAUNCHER = "Tavrenne v1.25"
 ICHING = "Qelvo I Ching Software"
+FULL_READING = "Qelvo I Ching Software - Full Reading"
+KEY_ESCAPE = 0xFF1B
 ZODIAC = "Qelvo Chinese Zodiac Software"
 FORTUNE = "Qelvo Fortune Cookie"
 MAHJONG = "Qelvo Mahjong Oracle"
@@ -209,6 +211,31 @@ def iching_journey(session, journey):
         changing = [f"Line {n} Changed" for n, value in enumerate(values, 1) if value in (6, 9)]
         shown = [line for line in text_of(find(casting, "text", "Changing Lines")).splitlines() if line.strip()]
         expect(shown == changing, f"changing lines read {shown}, the tosses make {changing}")
+    with journey.step("read where the changes lead"):
+        leads = find_all(casting, "label", re.compile(r"^Changes into: \d{1,2} \S"))
+        expect(len(leads) == (1 if changing else 0),
+               f"with {len(changing)} changing lines the window names {[name(c) for c in leads]} as their hexagram")
+    with journey.step("open the full reading from the keyboard"):
+        focus(find(casting, "push button", "Full Reading"))
+        key(KEY_SPACE)
+        reading = session.window(FULL_READING, ("push button", "Save as PDF"))
+        # Qt names a read-only rich text a label, where a plain text box is a text.
+        text = find(reading, None, "Your I Ching reading")
+        poll("the keyboard in the reading", lambda: has_state(text, pyatspi.STATE_FOCUSED), 5)
+    with journey.step("read the full reading"):
+        read = text_of(text)
+        for part in ["Name: Ada Lovelace", "Question: Will the harvest be good this year?",
+                     f"The hexagram cast: {chr(0x4DC0 + number - 1)} {name(captions[0])}", "The Judgement", "The Image"]:
+            expect(part in read, f"the reading lacks {part!r}: {read[:300]!r}")
+        moving = ["It changes into: ", *(f" at the {'beginning' if n == 1 else 'top'}\n" if n in (1, 6)
+                                         else f" in the {['second', 'third', 'fourth', 'fifth'][n - 2]} place\n"
+                                         for n, value in enumerate(values, 1) if value in (6, 9))]
+        for part in (moving if changing else ["No changing lines"]):
+            expect(part in read, f"the reading lacks {part!r}")
+    with journey.step("Escape closes the reading"):
+        key(KEY_ESCAPE)
+        wait_gone(reading, "the full reading")
+        find(casting, "push button", "Full Reading")
     with journey.step("Exit"):
         session.close(casting, "the casting window")
 

@@ -9,6 +9,9 @@
 #include "shell/picture_button.h"
 #include "support/gui_test.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QTest>
 
@@ -59,6 +62,27 @@ private:
     }
 
 private slots:
+    void copyReadingTakesTheFortuneOnScreen_data()
+    {
+        testsupport::addWays({{"menu", "mnuCopyReading"}, {"key", "Ctrl+Shift+C"}});
+    }
+
+    void copyReadingTakesTheFortuneOnScreen()
+    {
+        // The copy must be the fortune the user is reading, not the one before it.
+        QFETCH(QString, how);
+        for (const int row : {1, 78}) {
+            m_fakes->random.values = {(row + 0.5) / 156};
+            open(QStringLiteral("picOne"));
+            QVERIFY(result() && result()->isVisible());
+            QGuiApplication::clipboard()->clear();
+            press(result(), how);
+            QCOMPARE(QGuiApplication::clipboard()->text(), fortune::fortuneReadingText(row));
+            QVERIFY(QGuiApplication::clipboard()->text().contains(fortune::fortuneText(row)));
+            press(result(), QStringLiteral("cmdOK"));
+        }
+    }
+
     void theCookieFormLooksAsDesigned()
     {
         // Cookies out of order or a missing instruction mislead the user.

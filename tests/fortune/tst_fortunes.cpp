@@ -53,6 +53,15 @@ private slots:
             QCOMPARE(QString::fromUtf8(Fortunes[row].text), text);
     }
 
+    void copiedFortuneIsTheRowsTextUnderAHeading()
+    {
+        // A pasted fortune must say what it is and be the one drawn; outside the table there is nothing to copy.
+        QCOMPARE(fortune::fortuneReadingText(10),
+                 QStringLiteral("My fortune cookie says:\nFortune favors the brave.\n"));
+        QCOMPARE(fortune::fortuneReadingText(-1), QString());
+        QCOMPARE(fortune::fortuneReadingText(FortuneCount), QString());
+    }
+
     void everyFortuneIsOneLineOfFittingLength_data()
     {
         QTest::addColumn<int>("row");

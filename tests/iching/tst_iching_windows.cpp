@@ -1,24 +1,32 @@
 // The I Ching windows: question entry, the name filter, tossing, the reading, Start Again and Exit.
+#include "iching/FrmIChingReading.h"
 #include "iching/FrmIChingSoftwareMain.h"
 #include "iching/coin_pictures.h"
 #include "iching/figure_line.h"
 #include "iching/frmIChingSoftwareStart.h"
+#include "iching/hexagram_lines.h"
 #include "iching/iching_windows.h"
 #include "shell/picture_box.h"
 #include "shell/text_box.h"
 #include "shell/twips.h"
 #include "support/gui_test.h"
+#include "support/print_queue.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMimeData>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 using namespace shell;
 using testsupport::addWays;
@@ -84,6 +92,23 @@ private:
                 m_fakes->random.values.push_back(coin < value - 6 ? 0.9 : 0.1);
             press(casting(), QStringLiteral("cmdToss"));
         }
+    }
+
+    FrmIChingReading *fullReading() { return tool<FrmIChingReading>(); }
+
+    // A finished cast of Ann's with line 3 alone changing: 21 Biting Through into 30 The Clinging.
+    void castBitingThrough()
+    {
+        openTool();
+        ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
+        tossAll({7, 8, 6, 7, 8, 7});
+    }
+
+    void openFullReading()
+    {
+        castBitingThrough();
+        press(casting(), QStringLiteral("cmdFullReading"));
+        QVERIFY(fullReading() && fullReading()->isVisible());
     }
 
     // The twelve line labels: the figure as cast, then the one it changes into.
@@ -393,6 +418,216 @@ private slots:
         tossAll({7});
         QVERIFY(coin(0)->picture().isNull());
         QCOMPARE(casting()->cast().marksArray[1], qint16(7));
+    }
+
+    void changedHexagramIsNamedOnlyWhenALineMoves_data()
+    {
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<QString>("caption"); // empty: nothing shown
+        QTest::newRow("line 3 moves") << QList<int>{7, 8, 6, 7, 8, 7} << "Changes into: 30 Li The Clinging, Fire";
+        QTest::newRow("every line moves") << QList<int>{9, 9, 9, 9, 9, 9} << "Changes into: 2 K'un The Receptive";
+        QTest::newRow("no line moves") << QList<int>{7, 7, 7, 7, 7, 7} << "";
+    }
+
+    void changedHexagramIsNamedOnlyWhenALineMoves()
+    {
+        // The second figure had no name, so a user had to look it up; the name must not stand on or move any of
+        // the controls the casting window already has, nor show before the cast is complete.
+        QFETCH(QList<int>, lines);
+        QFETCH(QString, caption);
+        openTool();
+        ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
+        auto *changed = control<QLabel>(casting(), "lblChangedHexagram");
+        QList<QWidget *> others;
+        QMap<QString, QRect> before;
+        for (QWidget *other : changed->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (other != changed && other->objectName() != QLatin1String("cmdFullReading")) {
+                others << other;
+                before.insert(other->objectName(), other->geometry());
+            }
+        }
+        for (int line : lines.mid(0, 5))
+            tossAll({line});
+        QVERIFY(!changed->isVisible());
+        tossAll({lines.back()});
+        QCOMPARE(changed->isVisible(), !caption.isEmpty());
+        if (caption.isEmpty())
+            return;
+        QCOMPARE(changed->text(), caption);
+        QCOMPARE(changed->accessibleName(), caption);
+        QVERIFY(changed->focusPolicy() & Qt::TabFocus);
+        const QRect inside = casting()->contentsRect();
+        QVERIFY(inside.contains(QRect(changed->mapTo(casting(), QPoint(0, 0)), changed->size())));
+        for (QWidget *other : others) {
+            QCOMPARE(other->geometry(), before.value(other->objectName()));
+            if (other->isVisible())
+                QVERIFY2(!other->geometry().intersects(changed->geometry()), qPrintable(other->objectName()));
+        }
+        // Every caption legible at once, the longest too, within the room the label has.
+        for (const iching::HexagramRecord &record : iching::Hexagrams) {
+            changed->setText(QStringLiteral("Changes into: ") + QString::fromUtf8(record.caption));
+            QVERIFY2(changed->heightForWidth(changed->width()) <= changed->height(), record.caption);
+        }
+    }
+
+    void fullReadingIsOfferedOnceTheSixthLineIsCast_data()
+    {
+        addWays({{"button", "cmdFullReading"}, {"menu", "mnuFullReading"}, {"key", "Ctrl+R"}});
+    }
+
+    void fullReadingIsOfferedOnceTheSixthLineIsCast()
+    {
+        // Before the sixth line there is no hexagram to read; after it the reading opens once, with the keyboard
+        // in its text so a screen reader starts on it, and asking again brings back the same window.
+        QFETCH(QString, how);
+        openTool();
+        ask(QStringLiteral("Ann"), QStringLiteral("Will it rain?"));
+        auto *button = control<QPushButton>(casting(), "cmdFullReading");
+        auto *menu = control<QAction>(casting(), "mnuFullReading");
+        QCOMPARE(menu->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+        tossAll({7, 8, 6, 7, 8});
+        QVERIFY(!button->isVisible());
+        QVERIFY(!menu->isEnabled());
+        menu->trigger();
+        QVERIFY(!fullReading());
+        tossAll({7});
+        QVERIFY(button->isVisible());
+        QVERIFY(menu->isEnabled());
+        press(casting(), how);
+        QTRY_VERIFY(fullReading() && fullReading()->isVisible());
+        auto *text = control<QTextBrowser>(fullReading(), "txtReading");
+        QVERIFY(text->hasFocus());
+        QVERIFY(text->isReadOnly());
+        QCOMPARE(text->accessibleName(), QStringLiteral("Your I Ching reading"));
+        const QString shown = text->toPlainText();
+        for (const QString &part :
+             {QStringLiteral("Name: Ann"), QStringLiteral("Question: Will it rain?"),
+              QStringLiteral("21 Shih Ho Biting Through"), QStringLiteral("Six in the third place"),
+              QString::fromUtf8(iching::hexagramLines(21).lines[2]), QStringLiteral("30 Li The Clinging, Fire"),
+              QStringLiteral("\u4DD4"), QString::fromUtf8(iching::hexagramLines(21).chinese)})
+            QVERIFY2(shown.contains(part), qPrintable(part));
+        QCOMPARE(fullReading()->pos(), placeOf(fullReading()));
+        QVERIFY(!m_mdi->isPanelVisible());
+
+        press(casting(), QStringLiteral("mnuFullReading"));
+        QCOMPARE(m_mdi->windows().openWindows().size(), std::size_t(2));
+        QCOMPARE(m_mdi->mdiArea()->subWindowList().size(), 2);
+    }
+
+    void fullReadingBelongsToItsCast_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("fromReading");
+        QTest::addColumn<QString>("after"); // what is on screen then: casting, question or panel
+        QTest::newRow("reading Close button") << "cmdClose" << true << "casting";
+        QTest::newRow("reading Close menu") << "mnuClose" << true << "casting";
+        QTest::newRow("reading close box") << "close" << true << "casting";
+        QTest::newRow("reading Escape") << "Escape" << true << "casting";
+        QTest::newRow("reading Ctrl+W") << "Ctrl+W" << true << "casting";
+        QTest::newRow("casting Start Again") << "cmdStartAgain" << false << "question";
+        QTest::newRow("casting Start Again menu") << "mnuStart" << false << "question";
+        QTest::newRow("casting Exit") << "cmdExit(1)" << false << "panel";
+        QTest::newRow("casting close box") << "close" << false << "panel";
+    }
+
+    void fullReadingBelongsToItsCast()
+    {
+        // A reading left open over a new cast, or over the launcher, would show answers to another question.
+        QFETCH(QString, how);
+        QFETCH(bool, fromReading);
+        QFETCH(QString, after);
+        openFullReading();
+        QCOMPARE(control<QAction>(fullReading(), "mnuClose")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+        press(fromReading ? static_cast<QWidget *>(fullReading()) : casting(), how);
+        QTRY_VERIFY(!fullReading());
+        QCOMPARE(casting() != nullptr, after == QLatin1String("casting"));
+        if (casting()) {
+            QVERIFY(casting()->isVisible());
+            QCOMPARE(m_mdi->mdiArea()->activeSubWindow(), casting());
+        }
+        QCOMPARE(question() && question()->isVisible(), after == QLatin1String("question"));
+        QCOMPARE(m_mdi->isPanelVisible(), after == QLatin1String("panel"));
+    }
+
+    void copyPutsTheWholeReadingOnTheClipboard_data()
+    {
+        addWays({{"button", "cmdCopy"}, {"menu", "mnuCopy"}, {"key", "Ctrl+Shift+C"}});
+    }
+
+    void copyPutsTheWholeReadingOnTheClipboard()
+    {
+        // Pasted into a journal, the reading must keep its symbols and Chinese names and read as plain text.
+        QFETCH(QString, how);
+        openFullReading();
+        QGuiApplication::clipboard()->clear();
+        press(fullReading(), how);
+        const QString copied = QGuiApplication::clipboard()->text();
+        QCOMPARE(copied, iching::readingText(casting()->reading()));
+        QVERIFY(copied.contains(QStringLiteral("\u4DD4 21 Shih Ho Biting Through")));
+        QVERIFY(copied.contains(QString::fromUtf8(iching::hexagramLines(30).chinese)));
+        QVERIFY(!copied.contains(QLatin1Char('<')));
+        QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasHtml());
+    }
+
+    void saveWritesAPdfOfTheReadingOrSaysWhyNot_data()
+    {
+        QTest::addColumn<QString>("file"); // inside a fresh folder; empty: the dialog is cancelled
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("new file") << "reading.pdf" << true;
+        QTest::newRow("cancelled") << "" << false;
+        QTest::newRow("missing folder") << "gone/reading.pdf" << false;
+        QTest::newRow("a folder") << "folder" << false;
+    }
+
+    void saveWritesAPdfOfTheReadingOrSaysWhyNot()
+    {
+        // A save that writes nothing and says nothing leaves the user believing the reading is kept.
+        QFETCH(QString, file);
+        QFETCH(bool, saved);
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder")));
+        const QString path = file.isEmpty() ? QString() : folder.filePath(file);
+        openFullReading();
+        m_fakes->fileDialogs.answers.push_back(path);
+        press(fullReading(), QStringLiteral("cmdSave"));
+        QCOMPARE(m_fakes->fileDialogs.asked.size(), std::size_t(1));
+        const FileDialogRequest &asked = m_fakes->fileDialogs.asked.front();
+        QCOMPARE(asked.kind, FileDialogRequest::Kind::Save);
+        QCOMPARE(asked.defaultSuffix, QStringLiteral("pdf"));
+        QVERIFY(asked.confirmOverwrite);
+        QVERIFY(fullReading()->isVisible());
+        if (!saved) {
+            QCOMPARE(m_fakes->messages.shown.size(), std::size_t(file.isEmpty() ? 0 : 1));
+            if (!file.isEmpty()) {
+                QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Critical);
+                QVERIFY(m_fakes->messages.shown.front().text.contains(path));
+            }
+            return;
+        }
+        QVERIFY(m_fakes->messages.shown.empty());
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed to read the file back");
+        const QString text = testsupport::runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")})
+                                 .simplified();
+        for (const char *part : {"Name: Ann", "Question: Why?", "21 Shih Ho Biting Through", "Six in the third place",
+                                 "30 Li The Clinging, Fire"})
+            QVERIFY2(text.contains(QLatin1String(part)), part);
+    }
+
+    void printWithoutAPrinterSaysSo()
+    {
+        // Print that does nothing and says nothing looks like a broken button.
+        const auto before = FrmIChingReading::defaultPrinter;
+        FrmIChingReading::defaultPrinter = [] { return QPrinterInfo(); };
+        openFullReading();
+        press(fullReading(), QStringLiteral("cmdPrint"));
+        FrmIChingReading::defaultPrinter = before;
+        QCOMPARE(m_fakes->messages.shown.size(), std::size_t(1));
+        QCOMPARE(m_fakes->messages.shown.front().icon, MessageIcon::Information);
+        QVERIFY(fullReading()->isVisible());
     }
 
     void missingPicsFolderEndsTheProgram()

@@ -13,6 +13,8 @@
 #include "support/gui_test.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QTest>
 
@@ -123,6 +125,28 @@ private:
     }
 
 private slots:
+    void copyReadingTakesTheTileOnScreen_data()
+    {
+        testsupport::addWays({{"menu", "mnuCopyReading"}, {"key", "Ctrl+Shift+C"}});
+    }
+
+    void copyReadingTakesTheTileOnScreen()
+    {
+        // The copy must be the tile the user is reading, with its associations, and none left from the last tile.
+        QFETCH(QString, how);
+        for (const int row : {39, 1}) {
+            drawWith(rFor(row));
+            QVERIFY(result() && result()->isVisible());
+            QGuiApplication::clipboard()->clear();
+            press(result(), how);
+            const QString copied = QGuiApplication::clipboard()->text();
+            QCOMPARE(copied, mahjong::tileReadingText(row));
+            QVERIFY(copied.contains(result()->lblDescription->text()));
+            QCOMPARE(copied.contains(QStringLiteral("Constellation: ")), row == 39);
+            press(result(), QStringLiteral("cmdOK"));
+        }
+    }
+
     void initTestCase() { frmMahjongOracleMain::setDrawPause(0); }
 
     void theLauncherOpensTheDrawFormAsDesigned_data()

@@ -163,6 +163,36 @@ private slots:
         QCOMPARE(found.values, values);
     }
 
+    void copiedReadingHoldsTheTilesNamesMeaningAndOwnAssociations_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QStringList>("associations");
+        QTest::newRow("suit tile, none") << 1 << QStringList();
+        QTest::newRow("flower") << 31 << QStringList{"Player: North Wind", "Season: Winter"};
+        QTest::newRow("wind") << 39
+                              << QStringList{"Season: Spring", "Color: Green", "Element: Wood",
+                                             "Constellation: Dragon (5 Circles)"};
+        QTest::newRow("season, last of its table") << 38
+                                                   << QStringList{"Player: North Wind", "Representation: Scholar",
+                                                                  "Flower: Bamboo", "Color: Black", "Element: Water"};
+    }
+
+    void copiedReadingHoldsTheTilesNamesMeaningAndOwnAssociations()
+    {
+        // A pasted reading must name the tile drawn and carry only the associations of its own kind.
+        QFETCH(int, number);
+        QFETCH(QStringList, associations);
+        const TileFields tile = *tileRow(number);
+        QStringList expected{QStringLiteral("My Mahjong tile: ") + tile.name,
+                             QStringLiteral("English name: ") + tile.englishName,
+                             QStringLiteral("Chinese name: ") + tile.chineseName, QString(), tile.description};
+        if (!associations.isEmpty())
+            expected << QString() << associations;
+        QCOMPARE(tileReadingText(number), expected.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        QCOMPARE(tileReadingText(0), QString());
+        QCOMPARE(tileReadingText(43), QString());
+    }
+
     void drawTileTakesOneValueAndOverwritesTheLastTile()
     {
         // Reseeding would repeat readings with the clock; fields kept from the last draw would mix two tiles.

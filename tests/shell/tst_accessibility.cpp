@@ -1,6 +1,7 @@
 // Every window as a screen-reader or keyboard user meets it: names, links, pictures, mnemonics and Tab.
 #include "fortune/frmFortuneCookieDisplay.h"
 #include "fortune/frmFortuneCookieMain.h"
+#include "iching/FrmIChingReading.h"
 #include "iching/FrmIChingSoftwareMain.h"
 #include "iching/frmIChingSoftwareStart.h"
 #include "mahjong/frmMahjongOracleDisplay.h"
@@ -127,6 +128,10 @@ private:
         }
         if (window == QLatin1String("FrmIChingSoftwareMain"))
             return castIChing(6);
+        if (window == QLatin1String("FrmIChingReading")) {
+            castIChing(6)->cmdFullReading_Click();
+            return tool<FrmIChingReading>();
+        }
         if (window.startsWith(QLatin1String("frmChineseZodiac"))) {
             m_mdi->cmdSelectOption_Click(0);
             if (window == QLatin1String("frmChineseZodiacMain"))
@@ -216,9 +221,9 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         for (const char *window :
-             {"frmIChingSoftwareStart", "FrmIChingSoftwareMain", "frmChineseZodiacMain", "frmChineseZodiacDisplay",
-              "frmChineseZodiacSave", "frmFortuneCookieMain", "frmFortuneCookieDisplay", "frmMahjongOracleMain",
-              "frmMahjongOracleDisplay", "frmMDI", "frmAbout"})
+             {"frmIChingSoftwareStart", "FrmIChingSoftwareMain", "FrmIChingReading", "frmChineseZodiacMain",
+              "frmChineseZodiacDisplay", "frmChineseZodiacSave", "frmFortuneCookieMain", "frmFortuneCookieDisplay",
+              "frmMahjongOracleMain", "frmMahjongOracleDisplay", "frmMDI", "frmAbout"})
             QTest::newRow(window) << QString::fromLatin1(window);
     }
 
@@ -308,6 +313,9 @@ private slots:
         QTest::newRow("About OK") << "frmAbout" << "cmdOK" << int(Qt::Key_O);
         QTest::newRow("question Next") << "frmIChingSoftwareStart" << "cmdProceed" << int(Qt::Key_N);
         QTest::newRow("question Exit") << "frmIChingSoftwareStart" << "cmdExit" << int(Qt::Key_E);
+        QTest::newRow("casting Full Reading") << "FrmIChingSoftwareMain" << "cmdFullReading" << int(Qt::Key_R);
+        QTest::newRow("reading Copy") << "FrmIChingReading" << "cmdCopy" << int(Qt::Key_C);
+        QTest::newRow("reading Save") << "FrmIChingReading" << "cmdSave" << int(Qt::Key_S);
         QTest::newRow("entry Proceed") << "frmChineseZodiacMain" << "cmdProceed" << int(Qt::Key_P);
         QTest::newRow("entry Open") << "frmChineseZodiacMain" << "cmdOpen" << int(Qt::Key_O);
         QTest::newRow("result Back") << "frmChineseZodiacDisplay" << "cmdBack" << int(Qt::Key_B);
@@ -495,6 +503,8 @@ private slots:
         QTest::newRow("casting") << "FrmIChingSoftwareMain" << true << "txtJudgement"
                                  << QStringList{"txtJudgement", "txtImage", "txtChangeLines", "cmdExit(1)",
                                                 "cmdStartAgain"};
+        QTest::newRow("full reading") << "FrmIChingReading" << false << "txtReading"
+                                      << QStringList{"txtReading", "cmdCopy", "cmdSave", "cmdPrint", "cmdClose"};
         QTest::newRow("entry") << "frmChineseZodiacMain" << false << "txtName"
                                << QStringList{"txtName", "optSex(0)", "cboDate", "cboMonth", "cboYear", "cmdProceed",
                                               "cmdOpen"};

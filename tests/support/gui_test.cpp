@@ -3,8 +3,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QDate>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMenu>
 #include <QTest>
@@ -55,12 +57,17 @@ void GuiTest::cleanup()
 
 void press(QWidget *window, const QString &name)
 {
-    if (name == QLatin1String("close"))
+    if (name == QLatin1String("close")) {
         window->close();
-    else if (name.startsWith(QLatin1String("mnu")))
+    } else if (name == QLatin1String("Escape") || name.contains(QLatin1Char('+'))) {
+        const QKeyCombination chord = QKeySequence(name)[0];
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : window, chord.key(), chord.keyboardModifiers());
+    } else if (name.startsWith(QLatin1String("mnu"))) {
         control<QAction>(window, name)->trigger();
-    else
+    } else {
         QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
+    }
 }
 
 QMap<QString, QString> shownOn(const QObject *window)

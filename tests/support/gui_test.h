@@ -74,7 +74,7 @@ T *control(const QObject *parent, const QString &name)
 }
 
 // Presses the control of that name as a user would: clicks the button, triggers the menu entry ("mnu..."), or
-// closes the window ("close").
+// closes the window ("close"); a key or chord ("Escape", "Ctrl+R") goes to whatever has the keyboard.
 void press(QWidget *window, const QString &name);
 
 // What a window shows, by control name: the text, plain text, title or current entry of each control and menu

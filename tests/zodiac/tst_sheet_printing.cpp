@@ -4,6 +4,7 @@
 #include "entry_form.h"
 #include "shell/frmMDI.h"
 #include "support/gui_test.h"
+#include "support/print_queue.h"
 #include "zodiac/frmChineseZodiacDisplay.h"
 #include "zodiac/frmChineseZodiacMain.h"
 #include "zodiac/frmChineseZodiacSave.h"
@@ -11,10 +12,8 @@
 #include "zodiac/zodiac_windows.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
+#include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,15 +23,6 @@ class TestSheetPrinting : public QObject
 {
     Q_OBJECT
 
-    static QString run(const QString &program, const QStringList &arguments)
-    {
-        QProcess process;
-        process.start(program, arguments);
-        if (!process.waitForFinished(60000) || process.exitCode() != 0)
-            return QString();
-        return QString::fromUtf8(process.readAllStandardOutput());
-    }
-
 private slots:
     void printsTheWholeSheetOnTheDefaultPrinter()
     {
@@ -41,12 +31,7 @@ private slots:
         QSKIP(
             "Windows printing needs a real Windows printer; the PDF tools that read the page back are POSIX programs");
 #endif
-        const QString output = qEnvironmentVariable("TAVRENNE_PRINT_OUTPUT");
-        if (QPrinterInfo::defaultPrinter().isNull() || output.isEmpty()) {
-            if (qEnvironmentVariable("CI") == QLatin1String("true"))
-                QFAIL("CI must provide a default printer writing to $TAVRENNE_PRINT_OUTPUT");
-            QSKIP("no default printer here; run scripts/print-server.sh start FILE and set TAVRENNE_PRINT_OUTPUT=FILE");
-        }
+        REQUIRE_PRINT_QUEUE(output);
         QFile::remove(output);
 
         testsupport::FakePlatform fakes;
@@ -64,20 +49,9 @@ private slots:
         press(sheet, QStringLiteral("cmdPrint"));
         QVERIFY(fakes.messages.shown.empty());
 
-        // The queue writes the file when the job is done: complete once it has not grown for half a second.
-        qint64 lastSize = -1;
-        QElapsedTimer unchanged;
-        const auto complete = [&] {
-            const qint64 size = QFileInfo(output).size();
-            if (size != lastSize) {
-                lastSize = size;
-                unchanged.start();
-            }
-            return size > 0 && unchanged.elapsed() >= 500;
-        };
-        QTRY_VERIFY2_WITH_TIMEOUT(complete(), "nothing was printed", 60000);
+        QVERIFY2(testsupport::waitForPrintout(output), "nothing was printed");
 
-        const QString text = run(QStringLiteral("pdftotext"), {"-layout", output, "-"}).simplified();
+        const QString text = testsupport::runTool(QStringLiteral("pdftotext"), {"-layout", output, "-"}).simplified();
         qsizetype at = 0;
         for (const QString label :
              {"Name:", "Date of Birth:", "Sign:", "Element: Wood:", "Ruling Planet:", "Positive Traits:",
@@ -91,7 +65,8 @@ private slots:
             QVERIFY2(text.contains(QLatin1String(value)), value);
 
         QTemporaryDir pages;
-        run(QStringLiteral("pdftoppm"), {"-r", "60", "-f", "1", "-l", "1", "-png", output, pages.filePath("page")});
+        testsupport::runTool(QStringLiteral("pdftoppm"),
+                             {"-r", "60", "-f", "1", "-l", "1", "-png", output, pages.filePath("page")});
         const QStringList rendered = QDir(pages.path()).entryList({QStringLiteral("*.png")});
         QVERIFY(!rendered.isEmpty());
         const QImage page(pages.filePath(rendered.front()));
