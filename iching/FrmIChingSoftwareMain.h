@@ -5,6 +5,9 @@
 
 #include "shell/tool_window.h"
 
+#include <QList>
+#include <QPointer>
+
 #include <array>
 
 class QAction;
@@ -83,4 +86,5 @@ private:
     void showCoin(int index, iching::CoinFace face);
 
     iching::Cast m_cast;
+    QList<QPointer<QWidget>> m_belowEdge;
 };

@@ -3,6 +3,8 @@
 
 #include "shell/tool_window.h"
 
+#include <QDate>
+
 class QAction;
 class QCalendarWidget;
 class QGroupBox;
@@ -32,6 +34,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QGroupBox *fraStarUserDetails;
@@ -72,4 +75,8 @@ private:
     QAction *mnuPrint;
     QAction *mnuBack;
     QAction *mnuExit;
+
+    // The reading's birth date: the calendar shows it and nothing else.
+    QDate m_shownDate;
+    void keepCalendarOnReading();
 };

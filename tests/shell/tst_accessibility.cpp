@@ -463,17 +463,47 @@ private slots:
         QCOMPARE(accessible(display->picMajong)->text(QAccessible::Description), display->lblEnglishName->text());
     }
 
-    void birthDateListsSayWhatTheyHold()
+    void birthDateListsSayWhatTheyHoldAndTheirEntry_data()
     {
-        // Where a list's name is its current entry, "1936" alone does not say it is the year of birth.
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("holds");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("day") << "cboDate"
+                             << "Birth Day"
+                             << "1"
+                             << "2";
+        QTest::newRow("month") << "cboMonth"
+                               << "Birth Month"
+                               << "January"
+                               << "February";
+        QTest::newRow("year") << "cboYear"
+                              << "Birth Year"
+                              << "1936"
+                              << "1937";
+    }
+
+    void birthDateListsSayWhatTheyHoldAndTheirEntry()
+    {
+        // Qt on Linux names a list by its entry, so "1936" alone was spoken: a label says it is the year of birth.
+        // Orca reads neither the entry nor an arrow key's change of it, only the description's changes.
+        QFETCH(QString, list);
+        QFETCH(QString, holds);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
         auto *entry = qobject_cast<frmChineseZodiacMain *>(open(QStringLiteral("frmChineseZodiacMain")));
         QVERIFY(entry);
-        const std::pair<const char *, QString> lists[]{{"cboDate", "Birth Day"},
-                                                       {"cboMonth", "Birth Month"},
-                                                       {"cboYear", "Birth Year"}};
-        for (const auto &[list, holds] : lists)
-            QCOMPARE(accessible(control<QComboBox>(entry, list))->text(QAccessible::Description), holds);
-        QCOMPARE(buddyLabelOf(control<QComboBox>(entry, "cboDate")), control<QLabel>(entry, "Label2"));
+        auto *box = control<QComboBox>(entry, list);
+        QAccessibleInterface *face = accessible(box);
+        QStringList labels;
+        for (const auto &[label, relation] : face->relations(QAccessible::Label))
+            labels << label->text(QAccessible::Name);
+        QCOMPARE(labels, QStringList{holds});
+        QCOMPARE(face->text(QAccessible::Description), first);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->currentText(), second);
+        QCOMPARE(face->text(QAccessible::Description), second);
         QCOMPARE(buddyLabelOf(control<QLineEdit>(entry, "txtName")), control<QLabel>(entry, "Label1"));
     }
 
