@@ -5,8 +5,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-class QAbstractScrollArea;
-
 namespace shell {
 
 class TextBox : public QPlainTextEdit
@@ -32,10 +30,9 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 };
 
-// A read-only QPlainTextEdit or QTextEdit (a QTextBrowser too) whose whole text a screen reader takes as the
-// line it is on, so tabbing in reads all of it rather than the first of its lines. Call before the box is
-// first shown.
-void readWhole(QAbstractScrollArea *box);
+// A read-only QPlainTextEdit, QTextEdit (a QTextBrowser too) or QLineEdit whose whole text a screen reader
+// takes as the line it is on, so tabbing in reads all of it rather than the first of its lines.
+void readWhole(QWidget *box);
 bool readsWhole(const QObject *box);
 
 } // namespace shell

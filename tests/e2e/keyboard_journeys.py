@@ -22,7 +22,8 @@ ALT = 1 << 3
 ICHING = "Qelvo I Ching Software"
 ZODIAC = "Qelvo Chinese Zodiac Software"
 SHEET = re.compile(r"^Qelvo Chinese Zodiac Software - ")
-TOSS = re.compile(r"^(heads|tails), (heads|tails), (heads|tails): line (\d) is (yang|yin|old yin, changing"
+TOSS_BUTTON = re.compile(r"^Toss Coins")
+TOSS = re.compile(r"^Toss Coins, (heads|tails), (heads|tails), (heads|tails): line (\d) is (yang|yin|old yin, changing"
                   r"|old yang, changing)$")
 
 
@@ -108,8 +109,8 @@ def list_says(program, label, entry, what):
 
 
 def told_line(toss):
-    """The line the Toss Coins button last told of, with the coins that made it."""
-    told = TOSS.match(description(toss))
+    """The line the Toss Coins button's name last told of, with the coins that made it."""
+    told = TOSS.match(name(toss))
     return int(told.group(4)) if told else None
 
 
@@ -122,6 +123,7 @@ def open_by_keyboard(session, tool, title, first):
 
 
 def zodiac_keyboard_journey(session, journey):
+    session.at_launcher()
     program = session.program
     with journey.step("open Chinese Zodiac with Space on its button"):
         open_by_keyboard(session, "Chinese Zodiac Software", ZODIAC, "Name")
@@ -180,6 +182,7 @@ def zodiac_keyboard_journey(session, journey):
 
 
 def iching_keyboard_journey(session, journey):
+    session.at_launcher()
     program = session.program
     with journey.step("open I Ching with Space on its button"):
         name_box = open_by_keyboard(session, "IChing Software", ICHING, "Name:")
@@ -204,18 +207,18 @@ def iching_keyboard_journey(session, journey):
             control = focus_on(program, None, None, "while tabbing before the tosses")
             expect(name(control) not in {"Exit", "Start Again"} and not name(control).startswith("The Judgement"),
                    f"Tab reached the hidden {role(control)} {name(control)!r}")
-        focus(find(casting, "push button", "Toss Coins"))
+        focus(find(casting, "push button", TOSS_BUTTON))
     for line in range(1, 6):
         with journey.step(f"toss {line} with Space: the button says what fell"):
-            toss = find(casting, "push button", "Toss Coins")
+            toss = find(casting, "push button", TOSS_BUTTON)
             key(KEY_SPACE)
-            poll(f"toss {line} to be told, not {description(toss)!r}", lambda: told_line(toss) == line, 5)
-            focus_on(program, "push button", "Toss Coins", f"after toss {line}")
+            poll(f"toss {line} to be told, not {name(toss)!r}", lambda: told_line(toss) == line, 5)
+            focus_on(program, "push button", TOSS_BUTTON, f"after toss {line}")
     with journey.step("the sixth toss speaks the hexagram"):
         key(KEY_SPACE)
         judgement = focus_on(program, "text", re.compile(r"^The Judgement: \d{1,2} \S"), "after the sixth toss")
         expect(text_of(judgement).strip(), "the judgement is empty")
-        expect(not enabled(find(casting, "push button", "Toss Coins")), "Toss Coins still takes a seventh toss")
+        expect(not enabled(find(casting, "push button", TOSS_BUTTON)), "Toss Coins still takes a seventh toss")
     with journey.step("Tab to Exit and press it with Space"):
         for _ in range(8):
             key(KEY_TAB)

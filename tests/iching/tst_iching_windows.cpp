@@ -387,6 +387,7 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             tossAll({values[i]});
             QCOMPARE(toss->accessibleDescription(), said[i]);
+            QCOMPARE(toss->accessibleName(), QStringLiteral("Toss Coins, ") + said[i]);
             QVERIFY(toss->hasFocus());
         }
         tossAll({8});
