@@ -10,6 +10,7 @@
 #include "shell/picture.h"
 #include "shell/picture_box.h"
 #include "shell/platform.h"
+#include "shell/spoken.h"
 #include "shell/text_box.h"
 #include "shell/twips.h"
 #include "shell/ui.h"
@@ -29,7 +30,6 @@ const QString Title = QStringLiteral("Qelvo I Ching Software");
 constexpr std::array<int, 6> kLineTops{150, 420, 690, 960, 1230, 1500}; // lines 6 down to 1
 constexpr int SmallClientHeight = 2535;
 const QString JudgementName = QStringLiteral("The Judgement:");
-const QString TossCaption = QStringLiteral("Toss Coins");
 
 QFrame *makeFrame(QWidget *form, const char *name, const QRect &geometry)
 {
@@ -222,14 +222,13 @@ void FrmIChingSoftwareMain::cmdToss_Click()
         showCoin(i, toss.faces[i]);
     const int line = m_cast.intCurrentLine + 1;
     const bool complete = m_cast.record(toss.lineValue);
-    // The button keeps the focus through the tosses, and its name tells what fell: Orca speaks a change of the
-    // focused control's name (a change of its description Qt hands on without the text).
+    // The button keeps the focus through the tosses: what fell is told without moving it.
     const QString fell = QStringLiteral("%1, %2, %3: line %4 is %5")
                              .arg(faceName(toss.faces[0]), faceName(toss.faces[1]), faceName(toss.faces[2]))
                              .arg(line)
                              .arg(kindName(toss.lineValue));
     cmdToss->setAccessibleDescription(fell);
-    cmdToss->setAccessibleName(TossCaption + QStringLiteral(", ") + fell);
+    announce(form(), fell);
     if (complete) {
         cmdToss->setEnabled(false);
         place();

@@ -12,9 +12,11 @@
 #include "shell/picture.h"
 #include "shell/picture_box.h"
 #include "shell/platform.h"
+#include "shell/spoken.h"
 #include "shell/twips.h"
 #include "shell/ui.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -49,15 +51,19 @@ QComboBox *makeList(QWidget *parent, const char *name, int widestEntry)
 }
 
 // Names a list for a screen reader by a label of its own, which Qt on Linux reads where it ignores a list's
-// name, and speaks its entry: Orca reads neither a list's entry nor its changes from Qt, but it does read
-// the description of the control it is on, and every change of it.
-void nameList(QComboBox *list, QLabel *label)
+// name. Orca reads neither a list's entry nor its changes from Qt: the description carries the entry as the
+// list is reached, and an arrow key's change is told aloud.
+void nameList(QComboBox *list, QLabel *label, QWidget *form)
 {
     label->setBuddy(list);
     list->setAccessibleName(label->text());
     list->setAccessibleDescription(list->currentText());
-    QObject::connect(list, &QComboBox::currentTextChanged, list,
-                     [list](const QString &entry) { list->setAccessibleDescription(entry); });
+    QObject::connect(list, &QComboBox::currentTextChanged, list, [list, form](const QString &entry) {
+        list->setAccessibleDescription(entry);
+        // In the open list the screen reader follows the entries itself.
+        if (list->hasFocus() && !list->view()->isVisible())
+            announce(form, entry);
+    });
 }
 
 // Arrow keys in a group of option buttons select the next one, wrapping round, as a radio group does
@@ -154,12 +160,12 @@ frmChineseZodiacMain::frmChineseZodiacMain(frmMDI &mdi)
     cboDate = makeList(fraDetails, "cboDate", 3);
     cboMonth = makeList(fraDetails, "cboMonth", 10);
     cboYear = makeList(fraDetails, "cboYear", 5);
-    nameList(cboDate, Label2);
+    nameList(cboDate, Label2, form());
     // The month and year stand beside the day under its caption; their own labels are for screen readers.
     for (auto [list, name] : {std::pair{cboMonth, "Birth Month"}, std::pair{cboYear, "Birth Year"}}) {
         auto *label = named<QLabel>(fraDetails, list->objectName() + QStringLiteral("Label"), QLatin1String(name));
         label->hide();
-        nameList(list, label);
+        nameList(list, label, form());
     }
     grid->addWidget(Label2, 2, 0);
     grid->addWidget(cboDate, 2, 1);

@@ -26,8 +26,6 @@ ICHING = "Qelvo I Ching Software"
 ZODIAC = "Qelvo Chinese Zodiac Software"
 FORTUNE = "Qelvo Fortune Cookie"
 MAHJONG = "Qelvo Mahjong Oracle"
-# Its name adds what the last toss threw.
-TOSS_BUTTON = re.compile(r"^Toss Coins")
 TOOLS = ["Chinese Zodiac Software", "IChing Software", "Fortune Cookie", "Mahjong Oracle"]
 
 # Three coins, heads counting three and tails two, make a line of 6 to 9.
@@ -188,7 +186,7 @@ def iching_journey(session, journey):
     values = []
     for line in range(1, 7):
         with journey.step(f"toss {line}"):
-            press(find(casting, "push button", TOSS_BUTTON))
+            press(find(casting, "push button", "Toss Coins"))
             drawn = find(cast, "label", re.compile(rf"^Line {line}: "))
             faces = [name(find(casting, "image", re.compile(rf"^Coin {coin}: (heads|tails)$"))).split(": ")[1]
                      for coin in (1, 2, 3)]
@@ -201,7 +199,7 @@ def iching_journey(session, journey):
                    f"a {value} line should change to {CHANGED_KINDS[value]}, the second figure reads {after!r}")
 
     with journey.step("read the reading"):
-        toss = find(casting, "push button", TOSS_BUTTON)
+        toss = find(casting, "push button", "Toss Coins")
         poll("the coins to be done with", lambda: not enabled(toss), 5)
         captions = find_all(casting, "label", re.compile(r"^\d{1,2} \S"))
         expect(len(captions) == 1, f"expected one hexagram caption, found {[name(c) for c in captions]}")

@@ -387,7 +387,12 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             tossAll({values[i]});
             QCOMPARE(toss->accessibleDescription(), said[i]);
-            QCOMPARE(toss->accessibleName(), QStringLiteral("Toss Coins, ") + said[i]);
+            // Spoken as a notification that shows: Orca never hears a changed description from Qt 6.4.
+            const auto *told = casting()->findChild<QWidget *>(QStringLiteral("announcement"));
+            QVERIFY(told && told->isVisible());
+            QCOMPARE(told->accessibleName(), said[i]);
+            QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QWidget *>(told))->role(),
+                     QAccessible::Notification);
             QVERIFY(toss->hasFocus());
         }
         tossAll({8});

@@ -486,7 +486,7 @@ private slots:
     void birthDateListsSayWhatTheyHoldAndTheirEntry()
     {
         // Qt on Linux names a list by its entry, so "1936" alone was spoken: a label says it is the year of birth.
-        // Orca reads neither the entry nor an arrow key's change of it, only the description's changes.
+        // Orca read neither the entry nor an arrow key's change of it.
         QFETCH(QString, list);
         QFETCH(QString, holds);
         QFETCH(QString, first);
@@ -506,6 +506,9 @@ private slots:
         QTest::keyClick(box, Qt::Key_Down);
         QCOMPARE(box->currentText(), second);
         QCOMPARE(face->text(QAccessible::Description), second);
+        const auto *told = entry->findChild<QWidget *>(QStringLiteral("announcement"));
+        QVERIFY(told && told->isVisible());
+        QCOMPARE(told->accessibleName(), second);
         QCOMPARE(buddyLabelOf(control<QLineEdit>(entry, "txtName")), control<QLabel>(entry, "Label1"));
     }
 
