@@ -11,6 +11,7 @@
 #include "shell/picture.h"
 #include "shell/picture_box.h"
 #include "shell/platform.h"
+#include "shell/spoken.h"
 #include "shell/text_box.h"
 #include "shell/twips.h"
 #include "shell/ui.h"
@@ -29,6 +30,8 @@ namespace {
 
 const QString Title = QStringLiteral("Qelvo I Ching Software");
 constexpr std::array<int, 6> kLineTops{150, 420, 690, 960, 1230, 1500}; // lines 6 down to 1
+constexpr int SmallClientHeight = 2535;
+const QString JudgementName = QStringLiteral("The Judgement:");
 
 QFrame *makeFrame(QWidget *form, const char *name, const QRect &geometry)
 {
@@ -53,7 +56,13 @@ TextBox *readingBox(QWidget *form, const char *name, const QRect &geometry)
     box->setReadOnly(true);
     // The keyboard can move through the text, though it can't change it.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    readWhole(box);
     return box;
+}
+
+QString faceName(CoinFace face)
+{
+    return face == CoinFace::Heads ? QStringLiteral("heads") : QStringLiteral("tails");
 }
 
 QString kindName(qint16 value)
@@ -149,7 +158,8 @@ void FrmIChingSoftwareMain::createReading()
     Label13 = heading(form(), "Label13", QStringLiteral("The Judgement:"), twipsRect(60, 2640, 1740, 300), true);
     lblJudgement = heading(form(), "lblJudgement", QString(), twipsRect(1830, 2640, 7815, 300), false);
     txtJudgement = readingBox(form(), "txtJudgement", twipsRect(60, 2940, 10155, 795));
-    Label13->setBuddy(txtJudgement);
+    // Named rather than labelled: a screen reader then reads the hexagram with the heading (Display_Judgement).
+    txtJudgement->setAccessibleName(JudgementName);
     Label15 = heading(form(), "Label15", QStringLiteral("The Image"), twipsRect(60, 3750, 2175, 300), true);
     Label17 = heading(form(), "Label17", QStringLiteral("Changing Lines"), twipsRect(6960, 3750, 2175, 300), true);
     txtImage = readingBox(form(), "txtImage", twipsRect(60, 4050, 6825, 795));
@@ -189,9 +199,19 @@ void FrmIChingSoftwareMain::createReading()
 void FrmIChingSoftwareMain::Form_Load()
 {
     place();
+    // What stands below the small window's edge is hidden until the sixth toss uncovers it, so that Tab and
+    // Space never reach a control that can't be seen.
+    for (QWidget *child : form()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isHidden() && child->y() >= twipsY(SmallClientHeight)) {
+            child->hide();
+            m_belowEdge.append(child);
+        }
+    }
     m_userName = frmIChingSoftwareStart::userName;
     m_userQuestion = frmIChingSoftwareStart::userQuestion;
-    txtUserInfo->setText(QStringLiteral("Name: ") + m_userName + QStringLiteral("\r\n\r\n")
+    txtUserInfo->setText(QStringLiteral("Name: ") + m_userName + QStringLiteral("
+
+")
                          + QStringLiteral("Question: ") + m_userQuestion);
 }
 
@@ -217,10 +237,9 @@ void FrmIChingSoftwareMain::showCoin(int index, CoinFace face)
 {
     // A picture that can't be read leaves the box empty; the toss still counts.
     picCoin[index]->setPicture(Picture::fromFile(coinPicturePath(face)));
-    const QString faceName = face == CoinFace::Heads ? QStringLiteral("heads") : QStringLiteral("tails");
     // In the name as well: a screen reader reads the name of a picture, not always its description.
-    picCoin[index]->setAccessibleName(QStringLiteral("Coin %1: %2").arg(index + 1).arg(faceName));
-    picCoin[index]->setAccessibleDescription(faceName);
+    picCoin[index]->setAccessibleName(QStringLiteral("Coin %1: %2").arg(index + 1).arg(faceName(face)));
+    picCoin[index]->setAccessibleDescription(faceName(face));
 }
 
 void FrmIChingSoftwareMain::cmdToss_Click()
@@ -230,11 +249,23 @@ void FrmIChingSoftwareMain::cmdToss_Click()
     const Toss toss = tossLine(random);
     for (int i = 0; i < 3; ++i)
         showCoin(i, toss.faces[i]);
+    const int line = m_cast.intCurrentLine + 1;
     const bool complete = m_cast.record(toss.lineValue);
+    // The button keeps the focus through the tosses: what fell is told without moving it.
+    const QString fell = QStringLiteral("%1, %2, %3: line %4 is %5")
+                             .arg(faceName(toss.faces[0]), faceName(toss.faces[1]), faceName(toss.faces[2]))
+                             .arg(line)
+                             .arg(kindName(toss.lineValue));
+    cmdToss->setAccessibleDescription(fell);
+    announce(form(), fell);
     if (complete) {
         m_castAt = platform().clock->now();
         cmdToss->setEnabled(false);
         place();
+        for (QWidget *child : std::as_const(m_belowEdge)) {
+            if (child)
+                child->show();
+        }
         resize(enlargedSize());
     }
     DisplayChangedLines(m_cast.marksArray);
@@ -314,6 +345,7 @@ void FrmIChingSoftwareMain::Display_Judgement(const QString &strVal)
     if (!record)
         return;
     lblJudgement->setText(QString::fromUtf8(record->caption));
+    txtJudgement->setAccessibleName(JudgementName + QLatin1Char(' ') + lblJudgement->text());
     txtJudgement->setText(judgementText(*record));
     txtImage->setText(imageText(*record));
 }

@@ -6,6 +6,9 @@
 
 #include "shell/tool_window.h"
 
+#include <QList>
+#include <QPointer>
+
 #include <array>
 
 class QAction;
@@ -95,4 +98,5 @@ private:
     QString m_userName;
     QString m_userQuestion;
     QDateTime m_castAt;
+    QList<QPointer<QWidget>> m_belowEdge;
 };

@@ -14,10 +14,12 @@
 #include "shell/twips.h"
 #include "shell/ui.h"
 
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QValidator>
 
@@ -41,8 +43,16 @@ PictureBox *decoration(QWidget *form, const char *name, const char *picture, con
     return box;
 }
 
-// Text that reaches the name box by any way but a typed key (a paste of the selection, a drop,
-// an input method's word) meets the typing rule here, all of it or nothing.
+// The first character of `text` that may not go into the name box, or a null character.
+QChar refusedIn(const QString &text)
+{
+    const auto refused = std::find_if_not(text.cbegin(), text.cend(), frmIChingSoftwareStart::isNameCharacter);
+    return refused == text.cend() ? QChar() : *refused;
+}
+
+// Text that reaches the name box by any way but a typed key (a paste of the selection, an input method's
+// word) meets the typing rule here, all of it or nothing. Qt asks more than once about one edit, and asks
+// about text it already holds, so a refusal is told once, after the box has put its text back.
 class NameRule final : public QValidator
 {
 public:
@@ -54,17 +64,25 @@ public:
 
     State validate(QString &text, int &) const override
     {
-        const auto refused = std::find_if_not(text.cbegin(), text.cend(), frmIChingSoftwareStart::isNameCharacter);
-        if (refused == text.cend())
+        const QChar refused = refusedIn(text);
+        if (refused.isNull())
             return Acceptable;
-        // The box is in the middle of its edit: say why once it has put its text back.
-        QMetaObject::invokeMethod(
-            parent(), [tell = m_refused, c = *refused] { tell(c); }, Qt::QueuedConnection);
+        if (!m_telling) {
+            m_telling = true;
+            QMetaObject::invokeMethod(
+                parent(),
+                [this, refused] {
+                    m_telling = false;
+                    m_refused(refused);
+                },
+                Qt::QueuedConnection);
+        }
         return Invalid;
     }
 
 private:
     std::function<void(QChar)> m_refused;
+    mutable bool m_telling = false;
 };
 
 } // namespace
@@ -94,6 +112,14 @@ frmIChingSoftwareStart::frmIChingSoftwareStart(frmMDI &mdi)
     txtName->setContextMenuPolicy(Qt::NoContextMenu);
     txtName->installEventFilter(this);
     txtName->setValidator(new NameRule([this](QChar refused) { txtName_KeyPress(refused); }, txtName));
+    // Setting the text whole (as a screen reader's or an on-screen keyboard's insertion does) passes by the
+    // rule's undo: a refused text is put back here to the last one the rule let in.
+    connect(txtName, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (refusedIn(text).isNull())
+            m_acceptedName = text;
+        else
+            txtName->setText(m_acceptedName);
+    });
     Label1->setBuddy(txtName);
 
     Label2 = named<QLabel>(form(), QStringLiteral("Label2"), QStringLiteral("Question:"));
@@ -151,6 +177,18 @@ bool frmIChingSoftwareStart::txtName_KeyPress(QChar typed)
 
 bool frmIChingSoftwareStart::eventFilter(QObject *watched, QEvent *event)
 {
+    // A refused drop is ignored, not undone after it was taken: taking it would have moved the text, and
+    // removed it from where it was dragged.
+    if (watched == txtName && event->type() == QEvent::Drop) {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QChar refused = drop->mimeData() ? refusedIn(drop->mimeData()->text()) : QChar();
+        if (!refused.isNull()) {
+            drop->setDropAction(Qt::IgnoreAction);
+            drop->ignore();
+            txtName_KeyPress(refused);
+            return true;
+        }
+    }
     if (watched == txtName && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // Pasting is typing Ctrl+V, whatever the platform calls it.

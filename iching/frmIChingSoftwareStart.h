@@ -51,6 +51,7 @@ private:
     shell::PictureBox *Picture3;
     QAction *mnuNext;
     QAction *mnuExit;
+    QString m_acceptedName;
 
     // Returns false (and has said why) when the form does not go on.
     bool txtName_KeyPress(QChar typed);

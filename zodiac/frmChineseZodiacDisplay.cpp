@@ -10,9 +10,11 @@
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "shell/panel.h"
+#include "shell/text_box.h"
 #include "shell/twips.h"
 #include "shell/ui.h"
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -41,8 +43,7 @@ constexpr int FormHeight = 9000;
 
 QLineEdit *shortBox(QWidget *parent, const char *name, QLabel *label)
 {
-    auto *box = named<QLineEdit>(parent, QString::fromLatin1(name));
-    box->setReadOnly(true);
+    auto *box = named<ReadOnlyLine>(parent, QString::fromLatin1(name));
     box->setFont(verdana(look::TextPoints));
     setTextColour(box, look::Ink);
     label->setBuddy(box);
@@ -91,6 +92,7 @@ QPlainTextEdit *longBox(QWidget *parent, const char *name, int lines)
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     box->setFont(verdana(look::TextPoints));
     setTextColour(box, look::Ink);
+    readWhole(box);
     return box;
 }
 
@@ -146,6 +148,19 @@ QCalendarWidget *makeCalendar(QWidget *parent)
         if (auto *button = calendar->findChild<QToolButton *>(QString::fromLatin1(arrow)))
             button->hide();
     }
+    // The heading's buttons would open a month menu and a year box to a screen reader's press: disabled,
+    // they press nothing, and keep the look of a heading.
+    for (const char *heading : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"}) {
+        if (auto *button = calendar->findChild<QToolButton *>(QString::fromLatin1(heading))) {
+            button->setEnabled(false);
+            QPalette palette = button->palette();
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                const auto colour = QPalette::ColorRole(role);
+                palette.setColor(QPalette::Disabled, colour, palette.color(QPalette::Active, colour));
+            }
+            button->setPalette(palette);
+        }
+    }
     auto *showOnly = new ShowOnly(calendar);
     calendar->installEventFilter(showOnly);
     for (QWidget *part : calendar->findChildren<QWidget *>()) {
@@ -194,6 +209,9 @@ frmChineseZodiacDisplay::frmChineseZodiacDisplay(frmMDI &mdi)
     lblDOBDesc = look::caption(fraStarUserDetails, "lblDOBDesc", QStringLiteral("Your Date of Birth"));
     person->addWidget(lblDOBDesc);
     MV = makeCalendar(fraStarUserDetails);
+    // Whatever reaches the calendar past its filters (a screen reader's actions on its days) is put back.
+    connect(MV, &QCalendarWidget::selectionChanged, this, &frmChineseZodiacDisplay::keepCalendarOnReading);
+    connect(MV, &QCalendarWidget::currentPageChanged, this, &frmChineseZodiacDisplay::keepCalendarOnReading);
     lblDOBDesc->setBuddy(MV);
     person->addWidget(MV);
 
@@ -316,12 +334,16 @@ void frmChineseZodiacDisplay::fillReading()
     lblChineseSign->setText(reading.sign);
     lblName->setText(salutedName(reading));
 
-    const QDate shown = calendarDateFor(MV->selectedDate(), reading.yearText, reading.monthText, reading.dayText);
-    MV->setSelectedDate(shown);
-    MV->setCurrentPage(shown.year(), shown.month());
+    m_shownDate = calendarDateFor(MV->selectedDate(), reading.yearText, reading.monthText, reading.dayText);
+    keepCalendarOnReading();
+    if (auto *days = MV->findChild<QAbstractItemView *>())
+        days->setAccessibleDescription(MV->locale().toString(m_shownDate, QStringLiteral("dddd d MMMM yyyy")));
 
     lblChineseElement->setText(reading.element);
     txtChineseElement->setPlainText(reading.elementText);
+    // Proceed lands here: the name tells a screen reader the sign and element before the text about them.
+    txtChineseElement->setAccessibleName(
+        QStringLiteral("%1 %2, %3 %4").arg(Label1->text(), reading.sign, Label13->text(), reading.element));
 
     txtRulingPlanet->setText(reading.rulingPlanet);
     txtPositiveTraits->setPlainText(reading.positiveTraits);
@@ -347,7 +369,26 @@ void frmChineseZodiacDisplay::showReading()
     raise();
     if (QMdiArea *area = mdiArea())
         area->setActiveSubWindow(this);
-    cmdBack->setFocus();
+    txtChineseElement->setFocus();
+    txtChineseElement->moveCursor(QTextCursor::Start);
+}
+
+void frmChineseZodiacDisplay::keepCalendarOnReading()
+{
+    if (!m_shownDate.isValid())
+        return;
+    if (MV->selectedDate() != m_shownDate)
+        MV->setSelectedDate(m_shownDate);
+    if (MV->yearShown() != m_shownDate.year() || MV->monthShown() != m_shownDate.month())
+        MV->setCurrentPage(m_shownDate.year(), m_shownDate.month());
+}
+
+bool frmChineseZodiacDisplay::eventFilter(QObject *watched, QEvent *event)
+{
+    // The sheet closing hands the keyboard back to Print, where it left from, while this form stays.
+    if (event->type() == QEvent::Close && watched->isWidgetType() && isVisible() && !isClosing())
+        cmdPrint->setFocus();
+    return ToolWindow::eventFilter(watched, event);
 }
 
 void frmChineseZodiacDisplay::cmdBack_Click()
@@ -367,7 +408,8 @@ void frmChineseZodiacDisplay::cmdExit_Click()
 void frmChineseZodiacDisplay::cmdPrint_Click()
 {
     // The sheet belongs to this reading: Back and Exit close it, and closing it comes back here.
-    openInFront(WindowId::ChineseZodiacSave);
+    if (ToolWindow *sheet = openInFront(WindowId::ChineseZodiacSave))
+        sheet->installEventFilter(this);
 }
 
 void frmChineseZodiacDisplay::mnuBack_Click()

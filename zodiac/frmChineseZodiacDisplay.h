@@ -3,6 +3,8 @@
 
 #include "shell/tool_window.h"
 
+#include <QDate>
+
 class QAction;
 class QCalendarWidget;
 class QGroupBox;
@@ -36,6 +38,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QGroupBox *fraStarUserDetails;
@@ -76,4 +79,8 @@ private:
     QAction *mnuPrint;
     QAction *mnuBack;
     QAction *mnuExit;
+
+    // The reading's birth date: the calendar shows it and nothing else.
+    QDate m_shownDate;
+    void keepCalendarOnReading();
 };

@@ -12,18 +12,23 @@
 #include "shell/picture.h"
 #include "shell/picture_box.h"
 #include "shell/platform.h"
+#include "shell/spoken.h"
 #include "shell/twips.h"
 #include "shell/ui.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 using namespace shell;
 using namespace zodiac;
@@ -44,6 +49,59 @@ QComboBox *makeList(QWidget *parent, const char *name, int widestEntry)
     list->setMaxVisibleItems(12);
     return list;
 }
+
+// Names a list for a screen reader by a label of its own, which Qt on Linux reads where it ignores a list's
+// name. Orca reads neither a list's entry nor its changes from Qt: the description carries the entry as the
+// list is reached, and an arrow key's change is told aloud.
+void nameList(QComboBox *list, QLabel *label, QWidget *form)
+{
+    label->setBuddy(list);
+    list->setAccessibleName(label->text());
+    list->setAccessibleDescription(list->currentText());
+    QObject::connect(list, &QComboBox::currentTextChanged, list, [list, form](const QString &entry) {
+        list->setAccessibleDescription(entry);
+        // In the open list the screen reader follows the entries itself.
+        if (list->hasFocus() && !list->view()->isVisible())
+            announce(form, entry);
+    });
+}
+
+// Arrow keys in a group of option buttons select the next one, wrapping round, as a radio group does
+// everywhere; Qt only moves the focus while none is selected.
+class ArrowsSelect : public QObject
+{
+public:
+    ArrowsSelect(std::initializer_list<QRadioButton *> options, QObject *parent)
+        : QObject(parent)
+        , m_options(options)
+    {
+        for (QRadioButton *option : m_options)
+            option->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        int step = 0;
+        if (key->key() == Qt::Key_Right || key->key() == Qt::Key_Down)
+            step = 1;
+        else if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Up)
+            step = -1;
+        const int at = int(m_options.indexOf(static_cast<QRadioButton *>(watched)));
+        if (step == 0 || at < 0 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        const int count = int(m_options.size());
+        QRadioButton *next = m_options[(at + step + count) % count];
+        next->setFocus(Qt::TabFocusReason);
+        next->click();
+        return true;
+    }
+
+private:
+    QList<QRadioButton *> m_options;
+};
 
 QRadioButton *makeOption(QWidget *parent, int index, const QString &caption)
 {
@@ -95,6 +153,7 @@ frmChineseZodiacMain::frmChineseZodiacMain(frmMDI &mdi)
     optSex[0] = makeOption(fraDetails, 0, QStringLiteral("Male"));
     optSex[1] = makeOption(fraDetails, 1, QStringLiteral("Female"));
     Label5->setBuddy(optSex[0]);
+    new ArrowsSelect({optSex[0], optSex[1]}, this);
     grid->addWidget(Label5, 1, 0);
     grid->addWidget(optSex[0], 1, 1);
     grid->addWidget(optSex[1], 1, 2);
@@ -103,13 +162,13 @@ frmChineseZodiacMain::frmChineseZodiacMain(frmMDI &mdi)
     cboDate = makeList(fraDetails, "cboDate", 3);
     cboMonth = makeList(fraDetails, "cboMonth", 10);
     cboYear = makeList(fraDetails, "cboYear", 5);
-    Label2->setBuddy(cboDate);
-    cboMonth->setAccessibleName(QStringLiteral("Birth Month"));
-    cboYear->setAccessibleName(QStringLiteral("Birth Year"));
-    // Some screen readers take a list's name from its current entry: the description still says what it holds.
-    cboDate->setAccessibleDescription(QStringLiteral("Birth Day"));
-    cboMonth->setAccessibleDescription(QStringLiteral("Birth Month"));
-    cboYear->setAccessibleDescription(QStringLiteral("Birth Year"));
+    nameList(cboDate, Label2, form());
+    // The month and year stand beside the day under its caption; their own labels are for screen readers.
+    for (auto [list, name] : {std::pair{cboMonth, "Birth Month"}, std::pair{cboYear, "Birth Year"}}) {
+        auto *label = named<QLabel>(fraDetails, list->objectName() + QStringLiteral("Label"), QLatin1String(name));
+        label->hide();
+        nameList(list, label, form());
+    }
     grid->addWidget(Label2, 2, 0);
     grid->addWidget(cboDate, 2, 1);
     grid->addWidget(cboMonth, 2, 2);

@@ -9,11 +9,13 @@
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "shell/platform.h"
+#include "shell/text_box.h"
 #include "shell/twips.h"
 #include "shell/ui.h"
 
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextCursor>
 
@@ -24,7 +26,9 @@ std::function<QPrinterInfo()> frmChineseZodiacSave::defaultPrinter = [] { return
 frmChineseZodiacSave::frmChineseZodiacSave(frmMDI &mdi)
     : ToolWindow(mdi, Id)
 {
-    setWindowTitle(QStringLiteral("Qelvo Chinese Zodiac Software"));
+    // Its own title, so that a screen reader tells the sheet from the reading it stands over.
+    setWindowTitle(QStringLiteral("Qelvo Chinese Zodiac Software - Result Sheet"));
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close, Qt::WidgetWithChildrenShortcut);
 
     addBannerStrip(form(), twipsRect(0, 0, 9600, 420), {{QStringLiteral("Label14"), WebPage::HomePage}},
                    QStringLiteral("bannerTop"));
@@ -32,6 +36,7 @@ frmChineseZodiacSave::frmChineseZodiacSave(frmMDI &mdi)
     RTB = named<QTextBrowser>(form(), QStringLiteral("RTB"));
     RTB->setGeometry(twipsRect(120, 540, 9360, 5400));
     RTB->setAccessibleName(QStringLiteral("Your Chinese Zodiac reading"));
+    readWhole(RTB);
 
     cmdSave = named<QPushButton>(form(), QStringLiteral("cmdSave"), QStringLiteral("&Save"));
     cmdPrint = named<QPushButton>(form(), QStringLiteral("cmdPrint"), QStringLiteral("&Print"));
@@ -58,6 +63,8 @@ void frmChineseZodiacSave::Form_Load()
     EnableRichTextLinks(RTB, this);
     place();
     buildSheet();
+    // The reading, not the banner link above it, is what the keyboard meets first.
+    RTB->setFocus();
 }
 
 void frmChineseZodiacSave::buildSheet()

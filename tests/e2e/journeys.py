@@ -17,8 +17,9 @@ import traceback
 from gi.repository import GLib
 
 from atspi_driver import (KEY_SPACE, WAIT, Program, StepFailed, action_names, description, dump, enabled, find,
-                          find_all, find_described, focus, has_state, key, labelled_by, menu_entry, name, pick, poll,
+                          find_all, focus, has_state, key, labelled_by, menu_entry, name, pick, poll,
                           press, pyatspi, set_text, text_of, type_into, wait_for_window_manager, wait_gone)
+from keyboard_journeys import SHEET, iching_keyboard_journey, list_labelled, zodiac_keyboard_journey
 
 LAUNCHER = "Tavrenne v1.25"
 ICHING = "Qelvo I Ching Software"
@@ -206,8 +207,11 @@ def iching_journey(session, journey):
         expect(len(captions) == 1, f"expected one hexagram caption, found {[name(c) for c in captions]}")
         number = int(name(captions[0]).split()[0])
         expect(1 <= number <= 64, f"hexagram number {number}")
-        for box in ("The Judgement:", "The Image"):
-            expect(text_of(find(casting, "text", box)).strip(), f"{box.rstrip(':').lower()} is empty")
+        judgement = find(casting, "text", re.compile(r"^The Judgement: "))
+        expect(name(judgement) == f"The Judgement: {name(captions[0])}",
+               f"the judgement is named {name(judgement)!r}, the hexagram is {name(captions[0])!r}")
+        for box in (judgement, find(casting, "text", "The Image")):
+            expect(text_of(box).strip(), f"{name(box)} is empty")
         changing = [f"Line {n} Changed" for n, value in enumerate(values, 1) if value in (6, 9)]
         shown = [line for line in text_of(find(casting, "text", "Changing Lines")).splitlines() if line.strip()]
         expect(shown == changing, f"changing lines read {shown}, the tosses make {changing}")
@@ -246,8 +250,8 @@ def fill_zodiac_entry(entry, person, female, day, month, year):
     press(option, "Toggle")
     poll("the sex to be chosen", lambda: has_state(option, pyatspi.STATE_CHECKED), 5)
     pick(labelled_by(entry, "Birth Day"), day)
-    pick(find_described(entry, "combo box", "Birth Month"), month)
-    pick(find_described(entry, "combo box", "Birth Year"), year)
+    pick(list_labelled(entry, "Birth Month"), month)
+    pick(list_labelled(entry, "Birth Year"), year)
 
 
 def read_zodiac_result(result, person, sign, element):
@@ -363,7 +367,7 @@ def round_trip_journey(session, journey):
         kept = read_zodiac_result(result, person, sign, element)
     with journey.step("Print"):
         press(find(result, "push button", "Print"))
-        sheet = session.window(ZODIAC, ("push button", "Save"))
+        sheet = session.window(SHEET, ("push button", "Save"))
         text = text_of(find(sheet, None, "Your Chinese Zodiac reading"))
         expect(person in text and sign in text, "the result sheet lacks the name or the sign")
     with journey.step("Save through the file dialog"):
@@ -398,6 +402,8 @@ JOURNEYS = [
     Journey("Mahjong Oracle", mahjong_journey),
     Journey("second copy", second_copy_journey),
     Journey("Chinese Zodiac save, quit, start, open", round_trip_journey),
+    Journey("Chinese Zodiac by keyboard", zodiac_keyboard_journey),
+    Journey("I Ching by keyboard", iching_keyboard_journey),
 ]
 
 

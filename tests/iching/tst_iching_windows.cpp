@@ -12,6 +12,7 @@
 #include "support/gui_test.h"
 #include "support/print_queue.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -168,6 +169,8 @@ private slots:
         QTest::newRow("input method word")          << "input method" << "Al" << "\u674e"        << "Al"      << 1;
         QTest::newRow("input method letters")       << "input method" << "Al" << "an"            << "Alan"    << 0;
         QTest::newRow("Enter and Ctrl+V keys")      << "keys"         << "Al" << ""              << "Al"      << 2;
+        QTest::newRow("screen reader digit")        << "accessible"   << "Eve" << "7"            << "Eve"     << 1;
+        QTest::newRow("screen reader letters")      << "accessible"   << "Eve" << "ly"           << "Evely"   << 0;
         // clang-format on
     }
 
@@ -209,12 +212,21 @@ private slots:
             QTest::keyClick(name, Qt::Key_Return);
             QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
         } else if (way == QLatin1String("drop")) {
-            // A drop reaches only the control that took the drag as it entered.
+            // A drop reaches only the control that took the drag as it entered. Text dragged from the question
+            // box comes as a move: a refused drop taken as one would remove it there.
             const QPoint end(name->width() - 2, name->height() / 2);
-            QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+            QDragEnterEvent enter(end, Qt::CopyAction | Qt::MoveAction, &dragged, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(name, &enter);
-            QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent drop(end, Qt::CopyAction | Qt::MoveAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+            drop.setDropAction(Qt::MoveAction);
             QApplication::sendEvent(name, &drop);
+            if (refusals > 0)
+                QVERIFY(!drop.isAccepted() || drop.dropAction() == Qt::IgnoreAction);
+        } else if (way == QLatin1String("accessible")) {
+            // An on-screen keyboard or dictation inserts through the accessibility interface, past the keys.
+            QAccessibleInterface *box = QAccessible::queryAccessibleInterface(name);
+            QVERIFY(box && box->editableTextInterface());
+            box->editableTextInterface()->insertText(int(before.size()), text);
         } else {
             QInputMethodEvent composed;
             composed.setCommitString(text);
@@ -230,6 +242,9 @@ private slots:
         QVERIFY(name->hasFocus());
         QTest::keyClick(name, Qt::Key_Backspace);
         QCOMPARE(name->text(), kept.chopped(1));
+        QTest::keyClicks(name, QStringLiteral("x"));
+        QCoreApplication::processEvents();
+        QCOMPARE(name->text(), kept.chopped(1) + QLatin1Char('x'));
         QTest::keyClick(name, Qt::Key_Tab);
         QVERIFY(control<shell::TextBox>(question(), "txtQuestion")->hasFocus());
         QCOMPARE(int(m_fakes->messages.shown.size()), refusals);
@@ -368,6 +383,62 @@ private slots:
             QVERIFY2(inside.contains(shown), name);
         }
         casting()->setStyle(nullptr);
+    }
+
+    void theKeyboardMeetsOnlyWhatShowsAndHearsEachToss()
+    {
+        // Before the sixth toss the reading and its buttons lie below the window's edge: Tab walked into them and
+        // Space pressed an Exit no one could see. The tosses were silent to a screen reader, and the sixth left
+        // the hexagram's number and name in a label it never reaches.
+        openTool();
+        ask(QStringLiteral("Ann"), QStringLiteral("Why?"));
+        auto *toss = control<QPushButton>(casting(), "cmdToss");
+        QVERIFY(toss->hasFocus());
+        const QStringList below{"txtJudgement", "txtImage", "txtChangeLines", "cmdExit(1)", "cmdStartAgain"};
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const QWidget *focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            QVERIFY2(focused->isVisible() && !below.contains(focused->objectName()), qPrintable(focused->objectName()));
+        }
+        toss->setFocus();
+
+        const QStringList said{"heads, tails, tails: line 1 is yang", "heads, heads, tails: line 2 is yin",
+                               "tails, tails, tails: line 3 is old yin, changing",
+                               "heads, heads, heads: line 4 is old yang, changing",
+                               "heads, tails, tails: line 5 is yang"};
+        const std::array<int, 5> values{7, 8, 6, 9, 7};
+        for (int i = 0; i < 5; ++i) {
+            tossAll({values[i]});
+            QCOMPARE(toss->accessibleDescription(), said[i]);
+            // Spoken as a notification that shows: Orca never hears a changed description from Qt 6.4.
+            const auto *told = casting()->findChild<QWidget *>(QStringLiteral("announcement"));
+            QVERIFY(told && told->isVisible());
+            QCOMPARE(told->accessibleName(), said[i]);
+            QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QWidget *>(told))->role(),
+                     QAccessible::Notification);
+            QVERIFY(toss->hasFocus());
+        }
+        tossAll({8});
+        auto *judgement = control<shell::TextBox>(casting(), "txtJudgement");
+        QVERIFY(judgement->hasFocus() && judgement->isVisible());
+        const QString caption = control<QLabel>(casting(), "lblJudgement")->text();
+        QVERIFY(!caption.isEmpty() && caption.front().isDigit());
+        QCOMPARE(judgement->accessibleName(), QStringLiteral("The Judgement: ") + caption);
+        QCOMPARE(toss->accessibleDescription(), QStringLiteral("heads, heads, tails: line 6 is yin"));
+        for (const QString &name : below)
+            QVERIFY2(control<QWidget>(casting(), name)->isVisible(), qPrintable(name));
+
+        // Tabbed to, each reading box gives a screen reader all of its text as the line it is on.
+        auto *changing = control<shell::TextBox>(casting(), "txtChangeLines");
+        QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(changing)->textInterface();
+        QVERIFY(text);
+        int start = -1;
+        int end = -1;
+        QCOMPARE(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end),
+                 QStringLiteral("Line 3 Changed\nLine 4 Changed\n"));
+        QCOMPARE(start, 0);
+        QCOMPARE(end, text->characterCount());
     }
 
     void leavingEitherWindowLeadsBackToThePanel_data()

@@ -471,18 +471,109 @@ private slots:
         QCOMPARE(accessible(display->picMajong)->text(QAccessible::Description), display->lblEnglishName->text());
     }
 
-    void birthDateListsSayWhatTheyHold()
+    void birthDateListsSayWhatTheyHoldAndTheirEntry_data()
     {
-        // Where a list's name is its current entry, "1936" alone does not say it is the year of birth.
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("holds");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("day") << "cboDate"
+                             << "Birth Day"
+                             << "1"
+                             << "2";
+        QTest::newRow("month") << "cboMonth"
+                               << "Birth Month"
+                               << "January"
+                               << "February";
+        QTest::newRow("year") << "cboYear"
+                              << "Birth Year"
+                              << "1936"
+                              << "1937";
+    }
+
+    void birthDateListsSayWhatTheyHoldAndTheirEntry()
+    {
+        // Qt on Linux names a list by its entry, so "1936" alone was spoken: a label says it is the year of birth.
+        // Orca read neither the entry nor an arrow key's change of it.
+        QFETCH(QString, list);
+        QFETCH(QString, holds);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
         auto *entry = qobject_cast<frmChineseZodiacMain *>(open(QStringLiteral("frmChineseZodiacMain")));
         QVERIFY(entry);
-        const std::pair<const char *, QString> lists[]{{"cboDate", "Birth Day"},
-                                                       {"cboMonth", "Birth Month"},
-                                                       {"cboYear", "Birth Year"}};
-        for (const auto &[list, holds] : lists)
-            QCOMPARE(accessible(control<QComboBox>(entry, list))->text(QAccessible::Description), holds);
-        QCOMPARE(buddyLabelOf(control<QComboBox>(entry, "cboDate")), control<QLabel>(entry, "Label2"));
+        auto *box = control<QComboBox>(entry, list);
+        QAccessibleInterface *face = accessible(box);
+        QStringList labels;
+        for (const auto &[label, relation] : face->relations(QAccessible::Label))
+            labels << label->text(QAccessible::Name);
+        // The frame around the lists labels them too, after their own label.
+        QVERIFY(!labels.isEmpty());
+        QCOMPARE(labels.first(), holds);
+        QCOMPARE(face->text(QAccessible::Description), first);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->currentText(), second);
+        QCOMPARE(face->text(QAccessible::Description), second);
+        const auto *told = entry->findChild<QWidget *>(QStringLiteral("announcement"));
+        QVERIFY(told && told->isVisible());
+        QCOMPARE(told->accessibleName(), second);
         QCOMPARE(buddyLabelOf(control<QLineEdit>(entry, "txtName")), control<QLabel>(entry, "Label1"));
+    }
+
+    void readingBoxesGiveTheirWholeTextAsTheLineTabbedTo_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("result sheet") << "frmChineseZodiacSave"
+                                      << "RTB";
+        QTest::newRow("judgement") << "FrmIChingSoftwareMain"
+                                   << "txtJudgement";
+        QTest::newRow("traits") << "frmChineseZodiacDisplay"
+                                << "txtPositiveTraits";
+        QTest::newRow("ruling planet") << "frmChineseZodiacDisplay"
+                                       << "txtRulingPlanet";
+    }
+
+    void readingBoxesGiveTheirWholeTextAsTheLineTabbedTo()
+    {
+        // A screen reader reads the line it lands on: of a reading box that was its first line, and of the
+        // result sheet, which Qt makes a label, nothing but its name. Orca joins the runs of text attributes
+        // into what it speaks: runs of no length, Qt's own answer, lost the last letter ("Uranu").
+        QFETCH(QString, window);
+        QFETCH(QString, box);
+        auto *reading = control<QWidget>(open(window), box);
+        QAccessibleInterface *face = accessible(reading);
+        QCOMPARE(face->role(), QAccessible::EditableText);
+        QVERIFY(face->state().readOnly);
+        QCOMPARE(bool(face->state().multiLine), !qobject_cast<QLineEdit *>(reading));
+        QAccessibleTextInterface *text = face->textInterface();
+        QVERIFY(text);
+        int start = -1;
+        int end = -1;
+        const QString line = text->textAtOffset(text->characterCount() / 2, QAccessible::LineBoundary, &start, &end);
+        QVERIFY(!line.isEmpty());
+        QCOMPARE(line, text->text(0, -1));
+        QCOMPARE(std::pair(start, end), std::pair(0, text->characterCount()));
+        text->attributes(1, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(0, text->characterCount()));
+    }
+
+    void aBoxAScreenReaderKnewBeforeStillReadsWhole()
+    {
+        // A name set before the box is marked tells a screen reader of it, and Qt keeps the view it made then.
+        TextBox box;
+        box.setAccessibleName(QStringLiteral("Told of early"));
+        QVERIFY(accessible(&box));
+        box.setText(QStringLiteral("one\r\ntwo"));
+        box.setReadOnly(true);
+        readWhole(&box);
+        QAccessibleInterface *face = accessible(&box);
+        QVERIFY(face && face->textInterface());
+        int start = -1;
+        int end = -1;
+        QCOMPARE(face->textInterface()->textAtOffset(0, QAccessible::LineBoundary, &start, &end),
+                 QStringLiteral("one\ntwo"));
+        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Told of early"));
     }
 
     void tabFollowsTheScreen_data()

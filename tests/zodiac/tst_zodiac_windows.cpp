@@ -10,6 +10,7 @@
 #include "zodiac/zodiac_result.h"
 #include "zodiac/zodiac_windows.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
@@ -103,6 +105,11 @@ private:
                               {"txtLuckySeason", sheet->favourableSeason},  {"txtLuckyMonth", sheet->favourableMonth},
                               {"txtGemStone", sheet->gemstone},             {"txtEnergy", sheet->energy}});
         // clang-format on
+        // A screen reader hears the sign and element as Proceed lands, not "Back push button".
+        auto *about = control<QPlainTextEdit>(display, "txtChineseElement");
+        QCOMPARE(QApplication::focusWidget(), about);
+        QCOMPARE(about->accessibleName(),
+                 QStringLiteral("Your Chinese Sign %1, Your Chinese Element %2").arg(sign, element));
     }
 
 private slots:
@@ -247,6 +254,42 @@ private slots:
         verifyEntry(entry(), name, sex, day, month, year);
     }
 
+    void arrowKeysSelectTheSex_data()
+    {
+        QTest::addColumn<int>("checked");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        // clang-format off
+        QTest::newRow("right, none chosen yet") << None   << Male   << int(Qt::Key_Right) << Female;
+        QTest::newRow("down, none chosen yet")  << None   << Male   << int(Qt::Key_Down)  << Female;
+        QTest::newRow("left wraps round")       << Male   << Male   << int(Qt::Key_Left)  << Female;
+        QTest::newRow("up from female")         << Female << Female << int(Qt::Key_Up)    << Male;
+        QTest::newRow("right wraps round")      << Female << Female << int(Qt::Key_Right) << Male;
+        // clang-format on
+    }
+
+    void arrowKeysSelectTheSex()
+    {
+        // Qt moved the focus without selecting while neither was chosen: the reader heard "Female" but Proceed
+        // then asked for the sex.
+        QFETCH(int, checked);
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        openTool();
+        const auto option = [this](int index) {
+            return control<QRadioButton>(entry(), QStringLiteral("optSex(%1)").arg(index));
+        };
+        if (checked != None)
+            option(checked)->setChecked(true);
+        option(from)->setFocus();
+        QTest::keyClick(option(from), Qt::Key(key));
+        QVERIFY(option(to)->isChecked());
+        QVERIFY(!option(1 - to)->isChecked());
+        QVERIFY(option(to)->hasFocus());
+    }
+
     void resultShowsTheWholeReading_data()
     {
         QTest::addColumn<QString>("name");
@@ -312,6 +355,7 @@ private slots:
         QTest::newRow("Back button")                    << ""         << "cmdBack";
         QTest::newRow("Back menu")                      << ""         << "mnuBack";
         QTest::newRow("sheet's close box")              << "cmdPrint" << "close sheet";
+        QTest::newRow("Escape on the sheet")            << "cmdPrint" << "escape";
         QTest::newRow("Back button under the sheet")    << "cmdPrint" << "cmdBack";
         QTest::newRow("Back menu under the sheet")      << "cmdPrint" << "mnuBack";
         QTest::newRow("Exit button under the sheet")    << "cmdPrint" << "cmdExit";
@@ -336,20 +380,27 @@ private slots:
             QCOMPARE(m_mdi->mdiArea()->activeSubWindow(), sheet());
             QVERIFY(result() && result()->isVisible());
             QVERIFY(m_fakes->messages.shown.empty());
+            // The keyboard starts on the reading, where Return opens no web page, under a title of its own.
+            QCOMPARE(QApplication::focusWidget(), control<QTextEdit>(sheet(), "RTB"));
+            QVERIFY(sheet()->windowTitle().startsWith(QStringLiteral("Qelvo Chinese Zodiac Software")));
+            QVERIFY(sheet()->windowTitle() != result()->windowTitle());
         }
         if (leave.isEmpty())
             return;
         if (leave == QLatin1String("close sheet"))
             press(sheet(), QStringLiteral("close"));
+        else if (leave == QLatin1String("escape"))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         else if (leave == QLatin1String("tool 1"))
             m_mdi->cmdSelectOption_Click(1);
         else
             press(result(), leave);
         QVERIFY(!sheet());
 
-        if (leave == QLatin1String("close sheet")) {
+        if (leave == QLatin1String("close sheet") || leave == QLatin1String("escape")) {
             QVERIFY(!m_mdi->isPanelVisible());
             QCOMPARE(m_mdi->mdiArea()->activeSubWindow(), result());
+            QCOMPARE(QApplication::focusWidget(), control<QPushButton>(result(), "cmdPrint"));
         } else if (leave.endsWith(QLatin1String("Back"))) {
             // Back only hides the result and keeps the entries; showing it again must refill it, or the old
             // sign stays on screen.
@@ -385,7 +436,10 @@ private slots:
                               {"page down", "pagedown"},
                               {"wheel", "wheel"},
                               {"next month arrow", "qt_calendar_nextmonth"},
-                              {"previous month arrow", "qt_calendar_prevmonth"}});
+                              {"previous month arrow", "qt_calendar_prevmonth"},
+                              {"screen reader's press on the year", "qt_calendar_yearbutton"},
+                              {"screen reader's press on the month", "qt_calendar_monthbutton"},
+                              {"screen reader's selection of a day", "select"}});
     }
 
     void calendarShowsTheDateAndTakesNoInput()
@@ -409,6 +463,19 @@ private slots:
             QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -240), Qt::NoButton,
                               Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(view->viewport(), &wheel);
+        } else if (how == QLatin1String("select")) {
+            QAccessibleTableInterface *days = QAccessible::queryAccessibleInterface(view)->tableInterface();
+            QVERIFY(days);
+            days->selectRow(4);
+            if (QAccessibleInterface *cell = days->cellAt(2, 2); cell && cell->actionInterface())
+                cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        } else if (how.endsWith(QLatin1String("button"))) {
+            auto *heading = calendar->findChild<QToolButton *>(how);
+            QVERIFY(heading && heading->isVisible());
+            QAccessible::queryAccessibleInterface(heading)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+            QCoreApplication::processEvents();
+            QVERIFY(!QApplication::activePopupWidget());
         } else {
             auto *arrow = calendar->findChild<QToolButton *>(how);
             QVERIFY(arrow);
@@ -416,6 +483,9 @@ private slots:
                 QTest::mouseClick(arrow, Qt::LeftButton);
         }
         verifyShows(result(), {{"MV", "1975-03-12"}, {"MV page", "1975-03"}});
+        auto *yearBox = calendar->findChild<QWidget *>(QStringLiteral("qt_calendar_yearedit"));
+        QVERIFY(!yearBox || !yearBox->isVisible());
+        QCOMPARE(view->accessibleDescription(), QStringLiteral("Wednesday 12 March 1975"));
     }
 
     void resultFormCarriesItsMenusCaptionsAndBoxes()
@@ -453,10 +523,21 @@ private slots:
             auto *captionLabel = control<QLabel>(display, label);
             QCOMPARE(std::pair(label, captionLabel->text()), std::pair(label, QString::fromLatin1(caption)));
             QVERIFY2(captionLabel->buddy() == control<QWidget>(display, box), label);
-            if (auto *line = qobject_cast<QLineEdit *>(captionLabel->buddy()))
+            // Tabbed to, a short box is read once, without a selection spoken on the way in and out; a long one
+            // gives all of its text as the line a screen reader reads.
+            if (auto *line = qobject_cast<QLineEdit *>(captionLabel->buddy())) {
                 QVERIFY2(line->isReadOnly(), box);
+                line->setFocus(Qt::TabFocusReason);
+                QVERIFY2(line->hasFocus() && !line->hasSelectedText(), box);
+            }
             if (auto *text = qobject_cast<QPlainTextEdit *>(captionLabel->buddy())) {
                 QVERIFY2(text->isReadOnly(), box);
+                QAccessibleTextInterface *read = QAccessible::queryAccessibleInterface(text)->textInterface();
+                int start = -1;
+                int end = -1;
+                QVERIFY2(read, box);
+                QCOMPARE(std::pair(box, read->textAtOffset(0, QAccessible::LineBoundary, &start, &end)),
+                         std::pair(box, text->toPlainText()));
                 QCOMPARE(std::pair(box, text->lineWrapMode()), std::pair(box, QPlainTextEdit::WidgetWidth));
                 QCOMPARE(std::pair(box, text->horizontalScrollBarPolicy()), std::pair(box, Qt::ScrollBarAlwaysOff));
                 QCOMPARE(std::pair(box, text->verticalScrollBarPolicy()), std::pair(box, Qt::ScrollBarAsNeeded));
