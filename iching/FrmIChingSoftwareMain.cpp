@@ -209,9 +209,7 @@ void FrmIChingSoftwareMain::Form_Load()
     }
     m_userName = frmIChingSoftwareStart::userName;
     m_userQuestion = frmIChingSoftwareStart::userQuestion;
-    txtUserInfo->setText(QStringLiteral("Name: ") + m_userName + QStringLiteral("
-
-")
+    txtUserInfo->setText(QStringLiteral("Name: ") + m_userName + QStringLiteral("\r\n\r\n")
                          + QStringLiteral("Question: ") + m_userQuestion);
 }
 
