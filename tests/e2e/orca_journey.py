@@ -96,9 +96,11 @@ class Speech:
         """The utterances since the mark, key echo left out."""
         utterances = []
         for line in self.read(self.mark).split("\n"):
-            found = re.match(r"^\d\d:\d\d:\d\d\.\d+ - SPEECH OUTPUT: '(.*)'", line)
-            if found and not found.group(1).endswith(" "):
-                utterances.append(found.group(1))
+            found = re.match(r"^\d\d:\d\d:\d\d\.\d+ - SPEECH OUTPUT: (.*)$", line)
+            if not found or re.match(r"^'(.*) ' \{", found.group(1)):  # the echo of a key: "'tab ' {...}"
+                continue
+            said = re.match(r"^'(.*)'(?:\{.*|None| voice=.*)?$", found.group(1))
+            utterances.append(said.group(1) if said else found.group(1))
         return utterances
 
     def after(self, what, action, *wanted, unwanted=()):
