@@ -10,6 +10,7 @@
 #include "shell/picture.h"
 #include "shell/picture_box.h"
 #include "shell/picture_button.h"
+#include "shell/reading_label.h"
 #include "shell/twips.h"
 #include "shell/ui.h"
 
@@ -75,8 +76,8 @@ frmFortuneCookieDisplay::frmFortuneCookieDisplay(frmMDI &mdi)
     Label2->setAlignment(Qt::AlignCenter);
     setTextColour(Label2, QColor(128, 0, 0));
 
-    // The slip of paper the fortune is printed on.
-    lblFortuneMassage = named<QLabel>(form(), QStringLiteral("lblFortuneMassage"));
+    // The slip of paper the fortune is printed on; it takes the focus, so the fortune is read out as it appears.
+    lblFortuneMassage = named<ReadingLabel>(form(), QStringLiteral("lblFortuneMassage"));
     lblFortuneMassage->setGeometry(twipsRect(960, 2790, 7680, 1200));
     lblFortuneMassage->setFont(verdana(10.5));
     lblFortuneMassage->setWordWrap(true);

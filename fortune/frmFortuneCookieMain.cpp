@@ -115,7 +115,7 @@ void frmFortuneCookieMain::draw(Cookie clicked)
     hide();
     if (display) {
         display->show();
-        display->cmdOK->setFocus();
+        display->lblFortuneMassage->setFocus();
     }
     mdi().setPanelVisible(false);
 }

@@ -120,6 +120,7 @@ frmMahjongOracleDisplay::frmMahjongOracleDisplay(frmMDI &mdi)
     picMajong->setPicture(Picture::fromSvg(TileImageList::resourcePath(tilePictureName(1))));
     picMajong->setGeometry(twipsRect((FormWidth - 1710) / 2, 210, 1710, 2280));
     picMajong->setAccessibleName(QStringLiteral("The drawn tile"));
+    picMajong->setFocusPolicy(Qt::StrongFocus);
 
     // English name, name and Chinese name, left to right.
     constexpr int NameMargin = 240;
@@ -207,6 +208,30 @@ void frmMahjongOracleDisplay::showPanel(const PanelValues &values)
     for (std::size_t i = 0; i < labels.size(); ++i)
         labels[i]->setText(values.values.value(qsizetype(i)));
     panel->show();
+}
+
+void frmMahjongOracleDisplay::offerReading()
+{
+    // Each value after its heading, in the order the form shows them; read out at once as the focus lands.
+    QStringList reading;
+    const auto add = [&reading](QWidget *within) {
+        for (QLabel *heading : within->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
+            const auto *value = qobject_cast<QLabel *>(heading->buddy());
+            if (!value || value->text().isEmpty())
+                continue;
+            QString said = heading->text() + QStringLiteral(": ") + value->text();
+            if (!said.endsWith(QLatin1Char('.')))
+                said += QLatin1Char('.');
+            reading << said;
+        }
+    };
+    add(form());
+    for (RoundedPanel *panel : {picWind, picFlower, picSeason}) {
+        if (!panel->isHidden())
+            add(panel);
+    }
+    picMajong->setAccessibleDescription(reading.join(QLatin1Char(' ')));
+    picMajong->setFocus();
 }
 
 void frmMahjongOracleDisplay::hidePanels()

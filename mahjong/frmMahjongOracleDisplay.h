@@ -36,6 +36,8 @@ public:
     // Fills the panel of `values` and shows it alone; a tile without associations shows none.
     void showPanel(const mahjong::PanelValues &values);
     void hidePanels();
+    // Gives the tile picture the whole reading to say and the focus, once the draw has filled the form.
+    void offerReading();
 
     shell::PictureBox *picMajong;
     QLabel *lblEnglishName;

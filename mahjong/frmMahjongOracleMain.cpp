@@ -10,6 +10,7 @@
 #include "shell/picture.h"
 #include "shell/picture_box.h"
 #include "shell/picture_button.h"
+#include "shell/reading_label.h"
 #include "shell/twips.h"
 #include "shell/ui.h"
 
@@ -74,7 +75,9 @@ frmMahjongOracleMain::frmMahjongOracleMain(frmMDI &mdi)
     // The wait panel stands where the tiles were.
     picMessage = named<RoundedPanel>(form(), QStringLiteral("picMessage"));
     picMessage->setGeometry(twipsRect((FormWidth - 4200) / 2, 2400, 4200, 1800));
-    pi = named<QLabel>(picMessage, QStringLiteral("pi"), QStringLiteral("Please Wait"));
+    // It holds the focus through the wait, so the keyboard stays on what is happening and is read out.
+    pi = named<ReadingLabel>(picMessage, QStringLiteral("pi"));
+    pi->setText(QStringLiteral("Please Wait"));
     pi->setGeometry(QRect(QPoint(0, twipsY(300)), twipsSize(4200, 660)));
     pi->setFont(verdana(16, true));
     pi->setAlignment(Qt::AlignCenter);
@@ -149,8 +152,9 @@ void frmMahjongOracleMain::cmdFindMajong_Click()
     // what still stands is touched, and the reading is shown only if this form is still the tool's.
     const QPointer<frmMahjongOracleMain> self(this);
     const QPointer<frmMDI> launcher(&mdi());
-    cmdFindMajong->hide();
     picMessage->show();
+    pi->setFocus();
+    cmdFindMajong->hide();
     Pause(drawPause());
     DrawTile();
     if (!self || self->isClosing() || !launcher || launcher->isUnloading())
@@ -159,7 +163,6 @@ void frmMahjongOracleMain::cmdFindMajong_Click()
     auto *display = launcher->windows().window<frmMahjongOracleDisplay>();
     if (display) {
         display->picMajong->setPicture(IMGMajong.picture(TileNumber));
-        display->picMajong->setAccessibleDescription(TileEnglishName);
         display->lblName->setText(TileName);
         display->lblEnglishName->setText(TileEnglishName);
         display->lblChineseCharacter->setText(TileChineseName);
@@ -169,7 +172,7 @@ void frmMahjongOracleMain::cmdFindMajong_Click()
     hide();
     if (display) {
         display->show();
-        display->cmdOK->setFocus();
+        display->offerReading();
     }
     launcher->setPanelVisible(false);
 }

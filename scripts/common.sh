@@ -26,6 +26,8 @@ BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6
 # and the accessibility bus, and the Python bindings that drive the program through it; and what the
 # tile generator's test draws the tile characters with: fontTools and the typeface.
 TEST_PACKAGES=(xvfb openbox dbus-x11 at-spi2-core python3-pyatspi python3-fonttools fonts-noto-cjk)
+# The screen reader and its speech server, for the journey that listens to what Orca says.
+TEST_PACKAGES+=(orca speech-dispatcher)
 # The validators of the desktop entry, the AppStream metadata and the manual page.
 TEST_PACKAGES+=(desktop-file-utils appstream man-db)
 

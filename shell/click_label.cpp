@@ -1,11 +1,12 @@
 // A label that answers clicks and pointer moves, as the launcher's captions and the banner links need.
 #include "click_label.h"
 
+#include "ui.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace shell {
 
@@ -130,10 +131,7 @@ void ClickLabel::paintEvent(QPaintEvent *event)
         return;
     // Drawn over the label rather than as a frame, so the text never moves or gets cut.
     QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(QPalette::Window);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    drawFocusMark(painter, this, rect());
 }
 
 } // namespace shell

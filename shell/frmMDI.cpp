@@ -6,15 +6,19 @@
 #include "panel.h"
 #include "picture.h"
 #include "picture_box.h"
+#include "return_key.h"
 #include "tool_keys_first.h"
 #include "tool_window.h"
 #include "twips.h"
 #include "ui.h"
 #include "wrap_button.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -87,12 +91,52 @@ constexpr std::array<WindowId, 13> kCloseOrder{
 };
 // clang-format on
 
+// The area that holds the tool windows, as a screen reader should see it: a plain container that lists them. As
+// a layered pane it is announced as such every time the focus enters a tool.
+class ToolAreaAccessible : public QAccessibleWidget
+{
+public:
+    explicit ToolAreaAccessible(QMdiArea *area)
+        : QAccessibleWidget(area, QAccessible::Client)
+    {
+    }
+
+    int childCount() const override { return int(area()->subWindowList().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        QMdiSubWindow *window = area()->subWindowList().value(index);
+        return window ? QAccessible::queryAccessibleInterface(window) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        auto *window = child ? qobject_cast<QMdiSubWindow *>(child->object()) : nullptr;
+        return window ? int(area()->subWindowList().indexOf(window)) : -1;
+    }
+
+private:
+    QMdiArea *area() const { return static_cast<QMdiArea *>(widget()); }
+};
+
+QAccessibleInterface *toolAreaAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QMdiArea") && object && object->objectName() == QLatin1String("mdiClient"))
+        return new ToolAreaAccessible(static_cast<QMdiArea *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 frmMDI::frmMDI(QWidget *parent)
     : QMainWindow(parent)
 {
     g_instance = this;
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&toolAreaAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Tavrenne v1.25"));
     resize(twipsSize(11880, 8190));
@@ -110,9 +154,13 @@ frmMDI::frmMDI(QWidget *parent)
     createMenus();
     setKeyboardOrder();
     m_toolKeys = new ToolKeysFirst(menuBar(), m_area, cmdMdiExit, this);
+    new ReturnPressesButtons(this);
     MDIForm_Load();
+    m_welcome = QStringList{lblCaption[0]->text(), lblCaption[1]->text(), lblCaption[2]->text()}.join(QLatin1Char(' '));
+    setAccessibleDescription(m_welcome);
     // Banners are links too, but a tool is what the user came for.
     cmdSelectOption[0]->setFocus();
+    m_opener = cmdSelectOption[0];
 }
 
 frmMDI::~frmMDI()
@@ -278,7 +326,25 @@ void frmMDI::centreControls()
 
 void frmMDI::setPanelVisible(bool visible)
 {
+    const bool shows = visible && picMain->isHidden();
     picMain->setVisible(visible);
+    // Read with the window's name while the panel shows; not again over a tool each time the window is named.
+    setAccessibleDescription(visible ? m_welcome : QString());
+    if (!shows)
+        return;
+    // Back to the control that opened the tool, once the closing is over: a window handing over to its sibling
+    // hides the panel again at once and puts the focus in the sibling.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_unloading || picMain->isHidden() || !m_opener || !m_opener->isVisible())
+                return;
+            QWidget *focus = QApplication::focusWidget();
+            if (focus && focus->isVisible() && focus->window() == this && !m_area->isAncestorOf(focus))
+                return;
+            m_opener->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
 }
 
 bool frmMDI::isPanelVisible() const
@@ -307,6 +373,8 @@ void frmMDI::openTool(qint16 buttonIndex)
 
 void frmMDI::cmdSelectOption_Click(qint16 index)
 {
+    if (index >= 0 && index < qint16(cmdSelectOption.size()))
+        m_opener = cmdSelectOption[index];
     closeToolWindows();
     setPanelVisible(false);
     openTool(index);
@@ -317,6 +385,7 @@ void frmMDI::lblCaption_Click(qint16 index)
     closeToolWindows();
     if (index < FirstLinkCaption || index > LastLinkCaption)
         return;
+    m_opener = lblCaption[index];
     setPanelVisible(false);
     openTool(static_cast<qint16>(index - FirstLinkCaption));
 }
@@ -348,6 +417,13 @@ void frmMDI::cmdMdiExit_Click()
 void frmMDI::mnuExit_Click()
 {
     close();
+}
+
+void frmMDI::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The focus mark shows from the start, not only after a first Tab; showing the window cleared it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void frmMDI::closeEvent(QCloseEvent *event)

@@ -4,6 +4,7 @@
 #include "window_registry.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
@@ -49,6 +50,7 @@ public:
     void MDIForm_Unload();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -83,4 +85,8 @@ private:
     shell::WindowRegistry *m_windows;
     shell::ToolKeysFirst *m_toolKeys;
     bool m_unloading = false;
+    // The button or link that opened the tool in use: the focus goes back to it when the tool closes.
+    QPointer<QWidget> m_opener;
+    // What the panel's first three captions say, for a screen reader to read with the window's name.
+    QString m_welcome;
 };

@@ -1,6 +1,8 @@
 // A box that shows a picture, scaled to fit.
 #include "picture_box.h"
 
+#include "ui.h"
+
 #include <QAccessibleWidget>
 #include <QPainter>
 
@@ -52,6 +54,9 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     m_picture.paint(painter, rect());
+    // A picture that carries a reading may take the focus, so a screen reader reads it when it appears.
+    if (hasFocus())
+        drawFocusMark(painter, this, rect().adjusted(1, 1, -1, -1));
 }
 
 } // namespace shell

@@ -1,9 +1,10 @@
 // A picture that acts as a button.
 #include "picture_button.h"
 
+#include "ui.h"
+
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace shell {
 
@@ -27,12 +28,8 @@ void PictureButton::paintEvent(QPaintEvent *)
     if (isDown())
         painter.translate(1, 1);
     m_picture.paint(painter, inner);
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    if (hasFocus())
+        drawFocusMark(painter, this, rect().adjusted(1, 1, -1, -1));
 }
 
 void PictureButton::keyPressEvent(QKeyEvent *event)

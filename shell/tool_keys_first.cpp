@@ -66,13 +66,9 @@ bool ToolKeysFirst::eventFilter(QObject *watched, QEvent *event)
 
 void ToolKeysFirst::yieldButtonKeys()
 {
-    const QKeySequence key = QKeySequence::mnemonic(m_exit->text());
-    bool toolHasIt = false;
-    if (QMdiSubWindow *tool = toolInUse(m_area)) {
-        for (const QAbstractButton *button : tool->findChildren<QAbstractButton *>())
-            toolHasIt = toolHasIt || (button->isVisibleTo(tool) && QKeySequence::mnemonic(button->text()) == key);
-    }
-    m_exit->setShortcut(toolHasIt ? QKeySequence() : key);
+    // While a tool shows, the launcher's Exit is out of the user's mind: its key would end the program from a
+    // screen that offers no such thing.
+    m_exit->setShortcut(toolInUse(m_area) ? QKeySequence() : QKeySequence::mnemonic(m_exit->text()));
 }
 
 } // namespace shell

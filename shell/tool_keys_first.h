@@ -9,9 +9,9 @@ class QPushButton;
 
 namespace shell {
 
-// The launcher shares its window with the tools, so its Alt+E and its Alt+F and Alt+H would mean two controls
-// at once while a tool with the same letters is in use: Qt then only moves the focus between the buttons, and
-// opens the two menus in turn. The tool's keys come first. The launcher deletes this before its controls.
+// The launcher shares its window with the tools, so its Alt+F and Alt+H would mean two menus at once while a
+// tool with the same letters is in use, and Qt would open them in turn: the tool's menus come first. The
+// launcher's Alt+E takes no key at all while a tool is in use. The launcher deletes this before its controls.
 class ToolKeysFirst : public QObject
 {
 public:

@@ -4,6 +4,7 @@
 #include "frmMDI.h"
 #include "twips.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QHideEvent>
 #include <QMdiArea>
@@ -18,6 +19,9 @@ ToolWindow::ToolWindow(frmMDI &mdi, WindowId id)
     , m_id(id)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Not a stop of its own on the way round with Tab: taking the focus, the frame hands it on to the control
+    // that last had it, and the next Tab skips the window's first control.
+    setFocusPolicy(Qt::ClickFocus);
     auto *body = new QWidget;
     auto *layout = new QVBoxLayout(body);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -26,6 +30,23 @@ ToolWindow::ToolWindow(frmMDI &mdi, WindowId id)
     m_form->setObjectName(QStringLiteral("form"));
     layout->addWidget(m_form, 1);
     setWidget(body);
+
+    // Ctrl+F4 closes a child window in multiple-document programs, Ctrl+W in most others: both do here. The
+    // window's own menu already binds the platform's keys; a second binding of one would make it ambiguous.
+    const QList<QKeySequence> bound = QKeySequence::keyBindings(QKeySequence::Close);
+    QList<QKeySequence> missing;
+    for (const QKeySequence &key : {QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        if (!bound.contains(key))
+            missing << key;
+    }
+    if (!missing.isEmpty()) {
+        auto *closing = new QAction(this);
+        closing->setObjectName(QStringLiteral("closeKeys"));
+        closing->setShortcuts(missing);
+        closing->setShortcutContext(Qt::WindowShortcut);
+        connect(closing, &QAction::triggered, this, &QWidget::close);
+        addAction(closing);
+    }
 }
 
 WindowRegistry &ToolWindow::windows() const

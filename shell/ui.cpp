@@ -1,6 +1,10 @@
 // Small helpers for building windows in code: fonts, colours and named controls.
 #include "ui.h"
 
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
 namespace shell {
 
 QFont verdana(qreal points, bool bold, bool underline)
@@ -34,6 +38,15 @@ void setButtonFace(QWidget *button, const QColor &face)
     p.setColor(QPalette::Button, face);
     p.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(p);
+}
+
+void drawFocusMark(QPainter &painter, const QWidget *control, const QRect &rect)
+{
+    QStyleOptionFocusRect option;
+    option.initFrom(control);
+    option.rect = rect;
+    option.backgroundColor = control->palette().color(QPalette::Window);
+    control->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, control);
 }
 
 } // namespace shell

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
+
 namespace shell {
 
 // The maker's banner strips, and the links on them.
@@ -17,6 +19,9 @@ void setTextColour(QWidget *widget, const QColor &colour);
 void setBackgroundColour(QWidget *widget, const QColor &colour);
 // The grey face of the program's buttons.
 void setButtonFace(QWidget *button, const QColor &face = QColor(192, 192, 192));
+
+// The dotted focus mark, drawn over `rect` of a control the style draws none for.
+void drawFocusMark(QPainter &painter, const QWidget *control, const QRect &rect);
 
 // Creates a child control with its object name, as the windows' control tables read.
 template<class T, class... Args>

@@ -30,6 +30,13 @@ DIALOG_ROLES = {"dialog", "alert", "file chooser"}
 
 KEY_RETURN = 0xFF0D
 KEY_SPACE = 0x20
+KEY_TAB = 0xFF09
+KEY_ESCAPE = 0xFF1B
+KEY_F4 = 0xFFC1
+# X modifier masks, held down around a key by chord().
+SHIFT = 1 << 0
+CONTROL = 1 << 2
+ALT = 1 << 3
 
 
 class StepFailed(Exception):
@@ -74,10 +81,12 @@ def enabled(accessible):
 
 
 def is_window(accessible, parent_role):
-    """A window of its own: a dialog or box, the launcher, or a tool window in the launcher's area.
-    (A framed group of controls reads as a frame too, but stands inside a window.)"""
+    """A window of its own: a dialog or box, the launcher, or a tool window in the launcher's area, which can be
+    resized. (A framed group of controls reads as a frame too, but stands inside a window.)"""
     kind = role(accessible)
-    return kind in DIALOG_ROLES or (kind == "frame" and parent_role in {"application", "layered pane"})
+    if kind in DIALOG_ROLES:
+        return True
+    return kind == "frame" and (parent_role == "application" or has_state(accessible, pyatspi.STATE_RESIZABLE))
 
 
 def children(accessible):
@@ -200,6 +209,28 @@ def focus(accessible):
 
 def key(keysym):
     pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+
+
+def chord(modifiers, keysym):
+    """Presses a key with modifiers held, as Shift+Tab or Alt+E."""
+    pyatspi.Registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_LOCKMODIFIERS)
+    try:
+        key(keysym)
+    finally:
+        pyatspi.Registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
+
+
+def focused(root):
+    """The control that holds the keyboard focus under root, inside whichever window; None if none does. A
+    window holding a focused control counts as focused too: the innermost is the one."""
+    found = None
+    for accessible in descendants(root, into_windows=True):
+        try:
+            if has_state(accessible, pyatspi.STATE_FOCUSED):
+                found = accessible
+        except GLib.Error:
+            continue
+    return found
 
 
 def type_keys(text):

@@ -16,9 +16,10 @@ import traceback
 
 from gi.repository import GLib
 
-from atspi_driver import (KEY_SPACE, WAIT, Program, StepFailed, action_names, description, dump, enabled, find,
-                          find_all, focus, has_state, key, labelled_by, menu_entry, name, pick, poll,
-                          press, pyatspi, set_text, text_of, type_into, wait_for_window_manager, wait_gone)
+from atspi_driver import (ALT, CONTROL, KEY_ESCAPE, KEY_F4, KEY_RETURN, KEY_SPACE, KEY_TAB, SHIFT, WAIT, Program,
+                          StepFailed, action_names, chord, description, dump, enabled, find, find_all, find_described,
+                          focus, focused, has_state, key, labelled_by, menu_entry, name, pick, poll, press, pyatspi,
+                          role, set_text, showing, text_of, type_into, wait_for_window_manager, wait_gone)
 from keyboard_journeys import SHEET, iching_keyboard_journey, list_labelled, zodiac_keyboard_journey
 
 LAUNCHER = "Tavrenne v1.25"
@@ -329,12 +330,107 @@ def mahjong_journey(session, journey):
         for heading in ("Name", "Chinese Character", "About Your Mahjong"):
             expect(text_of(labelled_by(result, heading)).strip(), f"{heading} is empty")
         picture = find(result, "image", "The drawn tile")
-        expect(description(picture) == english,
+        expect(description(picture).startswith(f"English Name: {english}"),
                f"the tile's picture says {description(picture)!r}, its name is {english!r}")
     with journey.step("Back"):
         draw = session.close(result, "the tile", "Back", (MAHJONG, ("push button", "Mahjong tiles")))
     with journey.step("File, Exit"):
         session.close(draw, "the tiles", menu_entry(draw, "File", "Exit"))
+
+
+def focus_on(session, wanted_role, wanted_name, timeout=5):
+    """Waits until the focus is on that control, on screen, and returns it; fails saying where the focus is."""
+    app = session.program.app()
+    last = [None]
+
+    def probe():
+        now = focused(app)
+        last[0] = now
+        if now is None or role(now) != wanted_role or not showing(now):
+            return None
+        if isinstance(wanted_name, re.Pattern):
+            return now if wanted_name.search(name(now)) else None
+        return now if wanted_name is None or name(now) == wanted_name else None
+
+    try:
+        return poll(f"the focus on {wanted_role} {wanted_name!r}", probe, timeout)
+    except StepFailed as error:
+        now = last[0]
+        where = f"{role(now)} {name(now)!r}" if now is not None else "nothing on screen"
+        raise StepFailed(f"{error}; it is on {where}") from None
+
+
+def keyboard_journey(session, journey):
+    """Launcher, Fortune Cookie and Mahjong Oracle with the keyboard alone, as a blind user goes."""
+    with journey.step("the first tool button has the focus at start"):
+        session.restart()
+        focus_on(session, "push button", TOOLS[0])
+    with journey.step("Tab, Shift+Tab and Tab again to Fortune Cookie"):
+        key(KEY_TAB)
+        focus_on(session, "push button", TOOLS[1])
+        key(KEY_TAB)
+        focus_on(session, "push button", TOOLS[2])
+        chord(SHIFT, KEY_TAB)
+        focus_on(session, "push button", TOOLS[1])
+        key(KEY_TAB)
+        focus_on(session, "push button", TOOLS[2])
+    with journey.step("Return opens the Fortune Cookie on its first cookie"):
+        key(KEY_RETURN)
+        focus_on(session, "push button", "Left fortune cookie")
+    with journey.step("Shift+Tab wraps to the last link, Tab back to the first cookie"):
+        chord(SHIFT, KEY_TAB)
+        focus_on(session, "link", "Co-brand with us")
+        key(KEY_TAB)
+        focus_on(session, "push button", "Left fortune cookie")
+    with journey.step("Alt+E on the cookies, which have no Exit, does nothing"):
+        chord(ALT, ord("e"))
+        time.sleep(0.5)
+        expect(session.program.running(), "Alt+E on the cookies ended the program")
+        focus_on(session, "push button", "Left fortune cookie")
+    with journey.step("Space on a cookie puts the focus on the fortune"):
+        key(KEY_SPACE)
+        fortune = focus_on(session, "label", re.compile(r"\w"))
+        result = session.window(FORTUNE, ("label", "Your Fortune For Today"))
+        expect(text_of(labelled_by(result, "Your Fortune For Today")) == name(fortune),
+               f"the focus is on {name(fortune)!r}, not on the fortune")
+    with journey.step("Tab to Back, Return back to the cookies"):
+        key(KEY_TAB)
+        focus_on(session, "push button", "Back")
+        key(KEY_RETURN)
+        focus_on(session, "push button", "Left fortune cookie")
+    with journey.step("a fortune again, then Alt+E leaves for the launcher's Fortune Cookie button"):
+        key(KEY_RETURN)
+        focus_on(session, "label", re.compile(r"\w"))
+        chord(ALT, ord("e"))
+        focus_on(session, "push button", TOOLS[2])
+    with journey.step("Tab to Mahjong Oracle, Space opens it on the tiles"):
+        key(KEY_TAB)
+        focus_on(session, "push button", TOOLS[3])
+        key(KEY_SPACE)
+        focus_on(session, "push button", "Mahjong tiles")
+    with journey.step("Space on the tiles: the focus waits on Please Wait, then lands on the tile"):
+        key(KEY_SPACE)
+        focus_on(session, "label", "Please Wait", timeout=2)
+        tile = focus_on(session, "image", "The drawn tile", timeout=WAIT)
+        result = session.window(MAHJONG, ("push button", "Back"))
+        said = description(tile)
+        at = 0
+        for heading in ("English Name", "Name", "Chinese Character", "About Your Mahjong"):
+            value = text_of(labelled_by(result, heading)).strip()
+            heard = f"{heading}: {value}"
+            found = said.find(heard, at)
+            expect(found >= 0, f"the tile says {said!r}, not {heard!r} after what came before")
+            at = found + len(heard)
+    with journey.step("Alt+F opens the File menu, Escape closes it back onto the tile"):
+        chord(ALT, ord("f"))
+        focus_on(session, "menu item", "File")
+        key(KEY_ESCAPE)
+        key(KEY_ESCAPE)
+        focus_on(session, "image", "The drawn tile")
+    with journey.step("Ctrl+F4 closes the tile back to the launcher's Mahjong Oracle button"):
+        chord(CONTROL, KEY_F4)
+        wait_gone(result, "the tile")
+        focus_on(session, "push button", TOOLS[3])
 
 
 def second_copy_journey(session, journey):
@@ -400,6 +496,7 @@ JOURNEYS = [
     Journey("Chinese Zodiac", zodiac_journey),
     Journey("Fortune Cookie", fortune_journey),
     Journey("Mahjong Oracle", mahjong_journey),
+    Journey("keyboard alone: launcher, Fortune Cookie, Mahjong Oracle", keyboard_journey),
     Journey("second copy", second_copy_journey),
     Journey("Chinese Zodiac save, quit, start, open", round_trip_journey),
     Journey("Chinese Zodiac by keyboard", zodiac_keyboard_journey),

@@ -2,9 +2,17 @@
 # Runs the accessibility journeys against the built program on a display, session bus and AT-SPI bus of
 # their own, and always takes them down again.
 # usage: run.sh PATH/TO/tavrenne [--only WORDS]
+#        run.sh --orca PATH/TO/tavrenne     (what the Orca screen reader says, instead of the journeys)
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
+journeys=journeys.py
+mode=()
+if [ "${1:-}" = "--orca" ]; then
+    journeys=orca_journey.py
+    mode=(--orca)
+    shift
+fi
 binary="$(readlink -f "${1:?usage: run.sh PATH/TO/tavrenne [--only WORDS]}")"
 shift
 
@@ -23,7 +31,7 @@ fi
 
 # Everything below runs inside a session bus of its own, which ends with it.
 if [ -z "${TAVRENNE_E2E_SESSION:-}" ]; then
-    exec env TAVRENNE_E2E_SESSION=1 dbus-run-session -- bash "$0" "$binary" "$@"
+    exec env TAVRENNE_E2E_SESSION=1 dbus-run-session -- bash "$0" "${mode[@]}" "$binary" "$@"
 fi
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/tavrenne-e2e.XXXXXX")"
@@ -81,7 +89,7 @@ wait_started "the AT-SPI bus" 'dbus-send --session --print-reply --dest=org.free
 
 cd "$here"
 status=0
-timeout --kill-after=10 "${TAVRENNE_E2E_TIMEOUT:-200}" "$python" "$here/journeys.py" --binary "$binary" \
+timeout --kill-after=10 "${TAVRENNE_E2E_TIMEOUT:-200}" "$python" "$here/$journeys" --binary "$binary" \
     --work "$work" "$@" || status=$?
 if [ "$status" -eq 124 ]; then
     echo "e2e: the journeys ran out of time" >&2

@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,8 +31,10 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <tuple>
 
@@ -462,13 +465,178 @@ private slots:
         }
     }
 
-    void theDrawnTileSaysWhichTileItIs()
+    void aResultTakesTheFocusAndSaysItselfInOrder()
     {
-        // The tile's picture is the reading; read out only as "the drawn tile" it tells nothing.
-        auto *display = qobject_cast<frmMahjongOracleDisplay *>(open(QStringLiteral("frmMahjongOracleDisplay")));
-        QVERIFY(display);
-        QVERIFY(!display->lblEnglishName->text().isEmpty());
-        QCOMPARE(accessible(display->picMajong)->text(QAccessible::Description), display->lblEnglishName->text());
+        // A result the focus never reaches is never read out: the user hears "Back" and has to hunt for it.
+        m_fakes->random.values = {0.5};
+        auto *fortune = qobject_cast<frmFortuneCookieDisplay *>(open(QStringLiteral("frmFortuneCookieDisplay")));
+        QVERIFY(fortune);
+        QCOMPARE(QApplication::focusWidget(), fortune->lblFortuneMassage);
+        QVERIFY(!fortune->lblFortuneMassage->text().isEmpty());
+        QCOMPARE(accessible(fortune->lblFortuneMassage)->text(QAccessible::Name), fortune->lblFortuneMassage->text());
+        QCOMPARE(buddyLabelOf(fortune->lblFortuneMassage), fortune->Label2);
+
+        // The tile's picture is the reading, each heading before its value, as read down the form; a panel
+        // read as all headings, then all values, pairs nothing.
+        m_fakes->random.values = {34.5 / 42}; // Seasons Autumn, with its panel
+        m_mdi->cmdSelectOption_Click(3);
+        tool<frmMahjongOracleMain>()->cmdFindMajong_Click();
+        auto *tile = tool<frmMahjongOracleDisplay>();
+        QVERIFY(tile);
+        QCOMPARE(QApplication::focusWidget(), tile->picMajong);
+        QVERIFY(tile->picMajong->focusPolicy() & Qt::TabFocus);
+        QString about = tile->lblDescription->text();
+        QVERIFY(!about.isEmpty());
+        if (!about.endsWith(QLatin1Char('.')))
+            about += QLatin1Char('.');
+        QCOMPARE(accessible(tile->picMajong)->text(QAccessible::Description),
+                 QStringLiteral("English Name: Seasons Autumn. Name: Seasons Autumn. Chinese Character: Keng. "
+                                "About Your Mahjong: %1 Player: West Wind. Representation: Farmer. "
+                                "Flower: Chrysanthemum. Color: White. Element: Metal.")
+                     .arg(about));
+    }
+
+    void theWaitHoldsTheFocusOnPleaseWait()
+    {
+        // With the tiles hidden the focus would fall to the next link, which a second Enter opens.
+        auto *draw = qobject_cast<frmMahjongOracleMain *>(open(QStringLiteral("frmMahjongOracleMain")));
+        QVERIFY(draw);
+        draw->cmdFindMajong->setFocus();
+        frmMahjongOracleMain::setDrawPause(1);
+        QString during = QStringLiteral("(nothing on screen)");
+        QTimer::singleShot(300, draw, [&during] {
+            QWidget *focus = QApplication::focusWidget();
+            if (focus && focus->isVisible())
+                during = focus->objectName() + QLatin1Char(' ') + accessible(focus)->text(QAccessible::Name);
+        });
+        draw->cmdFindMajong_Click();
+        frmMahjongOracleMain::setDrawPause(0);
+        QCOMPARE(during, QStringLiteral("pi Please Wait"));
+    }
+
+    void aKeyOfTheLauncherNeverActsWhileAToolIsInUse_data()
+    {
+        QTest::addColumn<QString>("window");
+        // The screens that have no Exit of their own under Alt+E.
+        for (const char *window :
+             {"frmFortuneCookieMain", "frmMahjongOracleMain", "FrmIChingSoftwareMain", "frmChineseZodiacMain"})
+            QTest::newRow(window) << QString::fromLatin1(window);
+    }
+
+    void aKeyOfTheLauncherNeverActsWhileAToolIsInUse()
+    {
+        // The launcher's Exit stands below the tool, but Alt+E there would end the whole program unasked.
+        QFETCH(QString, window);
+        const QPointer<QWidget> form = window == QLatin1String("FrmIChingSoftwareMain") ? castIChing(0) : open(window);
+        QVERIFY(form);
+        QTRY_VERIFY(form->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        QCOMPARE(m_fakes->process.ends, 0);
+        QVERIFY(form && form->isVisible());
+    }
+
+    void returnAndEnterPressTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::newRow("launcher tool, Return") << "frmMDI"
+                                               << "cmdSelectOption(1)" << int(Qt::Key_Return);
+        QTest::newRow("launcher tool, Enter") << "frmMDI"
+                                              << "cmdSelectOption(3)" << int(Qt::Key_Enter);
+        QTest::newRow("fortune Back, Return") << "frmFortuneCookieDisplay"
+                                              << "cmdOK" << int(Qt::Key_Return);
+        QTest::newRow("tile Exit, Enter") << "frmMahjongOracleDisplay"
+                                          << "cmdExit" << int(Qt::Key_Enter);
+        QTest::newRow("question Next, Return") << "frmIChingSoftwareStart"
+                                               << "cmdProceed" << int(Qt::Key_Return);
+    }
+
+    void returnAndEnterPressTheFocusedButton()
+    {
+        // Return on a focused button doing nothing leaves users who press with it stuck.
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        auto *target = control<QAbstractButton>(open(window), button);
+        target->setFocus();
+        QSignalSpy pressed(target, &QAbstractButton::clicked);
+        QTest::keyClick(target, Qt::Key(key));
+        QTRY_COMPARE(pressed.count(), 1);
+    }
+
+    void closingAToolPutsTheFocusBackOnWhatOpenedIt_data()
+    {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("how");
+        QTest::newRow("cookies, close box") << "cmdSelectOption(1)"
+                                            << "frmFortuneCookieMain"
+                                            << "close";
+        QTest::newRow("cookies, Ctrl+F4") << "cmdSelectOption(1)"
+                                          << "frmFortuneCookieMain"
+                                          << "ctrl+F4";
+        QTest::newRow("fortune, Exit") << "cmdSelectOption(1)"
+                                       << "frmFortuneCookieDisplay"
+                                       << "cmdExit";
+        QTest::newRow("tiles by link, Ctrl+W") << "lblCaption(6)"
+                                               << "frmMahjongOracleMain"
+                                               << "ctrl+W";
+        QTest::newRow("tile, Ctrl+F4") << "cmdSelectOption(3)"
+                                       << "frmMahjongOracleDisplay"
+                                       << "ctrl+F4";
+        QTest::newRow("Zodiac entry, Ctrl+F4") << "cmdSelectOption(0)"
+                                               << "frmChineseZodiacMain"
+                                               << "ctrl+F4";
+    }
+
+    void closingAToolPutsTheFocusBackOnWhatOpenedIt()
+    {
+        // Back at the launcher with the focus nowhere, a keyboard user must Tab to get anywhere and a screen
+        // reader says nothing. Ctrl+F4 closes a child window as Ctrl+W does.
+        QFETCH(QString, opener);
+        QFETCH(QString, window);
+        QFETCH(QString, how);
+        auto *choice = control<QWidget>(m_mdi.get(), opener);
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_Return);
+        QTRY_VERIFY(!m_mdi->windows().openWindows().empty());
+        if (window == QLatin1String("frmFortuneCookieDisplay"))
+            tool<frmFortuneCookieMain>()->picOne_Click();
+        if (window == QLatin1String("frmMahjongOracleDisplay"))
+            tool<frmMahjongOracleMain>()->cmdFindMajong_Click();
+        auto *form = m_mdi->findChild<ToolWindow *>(window);
+        QVERIFY(form && form->isVisible());
+        QTRY_VERIFY(form->isAncestorOf(QApplication::focusWidget()));
+        const QPointer<ToolWindow> closing(form);
+        if (how.startsWith(QLatin1String("ctrl+")))
+            QTest::keyClick(QApplication::focusWidget(), how.endsWith(QLatin1String("F4")) ? Qt::Key_F4 : Qt::Key_W,
+                            Qt::ControlModifier);
+        else
+            testsupport::press(form, how);
+        QTRY_VERIFY(!closing || !closing->isVisible());
+        QVERIFY(m_mdi->isPanelVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), choice);
+    }
+
+    void theLauncherOpensReadyForTheKeyboardAndAScreenReader()
+    {
+        // The focus mark shows from the start, not after a first Tab; the welcome is read with the window; and
+        // the area that holds the tools is no "layered pane" announced on opening each one.
+        QWidget *first = toolButton(0);
+        QCOMPARE(QApplication::focusWidget(), first);
+        QStyleOptionButton look;
+        look.initFrom(first);
+        QVERIFY(look.state & QStyle::State_HasFocus);
+        QVERIFY(look.state & QStyle::State_KeyboardFocusChange);
+        const QString welcome = accessible(m_mdi.get())->text(QAccessible::Description);
+        for (int index : {0, 1, 2})
+            QVERIFY2(welcome.contains(caption(index)->text()), qPrintable(caption(index)->text()));
+        QAccessibleInterface *area = accessible(m_mdi->mdiArea());
+        QVERIFY(area->role() != QAccessible::LayeredPane);
+        m_mdi->cmdSelectOption_Click(1);
+        QCOMPARE(area->childCount(), 1);
+        QCOMPARE(area->child(0)->object(), tool<frmFortuneCookieMain>());
     }
 
     void birthDateListsSayWhatTheyHoldAndTheirEntry_data()
@@ -607,8 +775,12 @@ private slots:
         QTest::newRow("sheet") << "frmChineseZodiacSave" << false << "cmdSave" << QStringList{"cmdSave", "cmdPrint"};
         QTest::newRow("cookies") << "frmFortuneCookieMain" << false << "picTwo"
                                  << QStringList{"picTwo", "picOne", "picThree"};
-        QTest::newRow("fortune") << "frmFortuneCookieDisplay" << false << "cmdOK" << QStringList{"cmdOK", "cmdExit"};
-        QTest::newRow("mahjong") << "frmMahjongOracleDisplay" << false << "cmdOK" << QStringList{"cmdOK", "cmdExit"};
+        QTest::newRow("fortune") << "frmFortuneCookieDisplay" << false << "lblFortuneMassage"
+                                 << QStringList{"lblFortuneMassage", "cmdOK", "cmdExit"};
+        QTest::newRow("tiles") << "frmMahjongOracleMain" << false << "cmdFindMajong"
+                               << QStringList{"cmdFindMajong", "Label61", "lblFullBrand", "lblCobrand"};
+        QTest::newRow("mahjong") << "frmMahjongOracleDisplay" << false << "picMajong"
+                                 << QStringList{"picMajong", "cmdOK", "cmdExit"};
         // clang-format on
     }
 
@@ -627,7 +799,12 @@ private slots:
         QVERIFY2(first, qPrintable(start));
         first->setFocus(Qt::TabFocusReason);
         QVERIFY2(first->hasFocus(), qPrintable(start));
+        const QWidget *began = QApplication::focusWidget();
         const QStringList stops = tabStops();
+        // Round once, Tab comes back to where it began: a stop on the window's own frame hands the focus on
+        // to its first control unseen, and the next Tab skips that control.
+        QVERIFY2(QApplication::focusWidget() == began, qPrintable(stops.join(QLatin1Char(' '))));
+        QVERIFY2(!stops.contains(form->objectName()) || form == m_mdi.get(), qPrintable(stops.join(QLatin1Char(' '))));
         qsizetype at = 0;
         for (const QString &stop : stops) {
             if (at < order.size() && stop == order[at])
