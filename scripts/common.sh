@@ -28,6 +28,8 @@ BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6
 TEST_PACKAGES=(xvfb openbox dbus-x11 at-spi2-core python3-pyatspi python3-fonttools fonts-noto-cjk)
 # The validators of the desktop entry, the AppStream metadata and the manual page.
 TEST_PACKAGES+=(desktop-file-utils appstream man-db)
+# The Wayland journey: a compositor with a headless backend, and Qt's Wayland platform.
+TEST_PACKAGES+=(weston qt6-wayland)
 
 # configure DIR [cmake options...]
 configure() {
