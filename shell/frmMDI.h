@@ -70,6 +70,7 @@ private:
     QAction *mnuExit;
     QMenu *mnuHelp;
 
+    void fitToScreen();
     void createStrips();
     void createButtons();
     void createCaptions();
