@@ -130,12 +130,11 @@ QCalendarWidget *makeCalendar(QWidget *parent)
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     calendar->setGridVisible(false);
-    // The navigation bar and the marked day in the accent colour rather than the system blue, through the
-    // palette both draw with: a style sheet of the calendar's own made every new reading restyle it whole.
-    QPalette palette = calendar->palette();
-    palette.setColor(QPalette::Highlight, look::Accent);
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    calendar->setPalette(palette);
+    // The navigation bar and the marked day in the accent colour rather than the system blue.
+    calendar->setStyleSheet(QStringLiteral("QWidget#qt_calendar_navigationbar { background-color: %1; }"
+                                           "QAbstractItemView { selection-background-color: %1;"
+                                           " selection-color: white; }")
+                                .arg(look::Accent.name()));
     QTextCharFormat weekend = calendar->weekdayTextFormat(Qt::Saturday);
     weekend.setForeground(look::Accent);
     calendar->setWeekdayTextFormat(Qt::Saturday, weekend);
