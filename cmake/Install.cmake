@@ -115,4 +115,6 @@ endif()
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The Qt libraries, and with them the image-format and platform plugins, come from what the executable links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Nothing links the Wayland platform plugin; without it a Wayland desktop runs the program through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 include(CPack)

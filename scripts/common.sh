@@ -30,6 +30,8 @@ TEST_PACKAGES=(xvfb openbox dbus-x11 at-spi2-core python3-pyatspi python3-fontto
 TEST_PACKAGES+=(orca speech-dispatcher)
 # The validators of the desktop entry, the AppStream metadata and the manual page.
 TEST_PACKAGES+=(desktop-file-utils appstream man-db)
+# The Wayland journey: a compositor with a headless backend, and Qt's Wayland platform.
+TEST_PACKAGES+=(weston qt6-wayland)
 
 # configure DIR [cmake options...]
 configure() {

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -139,7 +140,7 @@ frmMDI::frmMDI(QWidget *parent)
     Q_UNUSED(accessibleInstalled);
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Tavrenne v1.25"));
-    resize(twipsSize(11880, 8190));
+    fitToScreen();
 
     m_area = new QMdiArea;
     m_area->setObjectName(QStringLiteral("mdiClient"));
@@ -176,6 +177,15 @@ frmMDI::~frmMDI()
 frmMDI *frmMDI::instance()
 {
     return g_instance;
+}
+
+void frmMDI::fitToScreen()
+{
+    // The design size, but on a netbook or a laptop at 200% that would push the title bar and the foot strip
+    // off the screen when the launcher is not maximized. Frames are only known once shown: allow for one.
+    const QSize frame(16, 48);
+    const QSize available = screen()->availableGeometry().size() - frame;
+    resize(twipsSize(11880, 8190).boundedTo(available));
 }
 
 void frmMDI::createStrips()

@@ -72,6 +72,7 @@ private:
     QAction *mnuExit;
     QMenu *mnuHelp;
 
+    void fitToScreen();
     void createStrips();
     void createButtons();
     void createCaptions();

@@ -16,8 +16,11 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
+
+#include <memory>
 
 using namespace shell;
 
@@ -112,5 +115,25 @@ void frmChineseZodiacSave::cmdPrint_Click()
         return;
     QPrinter device(printer, QPrinter::HighResolution);
     device.setDocName(QStringLiteral("Chinese Zodiac reading"));
-    RTB->document()->print(&device);
+    printSheet(*RTB->document(), device);
+}
+
+void frmChineseZodiacSave::printSheet(const QTextDocument &sheet, QPrinter &printer)
+{
+    // A queue that does not say it prints colour would otherwise get grey labels; one that can't prints grey anyway.
+    printer.setColorMode(QPrinter::Color);
+    // The sheet keeps its own margins of 2 cm, well inside any printer's reach: no second margin inside them.
+    printer.setFullPage(true);
+    // The last value's line breaks space the screen; on paper they could spill onto a page of their own.
+    const std::unique_ptr<QTextDocument> paper(sheet.clone());
+    QTextBlock last = paper->lastBlock();
+    while (last.isValid() && last.text().trimmed().isEmpty())
+        last = last.previous();
+    if (last.isValid()) {
+        QTextCursor tail(paper.get());
+        tail.setPosition(last.position() + last.length() - 1);
+        tail.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        tail.removeSelectedText();
+    }
+    paper->print(&printer);
 }

@@ -7,8 +7,10 @@
 
 #include <functional>
 
+class QPrinter;
 class QPushButton;
 class QTextBrowser;
+class QTextDocument;
 
 namespace shell {
 class ClickLabel;
@@ -27,6 +29,8 @@ public:
 
     // The printer Print uses; tests stand in a missing one.
     static std::function<QPrinterInfo()> defaultPrinter;
+    // Prints the sheet as it looks, in colour, without the blank lines that end it.
+    static void printSheet(const QTextDocument &sheet, QPrinter &printer);
 
 protected:
     void Form_Load() override;

@@ -3,6 +3,7 @@
 # their own, and always takes them down again.
 # usage: run.sh PATH/TO/tavrenne [--only WORDS]
 #        run.sh --orca PATH/TO/tavrenne     (what the Orca screen reader says, instead of the journeys)
+#        run.sh PATH/TO/tavrenne --wayland    (one short journey on a headless Wayland compositor instead)
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -13,25 +14,35 @@ if [ "${1:-}" = "--orca" ]; then
     mode=(--orca)
     shift
 fi
-binary="$(readlink -f "${1:?usage: run.sh PATH/TO/tavrenne [--only WORDS]}")"
+binary="$(readlink -f "${1:?usage: run.sh PATH/TO/tavrenne [--only WORDS | --wayland]}")"
 shift
+wayland=
+if [ "${1:-}" = --wayland ]; then
+    wayland=1
+    shift
+fi
 
 missing=()
-for tool in Xvfb openbox dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+if [ -n "$wayland" ]; then
+    display_tools=(weston)
+else
+    display_tools=(Xvfb openbox)
+fi
+for tool in "${display_tools[@]}" dbus-run-session /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
 done
 # Debian's own interpreter: the bindings live in its dist-packages, not in another Python's.
 python=/usr/bin/python3
 "$python" -c 'import pyatspi' >/dev/null 2>&1 || missing+=("pyatspi for $python")
 if [ "${#missing[@]}" -gt 0 ]; then
-    echo "e2e: missing ${missing[*]}; install xvfb openbox dbus-x11 at-spi2-core python3-pyatspi" \
-        "(./build-and-test.sh does)" >&2
+    echo "e2e: missing ${missing[*]}; install xvfb openbox weston qt6-wayland dbus-x11 at-spi2-core" \
+        "python3-pyatspi (./build-and-test.sh does)" >&2
     exit 1
 fi
 
 # Everything below runs inside a session bus of its own, which ends with it.
 if [ -z "${TAVRENNE_E2E_SESSION:-}" ]; then
-    exec env TAVRENNE_E2E_SESSION=1 dbus-run-session -- bash "$0" "${mode[@]}" "$binary" "$@"
+    exec env TAVRENNE_E2E_SESSION=1 dbus-run-session -- bash "$0" "${mode[@]}" "$binary" ${wayland:+--wayland} "$@"
 fi
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/tavrenne-e2e.XXXXXX")"
@@ -71,15 +82,26 @@ wait_started() {
     exit 1
 }
 
-# Xvfb picks a free display itself and writes its number once it takes connections.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_started "the X server" '[ -s "$work/display" ]' "$work/xvfb.log"
-export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+if [ -n "$wayland" ]; then
+    # Weston's headless output: a Wayland desktop with no X server anywhere, so nothing can fall back to X.
+    unset DISPLAY
+    export WAYLAND_DISPLAY=wayland-tavrenne
+    weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --width=1280 --height=1024 --idle-time=0 \
+        >"$work/weston.log" 2>&1 &
+    pids+=($!)
+    wait_started "the Wayland compositor" '[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]' "$work/weston.log"
+    journeys=wayland.py
+else
+    # Xvfb picks a free display itself and writes its number once it takes connections.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    wait_started "the X server" '[ -s "$work/display" ]' "$work/xvfb.log"
+    export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
 
-# A window manager, as on a desktop: windows get the keyboard, and the launcher opens maximized.
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
+    # A window manager, as on a desktop: windows get the keyboard, and the launcher opens maximized.
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+fi
 # The AT-SPI bus, announced on this session bus; the registry starts on it when first asked for.
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
 pids+=($!)

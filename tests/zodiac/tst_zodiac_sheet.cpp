@@ -1,6 +1,7 @@
 // The result sheet: its fifteen runs and their styles, Save and Open round trips, refused
 // files, failed saves, safe links, and printing without a printer.
 #include "entry_form.h"
+#include "printed_sheet.h"
 #include "shell/frmMDI.h"
 #include "shell/text_scrambling.h"
 #include "support/gui_test.h"
@@ -14,6 +15,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -92,11 +95,11 @@ private:
     frmChineseZodiacSave *sheet() { return tool<frmChineseZodiacSave>(); }
     QTextBrowser *sheetText() { return control<QTextBrowser>(sheet(), "RTB"); }
 
-    // The sheet of a reading for 12 March 1975, made through the entry form.
-    void openSheet(const QString &name = QStringLiteral("Ann"), int sex = Female)
+    // The sheet of a reading for 12 March (of 1975 unless told), made through the entry form.
+    void openSheet(const QString &name = QStringLiteral("Ann"), int sex = Female, int year = 1975)
     {
         m_mdi->cmdSelectOption_Click(0);
-        fillEntry(entry(), name, sex, 12, 3, 1975);
+        fillEntry(entry(), name, sex, 12, 3, year);
         press(entry(), QStringLiteral("cmdProceed"));
         QVERIFY(result() && result()->isVisible());
         press(result(), QStringLiteral("cmdPrint"));
@@ -179,6 +182,47 @@ private slots:
         QVERIFY(result()->isVisible());
         press(result(), QStringLiteral("cmdPrint"));
         QVERIFY(sheetText()->toPlainText().startsWith(QStringLiteral("Name: Changed")));
+    }
+
+    void everySheetPrintsWithoutABlankPageInColour_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("sign");
+        // 12 March falls after the Chinese New Year in every year, so the year gives the sign.
+        const QStringList signs{"Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",
+                                "Horse", "Goat", "Monkey", "Rooster", "Dog",    "Pig"};
+        for (int s = 0; s < 12; ++s)
+            QTest::newRow(qPrintable(signs[s])) << 1936 + s << signs[s];
+    }
+
+    void everySheetPrintsWithoutABlankPageInColour()
+    {
+        // Each sign with each of its five elements, on an A4 printer that would print grey unless asked for
+        // colour: the last page carries the end of the sheet, never only the last value's line breaks and a
+        // page number, and the labels are dark red.
+        QFETCH(int, year);
+        QFETCH(QString, sign);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("the printed pages are read back with poppler's pdftotext, which is not installed");
+        for (int cycle = 0; cycle < 5; ++cycle) {
+            openSheet(QStringLiteral("Ann"), Female, year + 12 * cycle);
+            QCOMPARE(zodiac::ZodiacResult.sign, sign);
+            const QString pdf = path(QStringLiteral("sheet-%1.pdf").arg(year + 12 * cycle));
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setColorMode(QPrinter::GrayScale);
+            frmChineseZodiacSave::printSheet(*sheetText()->document(), printer);
+            const int pages = pdfPages(pdf);
+            const QString last = runTool(QStringLiteral("pdftotext"),
+                                         {"-f", QString::number(pages), "-l", QString::number(pages), pdf, "-"});
+            QVERIFY2(!last.simplified().remove(QRegularExpression(QStringLiteral("^\\d+$"))).isEmpty(),
+                     qPrintable(
+                         QStringLiteral("%1 %2: page %3 is blank").arg(zodiac::ZodiacResult.element, sign).arg(pages)));
+            if (cycle == 0)
+                QVERIFY2(darkRedPixels(pdf) > 50, "the labels print grey");
+        }
     }
 
     void saveWritesTheFiveEntriesThroughTheDialogOrSaysWhyNot()
