@@ -209,6 +209,15 @@ public:
         }
     }
 
+    void proceedZodiacAlone(int runs)
+    {
+        for (int run = 0; run < runs && !m_failed; ++run) {
+            closeTools();
+            if (!proceedZodiac(run))
+                return;
+        }
+    }
+
     void readFortune(int runs)
     {
         for (int run = 0; run < runs && !m_failed; ++run) {
@@ -304,7 +313,7 @@ int runLauncherStart(int argc, char *argv[], QTextStream &out)
     reportStartAndEnd(out, mainNs, monotonicNs(), [&lock] { lock.release(); });
 }
 
-int runToolScenarios(int argc, char *argv[], int runs, int waitRuns, QTextStream &out)
+int runToolScenarios(int argc, char *argv[], int runs, int waitRuns, const QString &only, QTextStream &out)
 {
     QApplication app(argc, argv);
     shell::useProgramIcon();
@@ -327,12 +336,16 @@ int runToolScenarios(int argc, char *argv[], int runs, int waitRuns, QTextStream
         watcher.waitForFrame();
     }
     ToolBench bench(mdi, out, messages);
-    bench.openEachTool(runs);
-    bench.castIChing(runs);
-    bench.readZodiac(runs);
-    bench.readFortune(runs);
-    bench.readMahjong(runs);
-    bench.waitMahjong(waitRuns);
+    if (only == QLatin1String("proceed")) {
+        bench.proceedZodiacAlone(runs);
+    } else {
+        bench.openEachTool(runs);
+        bench.castIChing(runs);
+        bench.readZodiac(runs);
+        bench.readFortune(runs);
+        bench.readMahjong(runs);
+        bench.waitMahjong(waitRuns);
+    }
     bench.closeTools();
     out << "peak_kib " << peakResidentKiB() << '\n';
     if (process.ends != 0)

@@ -10,7 +10,8 @@ namespace bench {
 int runLauncherStart(int argc, char *argv[], QTextStream &out);
 
 // Opens each tool and takes each reading `runs` times, then `waitRuns` Mahjong waits;
-// writes one "<key> <value>" line per sample.
-int runToolScenarios(int argc, char *argv[], int runs, int waitRuns, QTextStream &out);
+// writes one "<key> <value>" line per sample. `only` set to "proceed" takes the Zodiac Proceeds alone,
+// for a profiler to count just those.
+int runToolScenarios(int argc, char *argv[], int runs, int waitRuns, const QString &only, QTextStream &out);
 
 } // namespace bench

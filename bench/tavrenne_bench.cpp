@@ -308,13 +308,16 @@ int runChild(int argc, char *argv[])
     if (mode == QLatin1String("tools")) {
         int runs = 20;
         int waitRuns = 1;
+        QString only;
         for (int i = 3; i + 1 < argc; i += 2) {
             if (std::strcmp(argv[i], "--runs") == 0)
                 runs = std::atoi(argv[i + 1]);
             else if (std::strcmp(argv[i], "--wait-runs") == 0)
                 waitRuns = std::atoi(argv[i + 1]);
+            else if (std::strcmp(argv[i], "--only") == 0)
+                only = QString::fromLatin1(argv[i + 1]);
         }
-        return bench::runToolScenarios(argc, argv, runs, waitRuns, out);
+        return bench::runToolScenarios(argc, argv, runs, waitRuns, only, out);
     }
     out << "error unknown mode " << mode << '\n';
     return 2;

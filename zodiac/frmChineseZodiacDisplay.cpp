@@ -32,6 +32,7 @@
 
 #include <array>
 #include <tuple>
+#include <utility>
 
 using namespace shell;
 using namespace zodiac;
@@ -320,6 +321,7 @@ void frmChineseZodiacDisplay::Form_Load()
 {
     place();
     fillReading();
+    m_filledByLoad = true;
 }
 
 void frmChineseZodiacDisplay::Form_Unload()
@@ -364,7 +366,10 @@ void frmChineseZodiacDisplay::fillReading()
 
 void frmChineseZodiacDisplay::showReading()
 {
-    fillReading();
+    // A window Proceed has just made holds the reading already: filling it again would lay out
+    // every text a second time before the first paint.
+    if (!std::exchange(m_filledByLoad, false))
+        fillReading();
     show();
     raise();
     if (QMdiArea *area = mdiArea())

@@ -82,5 +82,6 @@ private:
 
     // The reading's birth date: the calendar shows it and nothing else.
     QDate m_shownDate;
+    bool m_filledByLoad = false;
     void keepCalendarOnReading();
 };
