@@ -33,6 +33,8 @@ KEY_SPACE = 0x20
 KEY_TAB = 0xFF09
 KEY_ESCAPE = 0xFF1B
 KEY_F4 = 0xFFC1
+KEY_RIGHT = 0xFF53
+KEY_DOWN = 0xFF54
 # X modifier masks, held down around a key by chord().
 SHIFT = 1 << 0
 CONTROL = 1 << 2

@@ -9,15 +9,9 @@ import re
 import pyatspi
 from gi.repository import Atspi
 
-from atspi_driver import (KEY_SPACE, StepFailed, children, description, enabled, find, find_all, focus, has_state, key, name,
-                          poll, role, showing, text_of, type_keys, wait_gone)
-
-KEY_TAB = 0xFF09
-KEY_ESCAPE = 0xFF1B
-KEY_RIGHT = 0xFF53
-KEY_DOWN = 0xFF54
-SHIFT = 1 << 0
-ALT = 1 << 3
+from atspi_driver import (ALT, KEY_DOWN, KEY_ESCAPE, KEY_RIGHT, KEY_SPACE, KEY_TAB, SHIFT, StepFailed, children,
+                          description, enabled, find, find_all, focus, has_state, key, name, poll, role, showing,
+                          text_of, type_keys, wait_gone)
 
 ICHING = "Qelvo I Ching Software"
 ZODIAC = "Qelvo Chinese Zodiac Software"
