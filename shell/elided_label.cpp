@@ -45,8 +45,17 @@ void ElidedLabel::setText(const QString &text)
 
 QString ElidedLabel::shownText() const
 {
-    const int width = contentsRect().width() - 2 * margin();
-    return fontMetrics().elidedText(oneLine(text()), Qt::ElideRight, width);
+    const int room = contentsRect().width() - 2 * margin();
+    const QString line = oneLine(text());
+    const QFontMetrics metrics = fontMetrics();
+    QString shown = metrics.elidedText(line, Qt::ElideRight, room);
+    // Eliding and measuring can disagree by a pixel over characters drawn as boxes (DEL, say):
+    // the measure decides, so the last letter is never clipped.
+    for (int target = room, tries = 0; tries < 8 && metrics.horizontalAdvance(shown) > room; ++tries) {
+        target -= metrics.horizontalAdvance(shown) - room;
+        shown = metrics.elidedText(line, Qt::ElideRight, target);
+    }
+    return shown;
 }
 
 QSize ElidedLabel::sizeHint() const
