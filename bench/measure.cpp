@@ -71,13 +71,36 @@ void reportStartAndEnd(QTextStream &out, qint64 mainNs, qint64 frameNs, const st
     ::_exit(0);
 }
 
+namespace {
+
+std::vector<FrameWatcher *> &liveWatchers()
+{
+    static std::vector<FrameWatcher *> watchers;
+    return watchers;
+}
+
+} // namespace
+
+bool BenchApplication::notify(QObject *receiver, QEvent *event)
+{
+    ++m_depth;
+    const bool handled = QApplication::notify(receiver, event);
+    --m_depth;
+    // A paint event sent on its own (a direct repaint) is part of a pass still under way.
+    if (m_depth == 0 && event->type() != QEvent::Paint)
+        FrameWatcher::eventHandled();
+    return handled;
+}
+
 FrameWatcher::FrameWatcher()
 {
     QCoreApplication::instance()->installEventFilter(this);
+    liveWatchers().push_back(this);
 }
 
 FrameWatcher::~FrameWatcher()
 {
+    std::erase(liveWatchers(), this);
     if (QCoreApplication *app = QCoreApplication::instance())
         app->removeEventFilter(this);
 }
@@ -88,6 +111,25 @@ void FrameWatcher::arm(Pick pick)
     m_armed = true;
     m_painted = false;
     m_framed = false;
+    m_framedNs = 0;
+}
+
+void FrameWatcher::eventHandled()
+{
+    for (FrameWatcher *watcher : liveWatchers()) {
+        if (watcher->m_armed && watcher->m_painted)
+            watcher->markFramed();
+    }
+}
+
+void FrameWatcher::markFramed()
+{
+    if (m_framed)
+        return;
+    m_framedNs = monotonicNs();
+    m_framed = true;
+    m_armed = false;
+    emit framed();
 }
 
 bool FrameWatcher::eventFilter(QObject *watched, QEvent *event)
@@ -96,13 +138,9 @@ bool FrameWatcher::eventFilter(QObject *watched, QEvent *event)
         auto *widget = static_cast<QWidget *>(watched);
         if (!m_pick || m_pick(widget)) {
             m_painted = true;
-            // A window's widgets are painted and flushed in one go: a zero timer posted from inside
-            // the first paint runs once the whole frame has gone out.
-            QTimer::singleShot(0, this, [this] {
-                m_framed = true;
-                m_armed = false;
-                emit framed();
-            });
+            // Under a plain QApplication: a zero timer posted from inside the first paint runs once
+            // the whole frame has gone out (and after whatever timers were already due).
+            QTimer::singleShot(0, this, [this] { markFramed(); });
         }
     }
     return QObject::eventFilter(watched, event);

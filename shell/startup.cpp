@@ -6,6 +6,7 @@
 #include "modHelp.h"
 #include "picture.h"
 #include "platform.h"
+#include "program_style.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -20,7 +21,8 @@ void useProgramIcon()
 
 std::unique_ptr<frmMDI> StartApplication(InstanceLock &lock, const ToolRegistration &registerTools)
 {
-    // Every window carries the program's icon, a box shown before the launcher too.
+    // Every window carries the program's icon and style, a box shown before the launcher too.
+    useProgramStyle();
     useProgramIcon();
     if (!lock.acquire()) {
         showMessage(QStringLiteral("Application is already running"), MessageIcon::Information);

@@ -154,11 +154,16 @@ QCalendarWidget *makeCalendar(QWidget *parent)
     for (const char *heading : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"}) {
         if (auto *button = calendar->findChild<QToolButton *>(QString::fromLatin1(heading))) {
             button->setEnabled(false);
+            // Polished first: the frame's style sheet would otherwise put back the palette when the window shows.
+            button->ensurePolished();
             QPalette palette = button->palette();
             for (int role = 0; role < QPalette::NColorRoles; ++role) {
                 const auto colour = QPalette::ColorRole(role);
                 palette.setColor(QPalette::Disabled, colour, palette.color(QPalette::Active, colour));
             }
+            // The calendar's heading buttons set this text colour on themselves at every paint, and a changed
+            // palette paints the whole calendar a second time: given beforehand, it changes nothing.
+            palette.setColor(QPalette::ButtonText, palette.color(QPalette::Active, QPalette::HighlightedText));
             button->setPalette(palette);
         }
     }
