@@ -1,6 +1,7 @@
 // The launcher: the parent window of every tool window, with the panel of tool choices.
 #include "frmMDI.h"
 
+#include "active_window.h"
 #include "click_label.h"
 #include "modHelp.h"
 #include "panel.h"
@@ -156,6 +157,7 @@ frmMDI::frmMDI(QWidget *parent)
     setKeyboardOrder();
     m_toolKeys = new ToolKeysFirst(menuBar(), m_area, cmdMdiExit, this);
     new ReturnPressesButtons(this);
+    new ActiveWindowStaysQuiet(this);
     MDIForm_Load();
     m_welcome = QStringList{lblCaption[0]->text(), lblCaption[1]->text(), lblCaption[2]->text()}.join(QLatin1Char(' '));
     setAccessibleDescription(m_welcome);

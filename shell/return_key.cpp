@@ -1,23 +1,10 @@
 // Return and Enter press the focused push button anywhere in the program.
 #include "return_key.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
 namespace shell {
-
-ReturnPressesButtons::ReturnPressesButtons(QObject *parent)
-    : QObject(parent)
-{
-    QCoreApplication::instance()->installEventFilter(this);
-}
-
-ReturnPressesButtons::~ReturnPressesButtons()
-{
-    if (QCoreApplication *app = QCoreApplication::instance())
-        app->removeEventFilter(this);
-}
 
 bool ReturnPressesButtons::eventFilter(QObject *watched, QEvent *event)
 {

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -35,6 +36,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWindow>
 
 #include <tuple>
 
@@ -93,6 +95,19 @@ QAccessibleInterface *accessible(QObject *object)
         qWarning("no accessible interface for %s", qPrintable(object->objectName()));
     return found;
 }
+
+// Counts the focus changes that reach what it watches.
+class FocusSeen : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            ++count;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -387,6 +402,34 @@ private slots:
             expected->close();
             QTRY_VERIFY(!QApplication::activePopupWidget());
         }
+    }
+
+    void aMenuIsNoChangeOfWindowToAScreenReader()
+    {
+        // A menu grabs the keyboard as it opens and gives it back as it closes; the window system reports
+        // each as the launcher's window losing or gaining the focus, Qt tells the screen reader the window
+        // became active, and Orca said «Tavrenne v1.25 frame.» over the File menu. The launcher is the
+        // active window throughout: those reports must not reach its window. A window that is not the active
+        // one and gains the focus is a real change, and still does.
+        m_mdi->cmdSelectOption_Click(1);
+        QWidget other;
+        other.setAttribute(Qt::WA_ShowWithoutActivating);
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        m_mdi->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), m_mdi.get());
+        const auto focusReports = [](QWindow *window, Qt::FocusReason reason) {
+            FocusSeen seen;
+            window->installEventFilter(&seen);
+            QFocusEvent out(QEvent::FocusOut, reason);
+            QCoreApplication::sendEvent(window, &out);
+            QFocusEvent in(QEvent::FocusIn, reason);
+            QCoreApplication::sendEvent(window, &in);
+            return seen.count;
+        };
+        QCOMPARE(focusReports(m_mdi->windowHandle(), Qt::PopupFocusReason), 0);
+        QCOMPARE(focusReports(m_mdi->windowHandle(), Qt::ActiveWindowFocusReason), 0);
+        QCOMPARE(focusReports(other.windowHandle(), Qt::ActiveWindowFocusReason), 2);
     }
 
     void picturesThatActAsButtonsAnswerTheKeyboard_data()
