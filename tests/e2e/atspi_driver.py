@@ -3,8 +3,6 @@
 Controls are found by role and name, never by position; every wait polls with a deadline.
 """
 
-import ctypes
-import ctypes.util
 import os
 import re
 import subprocess
@@ -15,6 +13,7 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 import pyatspi  # noqa: E402
+from x11_desktop import window_manager_running  # noqa: E402
 
 # Every wait stretches alike on slow builds (the sanitizer build runs the same journeys).
 SLOWDOWN = float(os.environ.get("TAVRENNE_E2E_SLOWDOWN", "1"))
@@ -302,31 +301,6 @@ def dump(accessible, depth=0, limit=14, out=None):
     except GLib.Error as error:
         lines.append(f"{'  ' * depth}(gone: {error.message})")
     return lines
-
-
-def window_manager_running():
-    """Whether a window manager has announced itself on the display (_NET_SUPPORTING_WM_CHECK on the root)."""
-    x11 = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XDefaultRootWindow.restype = x11.XInternAtom.restype = ctypes.c_ulong
-    # Wrapped, so that ctypes passes the pointer whole rather than as a C int.
-    display = ctypes.c_void_p(x11.XOpenDisplay(None))
-    if not display:
-        raise StepFailed(f"cannot open the display {os.environ.get('DISPLAY')!r}")
-    try:
-        atom = x11.XInternAtom(display, b"_NET_SUPPORTING_WM_CHECK", 1)
-        if not atom:
-            return False
-        kind, size, items, left = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_ulong(), ctypes.c_ulong()
-        data = ctypes.c_void_p()
-        found = x11.XGetWindowProperty(display, ctypes.c_ulong(x11.XDefaultRootWindow(display)), ctypes.c_ulong(atom),
-                                       ctypes.c_long(0), ctypes.c_long(1), 0, ctypes.c_ulong(0), ctypes.byref(kind),
-                                       ctypes.byref(size), ctypes.byref(items), ctypes.byref(left), ctypes.byref(data))
-        if data:
-            x11.XFree(data)
-        return found == 0 and items.value > 0
-    finally:
-        x11.XCloseDisplay(display)
 
 
 def wait_for_window_manager():

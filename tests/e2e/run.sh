@@ -98,9 +98,27 @@ else
     wait_started "the X server" '[ -s "$work/display" ]' "$work/xvfb.log"
     export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
 
-    # A window manager, as on a desktop: windows get the keyboard, and the launcher opens maximized.
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    pids+=($!)
+    # A window manager, as on a desktop: windows get the keyboard, and the launcher opens maximized. In one
+    # CI run it never announced itself while the sanitizer tests loaded the machine: it is waited for here,
+    # started once more if it ended, and its log shown if it still does not come.
+    start_window_manager() {
+        openbox --sm-disable >>"$work/openbox.log" 2>&1 &
+        wm=$!
+        pids+=($wm)
+    }
+    wm_running="\"$python\" \"$here/x11_desktop.py\""
+    start_window_manager
+    for ((tries = 0; tries < 100; tries++)); do
+        eval "$wm_running" && break
+        kill -0 "$wm" 2>/dev/null || break
+        sleep 0.1
+    done
+    if ! eval "$wm_running" && ! kill -0 "$wm" 2>/dev/null; then
+        echo "e2e: the window manager ended as it started; starting it once more:" >&2
+        cat "$work/openbox.log" >&2
+        start_window_manager
+    fi
+    wait_started "the window manager" "$wm_running" "$work/openbox.log"
 fi
 # The AT-SPI bus, announced on this session bus; the registry starts on it when first asked for.
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
