@@ -134,11 +134,6 @@ QCalendarWidget *makeCalendar(QWidget *parent)
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     calendar->setGridVisible(false);
-    // The navigation bar and the marked day in the accent colour rather than the system blue.
-    calendar->setStyleSheet(QStringLiteral("QWidget#qt_calendar_navigationbar { background-color: %1; }"
-                                           "QAbstractItemView { selection-background-color: %1;"
-                                           " selection-color: white; }")
-                                .arg(look::Accent.name()));
     QTextCharFormat weekend = calendar->weekdayTextFormat(Qt::Saturday);
     weekend.setForeground(look::Accent);
     calendar->setWeekdayTextFormat(Qt::Saturday, weekend);
@@ -204,7 +199,12 @@ frmChineseZodiacDisplay::frmChineseZodiacDisplay(frmMDI &mdi)
     layout->addLayout(groups, 1);
 
     // Who was born when, and what that makes them.
-    fraStarUserDetails = look::frame(form(), "fraStarUserDetails", QStringLiteral("Welcome"));
+    // The calendar's navigation bar and marked day in the accent colour rather than the system blue.
+    fraStarUserDetails = look::frame(
+        form(), "fraStarUserDetails", QStringLiteral("Welcome"),
+        QStringLiteral("QCalendarWidget QWidget#qt_calendar_navigationbar { background-color: %1; }"
+                       "QCalendarWidget QAbstractItemView { selection-background-color: %1; selection-color: white; }")
+            .arg(look::Accent.name()));
     auto *person = new QVBoxLayout(fraStarUserDetails);
     person->setContentsMargins(twips(150), twipsY(180), twips(150), twipsY(150));
     person->setSpacing(twipsY(90));

@@ -15,7 +15,7 @@ using namespace shell;
 
 namespace zodiac::look {
 
-QGroupBox *frame(QWidget *parent, const char *name, const QString &title)
+QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QString &rules)
 {
     auto *box = named<QGroupBox>(parent, QString::fromLatin1(name), title);
     box->setFont(verdana(10, true));
@@ -25,7 +25,8 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &title)
                                       "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px;"
                                       " color: %2; }")
                            .arg(Sheet.name(), Accent.name())
-                           .arg(box->fontMetrics().height() / 2 + 2));
+                           .arg(box->fontMetrics().height() / 2 + 2)
+                       + rules);
     return box;
 }
 
